@@ -1,0 +1,66 @@
+// Platform services that the program's logic asks for. The windows install adapters built on Qt and
+// POSIX; tests install doubles. Every text crossing these interfaces is Windows-1251, except file
+// paths, which are native file-system paths (UTF-8 on Linux).
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace mcb {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Today as a day number: whole days since 30 December 1899.
+    virtual int Today() const = 0;
+    // Seconds since midnight, local time.
+    virtual int SecondsOfDay() const = 0;
+};
+
+class DateFormat {
+public:
+    virtual ~DateFormat() = default;
+    // The user's short date form of a day number, for example 08.12.2026.
+    virtual std::string ShortDate(int dayNumber) const = 0;
+    // The user's long time form of a time of day, for example 16:45:19.
+    virtual std::string LongTime(int secondsOfDay) const = 0;
+};
+
+enum class Answer { Yes, No, Cancel, Help };
+
+struct FileDialogSpec {
+    std::string title;
+    // Filter pairs in the form "description|pattern|description|pattern".
+    std::string filter;
+    std::string defaultExtension; // with its dot, empty for none
+    std::string initialPath;      // folder or proposed file, may be empty
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A plain message box with an OK button.
+    virtual void Message(const std::string& text) = 0;
+    // A confirmation with the buttons Yes and No; true for Yes.
+    virtual bool Confirm(const std::string& text) = 0;
+    // A warning with the buttons Yes and No; true for Yes.
+    virtual bool Warn(const std::string& text) = 0;
+    // A question with the buttons Yes, No and Help (help topic given); closing the box gives Cancel.
+    virtual Answer Ask(const std::string& text, int helpTopic) = 0;
+    // A one-line input box; nothing when cancelled.
+    virtual std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
+                                                 const std::string& initial) = 0;
+    // File dialogs; the open dialog accepts only existing files, the save dialog asks before
+    // replacing one. They return a native path, nothing when cancelled.
+    virtual std::optional<std::string> OpenFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> SaveFileName(const FileDialogSpec& spec) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a link (mailto:, https:) with the user's programs; false when that failed.
+    virtual bool OpenLink(const std::string& url) = 0;
+};
+
+} // namespace mcb

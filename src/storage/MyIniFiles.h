@@ -1,0 +1,51 @@
+// The program's own sectioned key/value file: the whole file is held in memory, read once when the
+// instance is created and written back whole by UpdateFile and on destruction. Sections and keys keep
+// their order of first appearance, duplicates stay, comments are dropped, and lookups of sections and
+// keys are case-insensitive through the Windows-1251 upper-case mapping (the first match wins).
+// Texts are Windows-1251 byte strings and are never converted.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace mcb {
+
+class TIniFile {
+public:
+    // A name without a directory part lives in the settings directory (see SettingsDirectory).
+    // A missing or unreadable file gives an empty store.
+    explicit TIniFile(const std::string& fileName);
+    ~TIniFile(); // runs UpdateFile()
+
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+    void WriteInteger(const std::string& section, const std::string& key, int value);
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void EraseSection(const std::string& section);
+    void DeleteKey(const std::string& section, const std::string& key);
+
+    // Writes the whole store when it was ever modified. The new content goes to a temporary file
+    // beside the target, which is flushed to disk and renamed over the target in one step, so the
+    // file on disk is always either the old or the new version. Returns false after reporting
+    // "Write error to file <name>" when any step fails; the old file is then untouched.
+    bool UpdateFile();
+
+    const std::string& FileName() const;
+    void SetFileHeader(const std::string& text);
+    const std::string& FileHeader() const;
+
+private:
+    struct Store;
+    std::unique_ptr<Store> store_;
+};
+
+// Directory of settings files named without a directory part: $XDG_CONFIG_HOME/mirvane-cdbase/,
+// by default ~/.config/mirvane-cdbase/, with a trailing "/". Created when missing.
+std::string SettingsDirectory();
+
+} // namespace mcb

@@ -1,0 +1,110 @@
+#include "storage/TextCodec.h"
+
+#include <array>
+#include <unordered_map>
+
+namespace mcb {
+
+namespace {
+
+// Unicode code points of the bytes 0x80..0xFF.
+constexpr std::array<char16_t, 128> kHigh = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
+    static const std::unordered_map<char32_t, unsigned char> table = [] {
+        std::unordered_map<char32_t, unsigned char> t;
+        for (int i = 0; i < 128; ++i) t.emplace(kHigh[i], static_cast<unsigned char>(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+// Decodes one UTF-8 sequence at text[pos]; returns U+FFFD for a malformed one and advances pos.
+char32_t NextCodePoint(std::string_view text, size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80) return lead;
+    int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
+    if (extra < 0 || lead >= 0xF5) return U'\uFFFD';
+    char32_t cp = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80) return U'\uFFFD';
+        cp = (cp << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+    }
+    const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
+    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    return overlong || surrogate || cp > 0x10FFFF ? U'\uFFFD' : cp;
+}
+
+} // namespace
+
+std::string Utf8FromCodePoint(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+std::string Utf8FromCp1251(std::string_view cp1251) {
+    std::string out;
+    out.reserve(cp1251.size() * 2);
+    for (char ch : cp1251) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) out += ch;
+        else out += Utf8FromCodePoint(kHigh[b - 0x80]);
+    }
+    return out;
+}
+
+Cp1251Result Cp1251FromUtf8(std::string_view utf8) {
+    Cp1251Result result;
+    result.text.reserve(utf8.size());
+    const auto& reverse = ReverseTable();
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = NextCodePoint(utf8, pos);
+        if (cp < 0x80) {
+            result.text += static_cast<char>(cp);
+            continue;
+        }
+        const auto it = reverse.find(cp);
+        if (it != reverse.end()) {
+            result.text += static_cast<char>(it->second);
+            continue;
+        }
+        result.text += '?';
+        if (result.unstorable.find(cp) == std::u32string::npos) result.unstorable += cp;
+    }
+    return result;
+}
+
+} // namespace mcb
