@@ -15,10 +15,10 @@ inline constexpr const char* kNewMark = "   !New!";
 
 struct TableRow {
     std::array<std::string, kColumnCount> cells; // identifier, titles, names ... medium
-    std::string ent = "0";   // day the disc was added
-    std::string giv = "0";   // day it was last lent
-    std::string gin = "-1";  // debtor's contact index, "-1" when in stock
-    std::string oth = "-1";  // owner's contact index, "-1" for the user's own disc
+    std::string ent; // day the disc was added
+    std::string giv; // day it was last lent
+    std::string gin; // debtor's contact index, "-1" when in stock
+    std::string oth; // owner's contact index, "-1" for the user's own disc
 
     bool IsLent() const { return gin != "-1"; }
 };
@@ -38,7 +38,8 @@ struct TableCounters {
     int shownLent = 0; // shown rows that are lent
 };
 
-// The table always holds at least one row; a table showing no disc holds one row of empty cells.
+// The table always holds at least one row; a table showing no disc holds one row of empty cells
+// (hidden values included).
 struct CatalogueTable {
     std::vector<TableRow> rows{TableRow{}};
     TableCounters counters;
