@@ -1,8 +1,8 @@
 // The generated catalogues feed the benchmarks, so they must read back as the program reads them.
-#include "../storage/TempDir.h"
 #include "gen/Generator.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/MyIniFiles.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(Generator, ReadsBackAsACatalogue) {
     test::TempDir dir;
     const gen::Options options{.discs = 2000, .seed = 3, .today = 46364};
     ASSERT_TRUE(gen::WriteCatalogueFile(options, dir.File("g.cbf")));
-    const std::string text = dir.Read("g.cbf");
+    const std::string text = test::TempDir::Read(dir.File("g.cbf"));
     EXPECT_EQ(text.rfind(CatalogueFileHeader(), 0), 0u);
     EXPECT_NEAR(static_cast<double>(text.size()) / options.discs, 270, 60);
 
