@@ -1,0 +1,33 @@
+#include "catalogue/ui/InfoPanel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "catalogue/MainWindowRules.h"
+
+namespace mcb {
+
+InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("InfoPan");
+    setMinimumWidth(kInfoPanelMinWidth);
+    auto* group = new QGroupBox(QString::fromUtf8(" Информация о базе "), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setSpacing(2);
+    const char* names[] = {"LaAll", "LaNal", "LaAllVisi", "LaNalVisi"};
+    for (int i = 0; i < 4; ++i) {
+        counters_[i] = new QLabel(group);
+        counters_[i]->setObjectName(QString::fromLatin1(names[i]));
+        groupLayout->addWidget(counters_[i]);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(group);
+    layout->addStretch(1);
+}
+
+void InfoPanel::SetCounters(const std::array<QString, 4>& texts) {
+    for (int i = 0; i < 4; ++i) counters_[i]->setText(texts[i]);
+}
+
+} // namespace mcb
