@@ -88,8 +88,4 @@ private:
     std::string caption_;
 };
 
-// The name under which "Сохранить как ..." and "Новая база" create a catalogue: the chosen name, or
-// with ".cbf" added when it has no extension or ends in a lone ".".
-std::string WithCatalogueExtension(const std::string& chosen);
-
 } // namespace mcb
