@@ -2,11 +2,11 @@
 // shown) and the heading row. The rows belong to the session; the model only reads them.
 #pragma once
 
+#include "catalogue/TableTypes.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
-
-#include "catalogue/TableTypes.h"
 
 namespace mcb {
 

@@ -1,12 +1,12 @@
 #include "catalogue/ui/CellPainter.h"
 
+#include "catalogue/TableTypes.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
-
-#include "catalogue/TableTypes.h"
 
 namespace mcb {
 
@@ -35,7 +35,9 @@ QColor InkOf(const CellState& state, const QPalette& palette) {
 
 } // namespace
 
-QColor ColourFromStored(int value) { return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff); }
+QColor ColourFromStored(int value) {
+    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
 
 QString CutToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth) {
     if (metrics.horizontalAdvance(text) <= maxWidth) return text;
@@ -44,8 +46,10 @@ QString CutToWidth(const QString& text, const QFontMetrics& metrics, int maxWidt
     qsizetype high = text.size() - 1;
     while (low < high) {
         const qsizetype middle = (low + high + 1) / 2;
-        if (metrics.horizontalAdvance(text.left(middle)) <= maxWidth) low = middle;
-        else high = middle - 1;
+        if (metrics.horizontalAdvance(text.left(middle)) <= maxWidth)
+            low = middle;
+        else
+            high = middle - 1;
     }
     QString fitted = text.left(low);
     while (!fitted.isEmpty() && metrics.horizontalAdvance(fitted) > maxWidth) fitted.chop(1);

@@ -16,7 +16,7 @@ namespace mcb {
 
 // The running table colours (from the settings section "Printer") and the lent-disc switch.
 struct TableColours {
-    QColor lent{0xff, 0x3f, 0x00};   // InfoColor 16383
+    QColor lent{0xff, 0x3f, 0x00};    // InfoColor 16383
     QColor newMark{0x00, 0xff, 0x00}; // NewColor 65280
     bool dolgColor = true;
 };

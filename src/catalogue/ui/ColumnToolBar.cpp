@@ -1,16 +1,18 @@
 #include "catalogue/ui/ColumnToolBar.h"
 
+#include "catalogue/ui/CommandIcons.h"
+
 #include <QAction>
 #include <QToolButton>
-
-#include "catalogue/ui/CommandIcons.h"
 
 namespace mcb {
 
 namespace {
 
 // Button names in column order: ToolButton30 ... ToolButton40, then ToolButton42 (41 is the separator).
-QString ButtonName(int column) { return QStringLiteral("ToolButton%1").arg(column < 11 ? 30 + column : 42); }
+QString ButtonName(int column) {
+    return QStringLiteral("ToolButton%1").arg(column < 11 ? 30 + column : 42);
+}
 
 } // namespace
 
@@ -43,6 +45,8 @@ void ColumnToolBar::SetShown(int column, bool shown) {
     buttons_[column]->setIcon(images_[shown ? 1 : 0]);
 }
 
-bool ColumnToolBar::IsShown(int column) const { return buttons_[column]->isChecked(); }
+bool ColumnToolBar::IsShown(int column) const {
+    return buttons_[column]->isChecked();
+}
 
 } // namespace mcb

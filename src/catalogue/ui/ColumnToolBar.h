@@ -2,11 +2,11 @@
 // with the open-eye image while the column is shown, released with the closed eye while hidden.
 #pragma once
 
+#include "catalogue/TableTypes.h"
+
 #include <QStringList>
 #include <QToolBar>
 #include <array>
-
-#include "catalogue/TableTypes.h"
 
 class QToolButton;
 

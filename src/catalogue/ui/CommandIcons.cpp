@@ -91,6 +91,8 @@ QIcon CommandIcon(const QString& controlName, const QStyle& style) {
     return {};
 }
 
-std::array<QIcon, 2> OnOffIcons() { return {ClosedEye(), OpenEye()}; }
+std::array<QIcon, 2> OnOffIcons() {
+    return {ClosedEye(), OpenEye()};
+}
 
 } // namespace mcb

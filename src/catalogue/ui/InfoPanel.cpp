@@ -1,10 +1,10 @@
 #include "catalogue/ui/InfoPanel.h"
 
+#include "catalogue/MainWindowRules.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#include "catalogue/MainWindowRules.h"
 
 namespace mcb {
 

@@ -1,5 +1,7 @@
 #include "catalogue/ui/MainCommands.h"
 
+#include "catalogue/ui/CommandIcons.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMainWindow>
@@ -7,8 +9,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
-
-#include "catalogue/ui/CommandIcons.h"
 
 namespace mcb {
 
@@ -110,8 +110,8 @@ struct PopupSpec {
 };
 
 constexpr PopupSpec kPopupItems[] = {
-    {"N7", "Добавить диск", "mmAddCD"},     {"N8", "Редактировать", "mmEditCD"},
-    {"N9", "Удалить диск", "mmKillCD"},     {"N24", "Сводка", "svodka"},
+    {"N7", "Добавить диск", "mmAddCD"},        {"N8", "Редактировать", "mmEditCD"},
+    {"N9", "Удалить диск", "mmKillCD"},        {"N24", "Сводка", "svodka"},
     {"N13", "Отдать диск в долг", "mmGiveCD"}, {"N14", "Списать долг", "mmReturnCD"},
     {"N11", "Отбор / поиск", "mmFilter"},
 };
@@ -123,16 +123,35 @@ struct ButtonSpec {
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {"ToolButton1", "mmNewBase"},     {"ToolButton2", "mmOpenBase"},   {"ToolButton3", "mmSaveBaseAs"},
-    {nullptr, nullptr},               {"ToolButton5", "mmPrintBase"},  {nullptr, nullptr},
-    {"ToolButton27", "mmExcel"},      {nullptr, nullptr},              {"ToolButton7", "mmAddCD"},
-    {"ToolButton8", "mmEditCD"},      {"ToolButton9", "mmKillCD"},     {nullptr, nullptr},
-    {"ToolButton11", "mmGiveCD"},     {"ToolButton12", "mmReturnCD"},  {nullptr, nullptr},
-    {"ToolButton14", "mmFilter"},     {nullptr, nullptr},              {"ToolButton25", nullptr},
-    {nullptr, nullptr},               {"ToolButton16", "mmMagazine"},  {nullptr, nullptr},
-    {"ToolButton18", "mmGenres"},     {"ToolButton19", "mmCountries"}, {"ToolButton29", "mmCompList"},
-    {"ToolButton20", "mmContactList"}, {nullptr, nullptr},             {"ToolButton22", "mmMainSetup"},
-    {nullptr, nullptr},               {"ToolButton24", "mmVihod"},
+    {"ToolButton1", "mmNewBase"},
+    {"ToolButton2", "mmOpenBase"},
+    {"ToolButton3", "mmSaveBaseAs"},
+    {nullptr, nullptr},
+    {"ToolButton5", "mmPrintBase"},
+    {nullptr, nullptr},
+    {"ToolButton27", "mmExcel"},
+    {nullptr, nullptr},
+    {"ToolButton7", "mmAddCD"},
+    {"ToolButton8", "mmEditCD"},
+    {"ToolButton9", "mmKillCD"},
+    {nullptr, nullptr},
+    {"ToolButton11", "mmGiveCD"},
+    {"ToolButton12", "mmReturnCD"},
+    {nullptr, nullptr},
+    {"ToolButton14", "mmFilter"},
+    {nullptr, nullptr},
+    {"ToolButton25", nullptr},
+    {nullptr, nullptr},
+    {"ToolButton16", "mmMagazine"},
+    {nullptr, nullptr},
+    {"ToolButton18", "mmGenres"},
+    {"ToolButton19", "mmCountries"},
+    {"ToolButton29", "mmCompList"},
+    {"ToolButton20", "mmContactList"},
+    {nullptr, nullptr},
+    {"ToolButton22", "mmMainSetup"},
+    {nullptr, nullptr},
+    {"ToolButton24", "mmVihod"},
 };
 
 const char* kSortHint = "Сортировка списка";

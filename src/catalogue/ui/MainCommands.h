@@ -3,11 +3,11 @@
 // control; commands whose windows do not exist yet are present but disabled.
 #pragma once
 
+#include "catalogue/TableTypes.h"
+
 #include <QHash>
 #include <QString>
 #include <array>
-
-#include "catalogue/TableTypes.h"
 
 class QAction;
 class QActionGroup;

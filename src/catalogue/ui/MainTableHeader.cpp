@@ -19,7 +19,9 @@ MainTableHeader::MainTableHeader(const TableColours& colours, QWidget* parent)
     setSectionResizeMode(QHeaderView::Interactive);
 }
 
-QSize MainTableHeader::sizeHint() const { return {QHeaderView::sizeHint().width(), kRowHeight}; }
+QSize MainTableHeader::sizeHint() const {
+    return {QHeaderView::sizeHint().width(), kRowHeight};
+}
 
 void MainTableHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();

@@ -3,10 +3,10 @@
 // pointer's movement since the press, so the window can tell a click from a border drag.
 #pragma once
 
+#include "catalogue/ui/CellPainter.h"
+
 #include <QHeaderView>
 #include <QPoint>
-
-#include "catalogue/ui/CellPainter.h"
 
 namespace mcb {
 

@@ -1,11 +1,11 @@
 #include "catalogue/ui/MainTableView.h"
 
+#include "catalogue/ui/CatalogueTableModel.h"
+#include "catalogue/ui/MainTableHeader.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include "catalogue/ui/CatalogueTableModel.h"
-#include "catalogue/ui/MainTableHeader.h"
 
 namespace mcb {
 

@@ -3,10 +3,10 @@
 // table of any length scrolls without per-row widgets.
 #pragma once
 
+#include "catalogue/ui/CellPainter.h"
+
 #include <QStyledItemDelegate>
 #include <QTableView>
-
-#include "catalogue/ui/CellPainter.h"
 
 namespace mcb {
 
