@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mcb {
 
@@ -35,6 +36,12 @@ public:
     // "Write error to file <name>" when any step fails; the old file is then untouched.
     bool UpdateFile();
 
+    // Names of the sections that were not erased, in file order, duplicates included. Lets callers
+    // walk a file without trusting a stored counter.
+    std::vector<std::string> SectionNames() const;
+    // Keys of the first section of that name that were not deleted, in order, duplicates included.
+    std::vector<std::string> KeyNames(const std::string& section) const;
+
     const std::string& FileName() const;
     void SetFileHeader(const std::string& text);
     const std::string& FileHeader() const;
@@ -47,5 +54,7 @@ private:
 // Directory of settings files named without a directory part: $XDG_CONFIG_HOME/mirvane-cdbase/,
 // by default ~/.config/mirvane-cdbase/, with a trailing "/". Created when missing.
 std::string SettingsDirectory();
+// The same directory without creating it, for callers that must not write anything.
+std::string SettingsDirectoryPath();
 
 } // namespace mcb
