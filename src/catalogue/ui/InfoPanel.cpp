@@ -8,12 +8,20 @@
 
 namespace mcb {
 
+namespace {
+constexpr int kFontPixels = 11;
+}
+
 InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("InfoPan");
     setMinimumWidth(kInfoPanelMinWidth);
+    QFont small = font();
+    small.setPixelSize(kFontPixels);
+    setFont(small);
     auto* group = new QGroupBox(QString::fromUtf8(" Информация о базе "), this);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->setSpacing(2);
+    groupLayout->setContentsMargins(4, 4, 2, 4);
     const char* names[] = {"LaAll", "LaNal", "LaAllVisi", "LaNalVisi"};
     for (int i = 0; i < 4; ++i) {
         counters_[i] = new QLabel(group);

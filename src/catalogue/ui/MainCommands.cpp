@@ -236,6 +236,7 @@ void BuildToolBar(QMainWindow& window, MainCommands& commands) {
     commands.toolBar = window.addToolBar(QString::fromUtf8("Панель инструментов"));
     commands.toolBar->setObjectName("ToolBar");
     commands.toolBar->setMovable(false);
+    commands.toolBar->setIconSize(QSize(16, 16));
     const QStyle& style = *window.style();
     commands.sortMenu->setIcon(CommandIcon("Sort1", style));
     for (const ButtonSpec& spec : kButtons) {
