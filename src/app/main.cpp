@@ -1,12 +1,12 @@
 // Entry point: commands that need no display, then a display check, then the catalogue window.
 #include "catalogue/CommandLine.h"
 #include "catalogue/ListCommand.h"
+#include "catalogue/ui/CatalogueWindowRun.h"
 #include "platform/posix/ExecutablePath.h"
 #include "platform/posix/SystemClock.h"
 #include "storage/Layout.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -49,10 +49,5 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName("MainForm");
-    window.setWindowTitle("Mirvane CD Base 1.8.1");
-    window.resize(638, 425);
-    window.show();
-    return app.exec();
+    return mcb::RunCatalogueWindow(line.catalogue, mcb::ExecutableDirectory(argv[0]));
 }
