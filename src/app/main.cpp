@@ -4,6 +4,7 @@
 #include "catalogue/ui/CatalogueWindowRun.h"
 #include "platform/posix/ExecutablePath.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/qt/QtText.h"
 #include "storage/Layout.h"
 
 #include <QApplication>
@@ -25,6 +26,14 @@ int RunList(const std::string& catalogue, const char* argv0) {
     const mcb::ListRequest request{catalogue, mcb::ExecutableDirectory(argv0) + mcb::kLayoutFileName,
                                    mcb::SystemClock().Today()};
     return mcb::RunListCommand(request, std::cout, std::cerr);
+}
+
+// The command line again without the options the window toolkit took for itself.
+mcb::CommandLine ToolkitLeftOver(const QApplication& app) {
+    std::vector<std::string> args;
+    const QStringList arguments = app.arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(mcb::PathFromQ(arguments[i]));
+    return mcb::ParseCommandLine(args);
 }
 
 } // namespace
@@ -49,5 +58,5 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    return mcb::RunCatalogueWindow(line.catalogue, mcb::ExecutableDirectory(argv[0]));
+    return mcb::RunCatalogueWindow(ToolkitLeftOver(app).catalogue, mcb::ExecutableDirectory(argv[0]));
 }
