@@ -275,6 +275,7 @@ private slots:
         QCOMPARE(header()->sectionSize(5), 77);
         QVERIFY(toggle(5)->isChecked());
         QCOMPARE(toggle(11)->objectName(), QString("ToolButton42"));
+        QVERIFY(form().columnBar()->findChild<QWidget*>("ToolButton41"));
         QCOMPARE(toggle(3)->toolTip(), QString("Скрыть / показать колонку Жанр"));
 
         toggle(3)->click();
