@@ -17,6 +17,10 @@ using test::WriteBytes;
 // The engine's rules written as plain linear scans, to compare the indexed engine against.
 class Model {
 public:
+    // A section as read from a file, duplicates included.
+    void Append(const std::string& section, const std::vector<std::string>& lines) {
+        sections_.push_back(Section{section, lines});
+    }
     std::string Read(const std::string& section, const std::string& key) const {
         const Section* s = Find(section);
         const std::string* line = s ? FindLine(*s, key) : nullptr;
@@ -99,8 +103,18 @@ TEST_F(IniFileInput, RandomChangesMatchThePlainModelAndSurviveReloading) {
         return pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(random)];
     };
     for (int round = 0; round < 6; ++round) {
+        // Start from a file with duplicate sections and keys, some sections long enough for the index.
         const std::string file = Path("r" + std::to_string(round) + ".ini");
         Model model;
+        std::string text;
+        for (int n = std::uniform_int_distribution<int>(0, 8)(random); n > 0; --n) {
+            const std::string section = pick(pools.sections);
+            std::vector<std::string> lines(std::uniform_int_distribution<std::size_t>(0, 60)(random));
+            text += "[" + section + "]\r\n";
+            for (std::string& line : lines) text += (line = pick(pools.keys) + "=" + RandomValue(random)) + "\r\n";
+            model.Append(section, lines);
+        }
+        WriteBytes(file, text);
         TIniFile ini(file);
         for (int step = 0; step < 1500; ++step) {
             const std::string section = pick(pools.sections), key = pick(pools.keys);
