@@ -25,8 +25,13 @@ const IniSection* IniStore::Find(std::string_view name) const {
 }
 
 IniSection* IniStore::Find(std::string_view name) {
-    const NameTable::Entry* entry = Entry(name, UpperHash(name));
-    return entry ? &sections_[entry->first] : nullptr;
+    NameTable::Entry* entry = Entry(name, UpperHash(name));
+    if (!entry) return nullptr;
+    IniSection& section = sections_[entry->first];
+    const std::span<const LineRef> lines = section.Lines(arena_);
+    entry->soon[0] = lines.data();
+    entry->soon[1] = lines.empty() ? nullptr : arena_.Text(lines.front()).data();
+    return &section;
 }
 
 IniSection& IniStore::FindOrAppend(std::string_view name) {
