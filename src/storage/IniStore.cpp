@@ -20,6 +20,7 @@ IniSection& IniStore::AppendSection(std::string name) {
     return sections_.emplace_back(std::move(name));
 }
 
+// The hints that a lookup refreshes are a cache, not part of what the store holds.
 const IniSection* IniStore::Find(std::string_view name) const {
     return const_cast<IniStore*>(this)->Find(name);
 }

@@ -2,7 +2,7 @@
 
 #include "storage/Cp1251.h"
 
-#include <vector>
+#include <cstdint>
 
 namespace mcb {
 
@@ -26,7 +26,8 @@ public:
             return;
         }
         const std::size_t equals = line.find('=');
-        if (section_ && equals != std::string_view::npos)
+        // No real line comes near 4 GiB; such a line is dropped rather than cut.
+        if (section_ && equals != std::string_view::npos && line.size() <= UINT32_MAX)
             lines_.push_back(LineArena::FromFile(std::size_t(line.data() - text_.data()), line.size(), equals));
     }
 
