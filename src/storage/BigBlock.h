@@ -9,8 +9,8 @@
 
 namespace mcb {
 
-void* AllocateBigBlock(std::size_t bytes);
-void FreeBigBlock(void* block, std::size_t bytes);
+void* AllocateBigBlock(std::size_t bytes, std::size_t alignment);
+void FreeBigBlock(void* block, std::size_t bytes, std::size_t alignment);
 
 template <class T> struct BigBlockAllocator {
     using value_type = T;
@@ -18,8 +18,8 @@ template <class T> struct BigBlockAllocator {
     BigBlockAllocator() = default;
     template <class U> BigBlockAllocator(const BigBlockAllocator<U>&) {}
 
-    T* allocate(std::size_t n) { return static_cast<T*>(AllocateBigBlock(n * sizeof(T))); }
-    void deallocate(T* block, std::size_t n) { FreeBigBlock(block, n * sizeof(T)); }
+    T* allocate(std::size_t n) { return static_cast<T*>(AllocateBigBlock(n * sizeof(T), alignof(T))); }
+    void deallocate(T* block, std::size_t n) { FreeBigBlock(block, n * sizeof(T), alignof(T)); }
 
     friend bool operator==(const BigBlockAllocator&, const BigBlockAllocator&) { return true; }
 };

@@ -7,12 +7,12 @@ namespace mcb {
 IniSection::IniSection(std::string name) : name_(std::move(name)) {}
 
 std::span<const LineRef> IniSection::Lines(const LineArena& arena) const {
-    if (!own_.empty()) return own_;
+    if (own_) return *own_;
     return std::span<const LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
 }
 
 std::span<LineRef> IniSection::Slots(LineArena& arena) {
-    if (!own_.empty()) return own_;
+    if (own_) return *own_;
     return std::span<LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
 }
 
@@ -28,13 +28,12 @@ void IniSection::SetValue(LineArena& arena, std::string_view key, std::string_vi
         arena.SetValue(Slots(arena)[at], value); // the stored key keeps its letter case
         return;
     }
-    if (own_.empty()) {
+    if (!own_) {
         const std::span<const LineRef> read = Lines(arena);
-        own_.reserve(read.size() + 1);
-        own_.assign(read.begin(), read.end());
+        own_ = std::make_unique<std::vector<LineRef>>(read.begin(), read.end());
     }
-    own_.push_back(arena.Add(key, value));
-    IndexFrom(arena, own_.size() - 1);
+    own_->push_back(arena.Add(key, value));
+    IndexFrom(arena, own_->size() - 1);
 }
 
 void IniSection::AdoptFileLines(const LineArena& arena, std::size_t first, std::size_t count) {
@@ -59,7 +58,7 @@ void IniSection::Erase(LineArena& arena) {
     for (LineRef& line : Slots(arena)) arena.Delete(line);
     name_.clear();
     fileCount_ = 0;
-    std::vector<LineRef>().swap(own_);
+    own_.reset();
     index_.reset();
 }
 
