@@ -107,4 +107,15 @@ std::vector<std::string> TIniFile::KeyNames(const std::string& section) const {
     return found ? found->KeyNames() : std::vector<std::string>();
 }
 
+void TIniFile::VisitLines(const std::string& section,
+                          const std::function<void(std::string_view key, std::string_view value)>& visit) const {
+    const IniSection* found = store_->sections.Find(section);
+    if (!found) return;
+    for (const std::string& line : found->Lines()) {
+        if (line.empty()) continue;
+        const std::string_view key = KeyOfLine(line);
+        visit(key, std::string_view(line).substr(key.size() + 1));
+    }
+}
+
 } // namespace mcb

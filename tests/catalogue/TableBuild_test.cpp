@@ -308,3 +308,25 @@ TEST(TableTexts, CaptionHeadingsAndCounters) {
 
 } // namespace
 } // namespace mcb
+
+namespace mcb {
+namespace {
+
+TEST_F(TableBuildTest, DiscValuesAreReadAsSingleKeyLookupsWouldReadThem) {
+    Use({{"00001", {{"nam", "first"}, {"Nam", "second"}, {"GIN", "3"}, {"Gin", "4"}, {"Year", ""}, {"Li1", "x"}}}});
+    const DiscValues d = ReadDiscValues(*catalogue_, "00001");
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"Nam", &d.Nam}, {"Nam2", &d.Nam2}, {"Gin", &d.Gin}, {"Year", &d.Year}, {"Car", &d.Car}, {"Oth", &d.Oth}};
+    const std::pair<const char*, const char*> defaults[] = {{"Nam2", ""}, {"Car", "-1024"}, {"Oth", "-1"}};
+    for (const auto& [key, value] : fields) {
+        std::string expected = catalogue_->ReadString("00001", key, "");
+        for (const auto& [k, fallback] : defaults)
+            if (std::string(k) == key) expected = fallback;
+        EXPECT_EQ(expected, *value) << key;
+    }
+    EXPECT_EQ("first", d.Nam);
+    EXPECT_EQ("3", d.Gin);
+}
+
+} // namespace
+} // namespace mcb
