@@ -15,8 +15,9 @@ namespace {
 // that a line's key is matched against all fifteen by integer comparisons; 0 for longer keys.
 uint64_t PackedKey(std::string_view key) {
     if (key.size() > 4) return 0;
+    const auto& upper = UpperTable();
     uint64_t packed = key.size();
-    for (char c : key) packed = packed << 8 | static_cast<unsigned char>(UpperTable()[static_cast<unsigned char>(c)]);
+    for (char c : key) packed = packed << 8 | static_cast<unsigned char>(upper[static_cast<unsigned char>(c)]);
     return packed;
 }
 

@@ -330,3 +330,17 @@ TEST_F(TableBuildTest, DiscValuesAreReadAsSingleKeyLookupsWouldReadThem) {
 
 } // namespace
 } // namespace mcb
+
+namespace mcb {
+namespace {
+
+TEST_F(TableBuildTest, RememberedNamesEqualDirectReads) {
+    Use({{"Genres", {{"3", "Drama"}, {"03", "Other"}, {"-1", "Minus"}, {"4095", "Last"}, {"4096", "Big"}}}});
+    ReferenceNames names(*catalogue_, "Genres");
+    for (int round = 0; round < 2; ++round)
+        for (const char* index : {"3", "03", "-1", "", "4095", "4096", "7", "3 ", "x"})
+            EXPECT_EQ(catalogue_->ReadString("Genres", index, ""), names.Name(index)) << index;
+}
+
+} // namespace
+} // namespace mcb
