@@ -15,9 +15,13 @@ std::string AudienceName(const std::string& aud) {
     return names[aud[0] - '0'];
 }
 
+namespace {
+constexpr int kNoCarrier = -1024;
+}
+
 std::string CarrierText(const std::string& car, const TableLayout& layout) {
     const auto value = ParseDecimalInt(car);
-    if (car == "-1024" || !value) return std::string();
+    if (!value || *value == kNoCarrier) return std::string(); // any spelling of "-1024" means no medium
     const int medium = CarrierMedium(*value);
     const bool known = medium >= 0 && medium < int(layout.media.size());
     return (known ? layout.media[medium] : std::string()) + ' ' + std::to_string(CarrierCount(*value));
