@@ -32,7 +32,6 @@ struct FileDialogSpec {
     std::string title;
     // Filter pairs in the form "description|pattern|description|pattern".
     std::string filter;
-    std::string defaultExtension; // with its dot, empty for none
     std::string initialPath;      // folder or proposed file, may be empty
 };
 
@@ -51,7 +50,8 @@ public:
     virtual std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
                                                  const std::string& initial) = 0;
     // File dialogs; the open dialog accepts only existing files, the save dialog asks before
-    // replacing one. They return a native path, nothing when cancelled.
+    // replacing the file as named (the caller adds a missing extension itself). They return a native
+    // path, nothing when cancelled.
     virtual std::optional<std::string> OpenFileName(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> SaveFileName(const FileDialogSpec& spec) = 0;
 };

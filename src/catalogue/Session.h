@@ -1,0 +1,91 @@
+// The life of the program and of its open catalogue, free of screen code: start-up (settings, the
+// choice of the catalogue, the backup copy, the first table build, the deferred tasks), the switch to
+// another catalogue ("Новая база", "Открыть ...", "Сохранить как ..."), the table rebuild, and what is
+// written at shutdown. The main window owns one Session and shows its state.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/TableTypes.h"
+#include "platform/Services.h"
+#include "storage/Layout.h"
+#include "storage/MyIniFiles.h"
+#include "storage/Settings.h"
+
+namespace mcb {
+
+struct SessionServices {
+    Clock& clock;
+    DateFormat& dateFormat;
+    Prompts& prompts;
+};
+
+enum class SwitchMode { Open, New, SaveAs };
+
+// Bits of the deferred start-up tasks.
+constexpr int kTaskUpdateCheck = 1;
+constexpr int kTaskDebtReminder = 2;
+
+class Session {
+public:
+    // programDir: the folder of the executable, where "fields.ini" lives.
+    Session(SessionServices services, std::string programDir);
+    ~Session();
+
+    // Start-up: reads the layout and the settings, chooses the catalogue (the command-line argument,
+    // the remembered one, or the question loop), makes the backup copy, opens the catalogue, builds
+    // the table and works out the deferred tasks.
+    void Start(const std::optional<std::string>& commandLineCatalogue);
+
+    // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
+    bool ChooseAndSwitch(SwitchMode mode);
+
+    // Rebuilds every row from the open catalogue by the current filter and sort order.
+    void RebuildTable();
+
+    // Shutdown: closes the catalogue (writing pending changes) and writes the settings file. The window
+    // puts its sizes and column widths into settings() first.
+    void Shutdown();
+
+    Settings& settings() { return settings_; }
+    const Settings& settings() const { return settings_; }
+    const TableLayout& layout() const { return layout_; }
+    TIniFile& catalogue() { return *catalogue_; }
+    const std::string& baseFileName() const { return baseFileName_; }
+    const std::string& journalFileName() const { return journalFileName_; }
+    const std::string& baseDirectory() const { return baseDirectory_; }
+    const CatalogueTable& table() const { return table_; }
+    const std::string& caption() const { return caption_; }
+    int pendingStartupTasks() const { return pendingStartupTasks_; }
+    // The overdue loans collected at start-up; the reminder takes them away.
+    std::vector<DebtRow> TakeDebtRows();
+    int Today() const { return services_.clock.Today(); }
+    SessionServices& services() { return services_; }
+
+private:
+    void ChooseAtStartUp();
+    bool SwitchTo(SwitchMode mode, const std::string& chosen);
+    bool CopyForSaveAs(const std::string& target);
+    void MakeBackup();
+    void OpenCatalogue();
+    void SetBaseFileName(const std::string& name);
+
+    SessionServices services_;
+    std::string programDir_;
+    Settings settings_;
+    TableLayout layout_;
+    std::string baseFileName_;
+    std::string journalFileName_;
+    std::string baseDirectory_;
+    std::unique_ptr<TIniFile> catalogue_;
+    bool collectDebts_ = false;
+    int pendingStartupTasks_ = 0;
+    CatalogueTable table_;
+    std::vector<DebtRow> debtRows_;
+    std::string caption_;
+};
+
+} // namespace mcb

@@ -1,0 +1,35 @@
+// The event journal beside the catalogue: one line "<date> <time> : <event text>" per change made to
+// discs, Windows-1251, lines ended by CR LF, cut to the configured number of lines.
+#pragma once
+
+#include <string>
+
+#include "platform/Services.h"
+
+namespace mcb {
+
+struct SetupSettings;
+
+// Bits of the "MagazEvents" mask: which events are recorded.
+constexpr int kEventAdd = 1;
+constexpr int kEventEdit = 2;
+constexpr int kEventDelete = 4;
+constexpr int kEventLend = 8;
+constexpr int kEventReturn = 16;
+
+struct JournalContext {
+    std::string journalFileName; // native path of the journal (the catalogue's name with ".log")
+    const SetupSettings& setup;  // Magazine, MagazTrunc, MagazLines, MagazEvents
+    const Clock& clock;
+    const DateFormat& dateFormat;
+};
+
+// Appends one event line when the journal is switched on; cuts the journal first when it holds
+// "MagazLines" lines or more. Failures record nothing and show nothing, except read and write errors
+// while cutting, which are reported through the program's error reporting.
+void LogEvent(const JournalContext& journal, const std::string& text);
+
+// LogEvent when the event's bit is set in "MagazEvents".
+void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text);
+
+} // namespace mcb

@@ -1,0 +1,56 @@
+#include "platform/qt/HelpBrowser.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace mcb {
+
+namespace {
+
+QString PageName(int topic) { return topic == 0 ? QStringLiteral("index.html") : QStringLiteral("topic-%1.html").arg(topic); }
+
+// One help window for the whole run, reused for every topic.
+QDialog* HelpWindow(QWidget* parent) {
+    static QPointer<QDialog> window;
+    if (!window) {
+        window = new QDialog(parent, Qt::Window);
+        window->setObjectName("HelpWindow");
+        window->setWindowTitle(QStringLiteral("Справка Mirvane CD Base"));
+        window->resize(640, 480);
+        auto* browser = new QTextBrowser(window);
+        browser->setObjectName("HelpText");
+        browser->setOpenExternalLinks(true);
+        browser->setSearchPaths({HelpDirectory()});
+        auto* layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+    }
+    return window;
+}
+
+} // namespace
+
+QString HelpDirectory() {
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+    if (QFileInfo(beside).isDir()) return beside;
+    return QStringLiteral(MCB_SOURCE_DIR "/help");
+}
+
+bool ShowHelpTopic(QWidget* parent, int topic) {
+    const QString page = QDir(HelpDirectory()).filePath(PageName(topic));
+    if (!QFileInfo(page).isFile()) return false;
+    QDialog* window = HelpWindow(parent);
+    window->findChild<QTextBrowser*>("HelpText")->setSource(QUrl::fromLocalFile(page));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+} // namespace mcb

@@ -1,0 +1,125 @@
+#include "platform/qt/QtServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTime>
+#include <QUrl>
+
+#include "platform/qt/QtText.h"
+
+namespace mcb {
+
+namespace {
+
+const QDate kDayZero(1899, 12, 30);
+
+QString AppTitle() { return QStringLiteral("Mirvane CD Base"); }
+
+QString Extensions(const QString& patterns) {
+    QStringList all;
+    for (const QString& p : patterns.split(';', Qt::SkipEmptyParts)) {
+        all << p;
+        if (p.toLower() != p) all << p.toLower();
+        if (p.toUpper() != p) all << p.toUpper();
+    }
+    all.removeDuplicates();
+    return all.join(' ');
+}
+
+} // namespace
+
+int QtClock::Today() const { return static_cast<int>(kDayZero.daysTo(QDate::currentDate())); }
+
+int QtClock::SecondsOfDay() const { return QTime(0, 0).secsTo(QTime::currentTime()); }
+
+std::string QtDateFormat::ShortDate(int dayNumber) const {
+    return FromQ(QLocale::system().toString(kDayZero.addDays(dayNumber), QLocale::ShortFormat));
+}
+
+std::string QtDateFormat::LongTime(int secondsOfDay) const {
+    // The long format names the time zone, which the journal's Windows-style time does not show.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    return FromQ(QLocale::system().toString(QTime(0, 0).addSecs(secondsOfDay), format.trimmed()));
+}
+
+QStringList NameFilters(const std::string& filter) {
+    const QStringList parts = ToQ(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const int open = description.indexOf('(');
+        if (open >= 0) description = description.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(description, Extensions(parts[i + 1]));
+    }
+    return filters;
+}
+
+QtPrompts::QtPrompts(std::function<QWidget*()> parent, std::function<void(int)> showHelp)
+    : parent_(std::move(parent)), showHelp_(std::move(showHelp)) {}
+
+QWidget* QtPrompts::Parent() const { return parent_ ? parent_() : QApplication::activeWindow(); }
+
+void QtPrompts::Message(const std::string& text) { QMessageBox::information(Parent(), AppTitle(), ToQ(text)); }
+
+bool QtPrompts::Confirm(const std::string& text) {
+    return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool QtPrompts::Warn(const std::string& text) {
+    return QMessageBox::warning(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
+    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Help,
+                    Parent());
+    // Help shows the topic and leaves the question open, like the help button of a message box should.
+    QAbstractButton* help = box.button(QMessageBox::Help);
+    help->disconnect();
+    QObject::connect(help, &QAbstractButton::clicked, [this, helpTopic] {
+        if (showHelp_) showHelp_(helpTopic);
+    });
+    const int result = box.exec();
+    if (result == QMessageBox::Yes) return Answer::Yes;
+    if (result == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+std::optional<std::string> QtPrompts::InputLine(const std::string& caption, const std::string& prompt,
+                                                const std::string& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(initial), &ok);
+    if (!ok) return std::nullopt;
+    return FromQ(text);
+}
+
+std::optional<std::string> QtPrompts::OpenFileName(const FileDialogSpec& spec) {
+    QFileDialog dialog(Parent(), ToQ(spec.title), PathToQ(spec.initialPath));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(NameFilters(spec.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return PathFromQ(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& spec) {
+    QFileDialog dialog(Parent(), ToQ(spec.title), PathToQ(spec.initialPath));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFilters(spec.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return PathFromQ(dialog.selectedFiles().constFirst());
+}
+
+bool QtShell::OpenLink(const std::string& url) { return QDesktopServices::openUrl(QUrl(ToQ(url), QUrl::StrictMode)); }
+
+} // namespace mcb

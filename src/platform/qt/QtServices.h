@@ -1,0 +1,54 @@
+// Production adapters of the platform services: the system clock and locale, Qt's standard dialogs
+// and the desktop's link handling.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "platform/Services.h"
+
+namespace mcb {
+
+class QtClock : public Clock {
+public:
+    int Today() const override;
+    int SecondsOfDay() const override;
+};
+
+class QtDateFormat : public DateFormat {
+public:
+    std::string ShortDate(int dayNumber) const override;
+    std::string LongTime(int secondsOfDay) const override;
+};
+
+class QtPrompts : public Prompts {
+public:
+    // Boxes are centred on the given window; the help hook shows a help topic for the Help button.
+    explicit QtPrompts(std::function<QWidget*()> parent = {}, std::function<void(int)> showHelp = {});
+
+    void Message(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+    bool Warn(const std::string& text) override;
+    Answer Ask(const std::string& text, int helpTopic) override;
+    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
+                                         const std::string& initial) override;
+    std::optional<std::string> OpenFileName(const FileDialogSpec& spec) override;
+    std::optional<std::string> SaveFileName(const FileDialogSpec& spec) override;
+
+private:
+    QWidget* Parent() const;
+    std::function<QWidget*()> parent_;
+    std::function<void(int)> showHelp_;
+};
+
+class QtShell : public Shell {
+public:
+    bool OpenLink(const std::string& url) override;
+};
+
+// Qt name filters from "description|pattern|description|pattern"; every pattern is offered in both
+// letter cases, since file names on Linux are case-sensitive.
+QStringList NameFilters(const std::string& filter);
+
+} // namespace mcb

@@ -1,0 +1,76 @@
+// Test doubles of the platform services: a fixed date, fixed date and time texts, and prompts that
+// answer from a script and record every question asked.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Services.h"
+
+namespace mcb::test {
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(int today = 46364, int seconds = 16 * 3600 + 45 * 60 + 19) : today_(today), seconds_(seconds) {}
+    int Today() const override { return today_; }
+    int SecondsOfDay() const override { return seconds_; }
+    void Set(int today) { today_ = today; }
+
+private:
+    int today_;
+    int seconds_;
+};
+
+// Day numbers shown as "D<n>" and times as "T<seconds>", so tests see which value was formatted.
+class FixedDateFormat : public DateFormat {
+public:
+    std::string ShortDate(int dayNumber) const override { return "D" + std::to_string(dayNumber); }
+    std::string LongTime(int secondsOfDay) const override { return "T" + std::to_string(secondsOfDay); }
+};
+
+// Every prompt takes the next scripted reply; a prompt without one fails the test by throwing.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Reply {
+        Answer answer = Answer::Yes;
+        std::optional<std::string> text; // input line or file name; nothing = cancelled
+    };
+
+    void Expect(Answer answer) { replies_.push_back({answer, std::nullopt}); }
+    void ExpectText(std::optional<std::string> text) { replies_.push_back({Answer::Yes, std::move(text)}); }
+
+    void Message(const std::string& text) override { asked.push_back("message: " + text); }
+    bool Confirm(const std::string& text) override { return Next("confirm: " + text).answer == Answer::Yes; }
+    bool Warn(const std::string& text) override { return Next("warn: " + text).answer == Answer::Yes; }
+    Answer Ask(const std::string& text, int) override { return Next("ask: " + text).answer; }
+    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
+                                         const std::string&) override {
+        return Next("input: " + caption + " / " + prompt).text;
+    }
+    std::optional<std::string> OpenFileName(const FileDialogSpec& spec) override {
+        return Next("open: " + spec.title).text;
+    }
+    std::optional<std::string> SaveFileName(const FileDialogSpec& spec) override {
+        return Next("save: " + spec.title).text;
+    }
+
+    bool Exhausted() const { return replies_.empty(); }
+
+    std::vector<std::string> asked;
+
+private:
+    Reply Next(const std::string& question) {
+        asked.push_back(question);
+        if (replies_.empty()) throw std::logic_error("unexpected prompt: " + question);
+        Reply reply = replies_.front();
+        replies_.pop_front();
+        return reply;
+    }
+
+    std::deque<Reply> replies_;
+};
+
+} // namespace mcb::test
