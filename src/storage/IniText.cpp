@@ -2,6 +2,8 @@
 
 #include "storage/Cp1251.h"
 
+#include <vector>
+
 namespace mcb {
 
 namespace {
@@ -10,17 +12,39 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-void TakeLine(std::string_view line, IniStore& store) {
-    line = TrimControl(line);
-    if (line.size() < 2 || line.front() == ';') return;
-    if (line.front() == '[' && line.back() == ']') {
-        line = line.substr(1, line.size() - 2);
-        if (!line.empty()) store.AppendSection(std::string(line));
-        return;
+// Collects the key lines of the section being read and hands them over when it ends.
+class Reader {
+public:
+    explicit Reader(IniStore& store) : store_(store), text_(store.Arena().FileText()) {}
+
+    void Take(std::size_t start, std::size_t end) {
+        const std::string_view line = TrimControl(text_.substr(start, end - start));
+        if (line.size() < 2 || line.front() == ';') return;
+        if (line.front() == '[' && line.back() == ']') {
+            if (line.size() > 2) StartSection(line.substr(1, line.size() - 2));
+            return;
+        }
+        const std::size_t equals = line.find('=');
+        if (section_ && equals != std::string_view::npos)
+            lines_.push_back(LineArena::FromFile(std::size_t(line.data() - text_.data()), line.size(), equals));
     }
-    IniSection* section = store.LastSection();
-    if (section && line.find('=') != std::string_view::npos) section->AppendLine(std::string(line));
-}
+
+    void Finish() {
+        if (section_) section_->AdoptLines(store_.Arena(), lines_);
+        lines_.clear();
+    }
+
+private:
+    void StartSection(std::string_view name) {
+        Finish();
+        section_ = &store_.AppendSection(std::string(name));
+    }
+
+    IniStore& store_;
+    std::string_view text_;
+    IniSection* section_ = nullptr;
+    std::vector<LineRef> lines_;
+};
 
 bool IsWritten(const IniSection& section) {
     return !section.Name().empty() && !section.Lines().empty();
@@ -28,14 +52,17 @@ bool IsWritten(const IniSection& section) {
 
 } // namespace
 
-void ParseIniText(std::string_view text, IniStore& store) {
+void ParseIniText(IniStore& store) {
+    const std::string_view text = store.Arena().FileText();
+    Reader reader(store);
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t start = pos;
         while (pos < text.size() && !IsLineEnd(text[pos])) ++pos;
-        TakeLine(text.substr(start, pos - start), store);
+        reader.Take(start, pos);
         while (pos < text.size() && IsLineEnd(text[pos])) ++pos;
     }
+    reader.Finish();
 }
 
 std::string FormatIniText(const IniStore& store, std::string_view header) {
@@ -43,7 +70,7 @@ std::string FormatIniText(const IniStore& store, std::string_view header) {
     for (const IniSection& section : store.Sections()) {
         if (!IsWritten(section)) continue;
         size += section.Name().size() + 6;
-        for (const std::string& line : section.Lines()) size += line.size() + 2;
+        for (const LineRef& line : section.Lines()) size += line.size + 2;
     }
     std::string text;
     text.reserve(size);
@@ -51,8 +78,8 @@ std::string FormatIniText(const IniStore& store, std::string_view header) {
     for (const IniSection& section : store.Sections()) {
         if (!IsWritten(section)) continue;
         text.append(1, '[').append(section.Name()).append("]\r\n");
-        for (const std::string& line : section.Lines())
-            if (!line.empty()) text.append(line).append("\r\n");
+        for (const LineRef& line : section.Lines())
+            if (!line.Deleted()) text.append(store.Arena().Text(line)).append("\r\n");
         text.append("\r\n");
     }
     return text;
