@@ -114,11 +114,9 @@ void TIniFile::VisitLines(const std::string& section,
                           const std::function<void(std::string_view key, std::string_view value)>& visit) const {
     const IniSection* found = store_->sections.Find(section);
     if (!found) return;
-    for (const std::string& line : found->Lines()) {
-        if (line.empty()) continue;
-        const std::string_view key = KeyOfLine(line);
-        visit(key, std::string_view(line).substr(key.size() + 1));
-    }
+    const LineArena& arena = store_->sections.Arena();
+    for (const LineRef& line : found->Lines())
+        if (!line.Deleted()) visit(arena.Key(line), arena.Value(line));
 }
 
 } // namespace mcb

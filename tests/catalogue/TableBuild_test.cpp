@@ -1,4 +1,3 @@
-#include "../storage/TempDir.h"
 #include "CatalogueFixture.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableCells.h"
@@ -6,6 +5,7 @@
 #include "storage/Layout.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
+#include "support/TempDir.h"
 
 #include <functional>
 #include <gtest/gtest.h>
