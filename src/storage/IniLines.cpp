@@ -1,5 +1,7 @@
 #include "storage/IniLines.h"
 
+#include "storage/WholeFile.h"
+
 #include <limits>
 #include <stdexcept>
 
@@ -14,9 +16,21 @@ std::uint32_t CheckedSize(std::size_t size) {
 
 } // namespace
 
+void LineArena::ReadText(const std::string& path) {
+    const auto buffer = [this](std::size_t size) {
+        fileText_.resize(size);
+        return fileText_.data();
+    };
+    if (!ReadWholeFileInto(path, buffer)) fileText_.clear();
+}
+
+void LineArena::AssignText(std::string_view text) {
+    fileText_.assign(text.begin(), text.end());
+}
+
 std::string_view LineArena::Text(const LineRef& line) const {
     if (line.Owned()) return own_[line.Place()];
-    return std::string_view(fileText_).substr(line.Place(), line.size);
+    return FileText().substr(line.Place(), line.size);
 }
 
 LineRef LineArena::FromFile(std::size_t offset, std::size_t size, std::size_t keySize) {

@@ -1,11 +1,14 @@
-// Storage of the key lines of the key/value engine. The file is kept as read, and each line refers
-// to its bytes there, so loading a large catalogue allocates almost nothing per line and the lines
-// of one section lie together in memory. Lines created or changed later get a buffer of their own,
-// which later changes reuse.
+// Storage of the key lines of the key/value engine. The file is kept as read, and the slots of the
+// lines read from it refer to their bytes there and lie in one table in file order, so loading a
+// large catalogue allocates almost nothing per line. Lines created or changed later get a buffer
+// of their own, which later changes reuse.
 #pragma once
+
+#include "storage/BigBlock.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +29,15 @@ struct LineRef {
 
 class LineArena {
 public:
-    explicit LineArena(std::string fileText) : fileText_(std::move(fileText)) {}
+    // The file text; an unreadable file gives the empty text.
+    void ReadText(const std::string& path);
+    void AssignText(std::string_view text);
+    std::string_view FileText() const { return {fileText_.data(), fileText_.size()}; }
 
-    const std::string& FileText() const { return fileText_; }
+    // Slots of the lines read from the file, in file order; sections own ranges of them.
+    BigVector<LineRef>& FileLines() { return fileLines_; }
+    const BigVector<LineRef>& FileLines() const { return fileLines_; }
+
     std::string_view Text(const LineRef& line) const;
     std::string_view Key(const LineRef& line) const { return Text(line).substr(0, line.keySize); }
     std::string_view Value(const LineRef& line) const { return Text(line).substr(line.keySize + 1); }
@@ -42,7 +51,8 @@ public:
     void Delete(LineRef& line);
 
 private:
-    std::string fileText_;
+    BigVector<char> fileText_;
+    BigVector<LineRef> fileLines_;
     std::vector<std::string> own_;
 };
 

@@ -6,24 +6,40 @@ namespace mcb {
 
 IniSection::IniSection(std::string name) : name_(std::move(name)) {}
 
+std::span<const LineRef> IniSection::Lines(const LineArena& arena) const {
+    if (!own_.empty()) return own_;
+    return std::span<const LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
+}
+
+std::span<LineRef> IniSection::Slots(LineArena& arena) {
+    if (!own_.empty()) return own_;
+    return std::span<LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
+}
+
 std::optional<std::string_view> IniSection::Value(const LineArena& arena, std::string_view key) const {
     const std::size_t at = Find(arena, key);
     if (at == kNone) return std::nullopt;
-    return arena.Value(lines_[at]);
+    return arena.Value(Lines(arena)[at]);
 }
 
 void IniSection::SetValue(LineArena& arena, std::string_view key, std::string_view value) {
     const std::size_t at = Find(arena, key);
     if (at != kNone) {
-        arena.SetValue(lines_[at], value); // the stored key keeps its letter case
+        arena.SetValue(Slots(arena)[at], value); // the stored key keeps its letter case
         return;
     }
-    lines_.push_back(arena.Add(key, value));
-    IndexFrom(arena, lines_.size() - 1);
+    if (own_.empty()) {
+        const std::span<const LineRef> read = Lines(arena);
+        own_.reserve(read.size() + 1);
+        own_.assign(read.begin(), read.end());
+    }
+    own_.push_back(arena.Add(key, value));
+    IndexFrom(arena, own_.size() - 1);
 }
 
-void IniSection::AdoptLines(const LineArena& arena, std::span<const LineRef> lines) {
-    lines_.assign(lines.begin(), lines.end());
+void IniSection::AdoptFileLines(const LineArena& arena, std::size_t first, std::size_t count) {
+    fileFirst_ = static_cast<std::uint32_t>(first);
+    fileCount_ = static_cast<std::uint32_t>(count);
     IndexFrom(arena, 0);
 }
 
@@ -35,28 +51,30 @@ bool IniSection::DeleteKey(LineArena& arena, std::string_view key) {
         Occurrences& same = index_->keys[entry->first];
         if (++same.first == same.lines.size()) index_->table.Remove(entry);
     }
-    arena.Delete(lines_[at]);
+    arena.Delete(Slots(arena)[at]);
     return true;
 }
 
 void IniSection::Erase(LineArena& arena) {
+    for (LineRef& line : Slots(arena)) arena.Delete(line);
     name_.clear();
-    for (LineRef& line : lines_) arena.Delete(line);
-    std::vector<LineRef>().swap(lines_);
+    fileCount_ = 0;
+    std::vector<LineRef>().swap(own_);
     index_.reset();
 }
 
 std::vector<std::string> IniSection::KeyNames(const LineArena& arena) const {
     std::vector<std::string> keys;
-    for (const LineRef& line : lines_)
+    for (const LineRef& line : Lines(arena))
         if (!line.Deleted()) keys.emplace_back(arena.Key(line));
     return keys;
 }
 
 NameTable::Entry* IniSection::Entry(const LineArena& arena, std::string_view key, std::uint64_t hash) const {
+    const std::span<const LineRef> lines = Lines(arena);
     return index_->table.Find(hash, [&](const NameTable::Entry& entry) {
         const Occurrences& same = index_->keys[entry.first];
-        return SameName(arena.Key(lines_[same.lines[same.first]]), key);
+        return SameName(arena.Key(lines[same.lines[same.first]]), key);
     });
 }
 
@@ -69,8 +87,9 @@ std::size_t IniSection::Find(const LineArena& arena, std::string_view key) const
 }
 
 std::size_t IniSection::Scan(const LineArena& arena, std::string_view key) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const LineRef& line = lines_[i];
+    const std::span<const LineRef> lines = Lines(arena);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LineRef& line = lines[i];
         if (line.keySize == key.size() && !line.Deleted() && SameName(arena.Key(line), key)) return i;
     }
     return kNone;
@@ -78,14 +97,15 @@ std::size_t IniSection::Scan(const LineArena& arena, std::string_view key) const
 
 // Indexes the slots from `slot` on, or all of them once the section has grown long enough.
 void IniSection::IndexFrom(const LineArena& arena, std::size_t slot) {
+    const std::span<const LineRef> lines = Lines(arena);
     if (!index_) {
-        if (lines_.size() < kIndexFrom) return;
+        if (lines.size() < kIndexFrom) return;
         index_ = std::make_unique<KeyIndex>();
         slot = 0;
     }
-    for (; slot < lines_.size(); ++slot) {
-        if (lines_[slot].Deleted()) continue;
-        const std::string_view key = arena.Key(lines_[slot]);
+    for (; slot < lines.size(); ++slot) {
+        if (lines[slot].Deleted()) continue;
+        const std::string_view key = arena.Key(lines[slot]);
         const std::uint64_t hash = UpperHash(key);
         const auto number = static_cast<std::uint32_t>(slot);
         if (const NameTable::Entry* entry = Entry(arena, key, hash)) {

@@ -1,8 +1,8 @@
 // One section of the key/value engine: its name and its key line slots in file order. A deleted
 // line keeps its slot (empty) so that the order of the others never changes. The first line whose
 // key matches (ignoring letter case) wins; long sections keep an index of their keys so that
-// lookups stay fast in lists of thousands of entries. The bytes of the lines live in the store's
-// arena, which every operation is given.
+// lookups stay fast in lists of thousands of entries. The slots of a section as read lie in the
+// arena's table of file lines; a section that gains a line moves its slots to a list of its own.
 #pragma once
 
 #include "storage/IniLines.h"
@@ -25,18 +25,18 @@ public:
 
     const std::string& Name() const { return name_; }
     // Every slot in order; deleted slots are empty.
-    std::span<const LineRef> Lines() const { return lines_; }
+    std::span<const LineRef> Lines(const LineArena& arena) const;
 
     // Value of the first line with this key; nothing when there is none.
     std::optional<std::string_view> Value(const LineArena& arena, std::string_view key) const;
     // Replaces the value of the first line with this key, keeping the stored key text, or appends
     // "key=value" when there is none.
     void SetValue(LineArena& arena, std::string_view key, std::string_view value);
-    // Takes the lines read from the file under this section's header.
-    void AdoptLines(const LineArena& arena, std::span<const LineRef> lines);
+    // Takes the file lines from slot `first` on, `count` of them, as read under this section's header.
+    void AdoptFileLines(const LineArena& arena, std::size_t first, std::size_t count);
     // Empties the slot of the first line with this key; false when there is none.
     bool DeleteKey(LineArena& arena, std::string_view key);
-    // Erasing keeps the slot: the name becomes empty and every line goes.
+    // Erasing keeps the section's place: the name becomes empty and every line goes.
     void Erase(LineArena& arena);
 
     // Keys of the live lines in order, duplicates included.
@@ -52,9 +52,10 @@ private:
         std::vector<Occurrences> keys;
     };
 
-    static constexpr std::size_t kIndexFrom = 24; // shorter sections are scanned
+    static constexpr std::size_t kIndexFrom = 64; // shorter sections (every disc) are scanned
     static constexpr std::size_t kNone = SIZE_MAX;
 
+    std::span<LineRef> Slots(LineArena& arena);
     NameTable::Entry* Entry(const LineArena& arena, std::string_view key, std::uint64_t hash) const;
     std::size_t Find(const LineArena& arena, std::string_view key) const;
     std::size_t Scan(const LineArena& arena, std::string_view key) const;
@@ -62,7 +63,8 @@ private:
 
     std::string name_;
     std::unique_ptr<KeyIndex> index_;
-    std::vector<LineRef> lines_;
+    std::uint32_t fileFirst_ = 0, fileCount_ = 0; // slots in the arena's file lines, until own_ is used
+    std::vector<LineRef> own_;
 };
 
 } // namespace mcb

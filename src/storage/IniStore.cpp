@@ -20,13 +20,19 @@ IniSection& IniStore::AppendSection(std::string name) {
     return sections_.emplace_back(std::move(name));
 }
 
+// The hints that a lookup refreshes are a cache, not part of what the store holds.
 const IniSection* IniStore::Find(std::string_view name) const {
     return const_cast<IniStore*>(this)->Find(name);
 }
 
 IniSection* IniStore::Find(std::string_view name) {
-    const NameTable::Entry* entry = Entry(name, UpperHash(name));
-    return entry ? &sections_[entry->first] : nullptr;
+    NameTable::Entry* entry = Entry(name, UpperHash(name));
+    if (!entry) return nullptr;
+    IniSection& section = sections_[entry->first];
+    const std::span<const LineRef> lines = section.Lines(arena_);
+    entry->soon[0] = lines.data();
+    entry->soon[1] = lines.empty() ? nullptr : arena_.Text(lines.front()).data();
+    return &section;
 }
 
 IniSection& IniStore::FindOrAppend(std::string_view name) {

@@ -4,6 +4,7 @@
 // section of the same name.
 #pragma once
 
+#include "storage/BigBlock.h"
 #include "storage/IniLines.h"
 #include "storage/IniSection.h"
 #include "storage/NameTable.h"
@@ -19,19 +20,22 @@ namespace mcb {
 
 class IniStore {
 public:
-    explicit IniStore(std::string fileText = {}) : arena_(std::move(fileText)) {}
+    IniStore() = default;
+    // A store over this text, for reading it with ParseIniText.
+    explicit IniStore(std::string_view text) { arena_.AssignText(text); }
     IniStore(const IniStore&) = delete;
     IniStore& operator=(const IniStore&) = delete;
 
     const LineArena& Arena() const { return arena_; }
     LineArena& Arena() { return arena_; }
-    const std::vector<IniSection>& Sections() const { return sections_; }
+    const BigVector<IniSection>& Sections() const { return sections_; }
 
     // Appends a section even when one of that name exists (as read from a file). The reference
     // stays valid until the next section is appended.
     IniSection& AppendSection(std::string name);
 
     const IniSection* Find(std::string_view name) const;
+    // Finding a section also notes where its lines are for the next lookup.
     IniSection* Find(std::string_view name);
     // The first section of that name, appended at the end when there is none.
     IniSection& FindOrAppend(std::string_view name);
@@ -42,7 +46,7 @@ private:
     NameTable::Entry* Entry(std::string_view name, std::uint64_t hash);
 
     LineArena arena_;
-    std::vector<IniSection> sections_;
+    BigVector<IniSection> sections_;
     std::vector<std::uint32_t> nextSameName_; // per section: the next one of the same name, or kNoSection
     static constexpr std::uint32_t kNoSection = UINT32_MAX;
     // By UpperHash of the name: the first live section of that name and the last one.

@@ -2,7 +2,7 @@
 
 #include "storage/Cp1251.h"
 
-#include <vector>
+#include <cstdint>
 
 namespace mcb {
 
@@ -15,7 +15,8 @@ bool IsLineEnd(char c) {
 // Collects the key lines of the section being read and hands them over when it ends.
 class Reader {
 public:
-    explicit Reader(IniStore& store) : store_(store), text_(store.Arena().FileText()) {}
+    explicit Reader(IniStore& store)
+        : store_(store), text_(store.Arena().FileText()), lines_(store.Arena().FileLines()) {}
 
     void Take(std::size_t start, std::size_t end) {
         const std::string_view line = TrimControl(text_.substr(start, end - start));
@@ -25,29 +26,33 @@ public:
             return;
         }
         const std::size_t equals = line.find('=');
-        if (section_ && equals != std::string_view::npos)
+        // No real line comes near 4 GiB; such a line is dropped rather than cut.
+        if (section_ && equals != std::string_view::npos && line.size() <= UINT32_MAX)
             lines_.push_back(LineArena::FromFile(std::size_t(line.data() - text_.data()), line.size(), equals));
     }
 
     void Finish() {
-        if (section_) section_->AdoptLines(store_.Arena(), lines_);
-        lines_.clear();
+        if (!section_) return;
+        section_->AdoptFileLines(store_.Arena(), first_, lines_.size() - first_);
+        store_.Find(section_->Name()); // notes where the lines are
     }
 
 private:
     void StartSection(std::string_view name) {
         Finish();
         section_ = &store_.AppendSection(std::string(name));
+        first_ = lines_.size();
     }
 
     IniStore& store_;
     std::string_view text_;
+    BigVector<LineRef>& lines_; // every section's, in file order
     IniSection* section_ = nullptr;
-    std::vector<LineRef> lines_;
+    std::size_t first_ = 0; // the current section's first line
 };
 
-bool IsWritten(const IniSection& section) {
-    return !section.Name().empty() && !section.Lines().empty();
+bool IsWritten(const IniSection& section, const LineArena& arena) {
+    return !section.Name().empty() && !section.Lines(arena).empty();
 }
 
 } // namespace
@@ -68,17 +73,17 @@ void ParseIniText(IniStore& store) {
 std::string FormatIniText(const IniStore& store, std::string_view header) {
     std::size_t size = header.size();
     for (const IniSection& section : store.Sections()) {
-        if (!IsWritten(section)) continue;
+        if (!IsWritten(section, store.Arena())) continue;
         size += section.Name().size() + 6;
-        for (const LineRef& line : section.Lines()) size += line.size + 2;
+        for (const LineRef& line : section.Lines(store.Arena())) size += line.size + 2;
     }
     std::string text;
     text.reserve(size);
     text.append(header);
     for (const IniSection& section : store.Sections()) {
-        if (!IsWritten(section)) continue;
+        if (!IsWritten(section, store.Arena())) continue;
         text.append(1, '[').append(section.Name()).append("]\r\n");
-        for (const LineRef& line : section.Lines())
+        for (const LineRef& line : section.Lines(store.Arena()))
             if (!line.Deleted()) text.append(store.Arena().Text(line)).append("\r\n");
         text.append("\r\n");
     }

@@ -5,14 +5,14 @@
 #include "storage/ErrorReport.h"
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
-#include "storage/WholeFile.h"
 
 #include <utility>
 
 namespace mcb {
 
 struct TIniFile::Store {
-    explicit Store(std::string name) : fileName(std::move(name)), sections(ReadWholeFile(fileName).value_or("")) {
+    explicit Store(std::string name) : fileName(std::move(name)) {
+        sections.Arena().ReadText(fileName);
         ParseIniText(sections);
     }
 

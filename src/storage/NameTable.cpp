@@ -6,7 +6,7 @@ namespace mcb {
 
 void NameTable::Insert(std::uint64_t hash, std::uint32_t first, std::uint32_t last) {
     if ((used_ + 1) * 2 > slots_.size()) Grow();
-    Place(Entry{hash, first, last});
+    Place(Entry{hash, first, last, {nullptr, nullptr}});
     ++used_;
 }
 
@@ -25,6 +25,12 @@ void NameTable::Remove(Entry* entry) {
     --used_;
 }
 
+void NameTable::FetchSoon(const Entry& entry) {
+    // A prefetch never faults, so a stale address costs nothing but the fetch.
+    for (const void* start : entry.soon)
+        for (int line = 0; start && line < 5; ++line) __builtin_prefetch(static_cast<const char*>(start) + 64 * line);
+}
+
 void NameTable::Place(const Entry& entry) {
     std::size_t i = Home(entry.hash);
     while (slots_[i].first != kFree) i = (i + 1) & Mask();
@@ -32,7 +38,7 @@ void NameTable::Place(const Entry& entry) {
 }
 
 void NameTable::Grow() {
-    std::vector<Entry> old(slots_.empty() ? 16 : slots_.size() * 2, Entry{0, kFree, 0});
+    BigVector<Entry> old(slots_.empty() ? 16 : slots_.size() * 2, Entry{0, kFree, 0, {nullptr, nullptr}});
     old.swap(slots_);
     for (const Entry& entry : old)
         if (entry.first != kFree) Place(entry);

@@ -4,6 +4,8 @@
 // caller tells them apart by comparing the names they stand for.
 #pragma once
 
+#include "storage/BigBlock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,14 +18,20 @@ public:
         std::uint64_t hash;
         std::uint32_t first; // kFree in an unused slot
         std::uint32_t last;
+        // Memory the caller will read once the entry is found (may be stale or null): fetching it
+        // while the names are compared overlaps the cache misses of a lookup.
+        const void* soon[2];
     };
 
     // The entry of this hash for which `matches(entry)` holds; null when there is none. The pointer
     // stays valid until the next Insert or Remove.
     template <class Matches> Entry* Find(std::uint64_t hash, Matches&& matches) {
         if (slots_.empty()) return nullptr;
-        for (std::size_t i = Home(hash); slots_[i].first != kFree; i = (i + 1) & Mask())
-            if (slots_[i].hash == hash && matches(slots_[i])) return &slots_[i];
+        for (std::size_t i = Home(hash); slots_[i].first != kFree; i = (i + 1) & Mask()) {
+            if (slots_[i].hash != hash) continue;
+            FetchSoon(slots_[i]);
+            if (matches(slots_[i])) return &slots_[i];
+        }
         return nullptr;
     }
 
@@ -35,10 +43,11 @@ private:
 
     std::size_t Mask() const { return slots_.size() - 1; }
     std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash ^ (hash >> 29)) & Mask(); }
+    static void FetchSoon(const Entry& entry);
     void Place(const Entry& entry);
     void Grow();
 
-    std::vector<Entry> slots_; // size is zero or a power of two, at most half used
+    BigVector<Entry> slots_; // size is zero or a power of two, at most half used
     std::size_t used_ = 0;
 };
 

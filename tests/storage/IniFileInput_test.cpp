@@ -109,7 +109,7 @@ TEST_F(IniFileInput, RandomChangesMatchThePlainModelAndSurviveReloading) {
         std::string text;
         for (int n = std::uniform_int_distribution<int>(0, 8)(random); n > 0; --n) {
             const std::string section = pick(pools.sections);
-            std::vector<std::string> lines(std::uniform_int_distribution<std::size_t>(0, 60)(random));
+            std::vector<std::string> lines(std::uniform_int_distribution<std::size_t>(0, 100)(random));
             text += "[" + section + "]\r\n";
             for (std::string& line : lines) text += (line = pick(pools.keys) + "=" + RandomValue(random)) + "\r\n";
             model.Append(section, lines);
