@@ -115,7 +115,7 @@ void TIniFile::VisitLines(const std::string& section,
     const IniSection* found = store_->sections.Find(section);
     if (!found) return;
     const LineArena& arena = store_->sections.Arena();
-    for (const LineRef& line : found->Lines())
+    for (const LineRef& line : found->Lines(arena))
         if (!line.Deleted()) visit(arena.Key(line), arena.Value(line));
 }
 
