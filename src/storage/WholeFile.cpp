@@ -41,4 +41,14 @@ bool ReadWholeFileInto(const std::string& path, const std::function<char*(std::s
     return ok;
 }
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::string content;
+    const bool read = ReadWholeFileInto(path, [&content](std::size_t size) {
+        content.resize(size);
+        return content.data();
+    });
+    if (!read) return std::nullopt;
+    return content;
+}
+
 } // namespace mcb

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace mcb {
@@ -11,5 +12,8 @@ namespace mcb {
 // provides. False when the file cannot be opened, is not a regular file, or yields a different
 // number of bytes than its size.
 bool ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer);
+
+// The whole content of a regular file; nothing under the same conditions.
+std::optional<std::string> ReadWholeFile(const std::string& path);
 
 } // namespace mcb
