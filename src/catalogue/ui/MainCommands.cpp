@@ -47,14 +47,14 @@ constexpr ItemSpec kDiscMenu[] = {
     {"mmReturnCD", "Забрать диск", "Списать долг", false},
     kSeparator,
     {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
-    {"mmMagazine", "Журнал событий", "Журнал событий", false},
+    {"mmMagazine", "Журнал событий", "Журнал событий", true},
 };
 
 constexpr ItemSpec kSetupMenu[] = {
-    {"mmGenres", "Жанры", "Редактор списка жанров", false},
-    {"mmCountries", "Страны", "Редактор списка стран", false},
-    {"mmContactList", "Контакты", "Редактор списка контактов", false},
-    {"mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false},
+    {"mmGenres", "Жанры", "Редактор списка жанров", true},
+    {"mmCountries", "Страны", "Редактор списка стран", true},
+    {"mmContactList", "Контакты", "Редактор списка контактов", true},
+    {"mmCompList", "Компании-производители", "Редактор списка компаний-производителей", true},
     kSeparator,
     {"mmMainSetup", "Настройки программы", "Настройки программы", false},
 };

@@ -5,6 +5,7 @@
 #include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
+#include "catalogue/ui/SessionWindows.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtText.h"
 
@@ -20,6 +21,7 @@ namespace mcb {
 TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
+    picker_ = MakeSessionPicker(session_, this);
     BuildLayout();
     ConnectCommands();
     ApplyWindowSettings();
@@ -77,6 +79,11 @@ void TMainForm::ConnectCommands() {
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });
+    on("mmMagazine", [this] { ShowJournal(); });
+    on("mmGenres", [this] { EditList(DictKind::Genres); });
+    on("mmCountries", [this] { EditList(DictKind::Countries); });
+    on("mmContactList", [this] { EditList(DictKind::Contacts); });
+    on("mmCompList", [this] { EditList(DictKind::Companies); });
     for (int order = 0; order < kColumnCount; ++order)
         connect(commands_.sortItems[order], &QAction::triggered, this, [this, order] { SetSortOrder(order); });
     connect(table_, &QWidget::customContextMenuRequested, this,
@@ -103,6 +110,18 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         shutDown_ = true;
     }
     event->accept();
+}
+
+void TMainForm::ShowJournal() {
+    ShowJournalWindow(session_, this);
+    table_->setFocus();
+}
+
+// Plain editing of a list; the table is not rebuilt afterwards.
+void TMainForm::EditList(DictKind kind) {
+    DictParams params{kind, true, false, ""};
+    picker_->Pick(params);
+    table_->setFocus();
 }
 
 } // namespace mcb

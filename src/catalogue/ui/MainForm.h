@@ -6,10 +6,12 @@
 #include "catalogue/ColumnWidths.h"
 #include "catalogue/Session.h"
 #include "catalogue/ui/MainCommands.h"
+#include "lists/DictTypes.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -53,6 +55,9 @@ public:
     void SetStartupTaskWindows(StartupTaskWindows windows) { startupWindows_ = std::move(windows); }
     QTimer* startupTimer() const { return tumer_; }
 
+    // The reference-list window for the commands and dialogs that pick entries.
+    ListPicker& picker() { return *picker_; }
+
     // Width the information panel is kept at (SplitterPos).
     int infoPanelWidth() const { return panelWidth_; }
 
@@ -71,6 +76,8 @@ private:
     void SwitchCatalogue(SwitchMode mode);
     void ShowHelp(int topic);
     void TumerTimer();
+    void ShowJournal();
+    void EditList(DictKind kind);
     void SetSortOrder(int order);
     void HeadingReleased(int column, int dx, int dy);
     void ToggleColumn(int column);
@@ -90,6 +97,7 @@ private:
     bool shutDown_ = false;
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
+    std::unique_ptr<ListPicker> picker_;
 };
 
 } // namespace mcb

@@ -12,6 +12,7 @@
 #include "support/TempDir.h"
 
 #include <QActionGroup>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -164,11 +165,11 @@ private slots:
         row("mmGiveCD", "Отдать диск", "Дать диск в долг", false);
         row("mmReturnCD", "Забрать диск", "Списать долг", false);
         row("mmFilter", "Отбор / поиск", "Отбор / поиск", false);
-        row("mmMagazine", "Журнал событий", "Журнал событий", false);
-        row("mmGenres", "Жанры", "Редактор списка жанров", false);
-        row("mmCountries", "Страны", "Редактор списка стран", false);
-        row("mmContactList", "Контакты", "Редактор списка контактов", false);
-        row("mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false);
+        row("mmMagazine", "Журнал событий", "Журнал событий", true);
+        row("mmGenres", "Жанры", "Редактор списка жанров", true);
+        row("mmCountries", "Страны", "Редактор списка стран", true);
+        row("mmContactList", "Контакты", "Редактор списка контактов", true);
+        row("mmCompList", "Компании-производители", "Редактор списка компаний-производителей", true);
         row("mmMainSetup", "Настройки программы", "Настройки программы", false);
         row("N18", "Содержание", "Содержание", true);
         row("N23", "История версий", "История версий", true);
@@ -401,6 +402,43 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList({"debtors", "update"}), 3000);
         QCOMPARE(debts, size_t(1));
         QVERIFY(!form().startupTimer()->isActive());
+    }
+
+    // The list and journal commands open their windows on the open catalogue; each window is closed
+    // by a timer as soon as it runs modally.
+    void listAndJournalCommandsOpenTheirWindows_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("genres") << "mmGenres"
+                                << "mcb::TDictForm"
+                                << "Список";
+        QTest::newRow("contacts") << "ToolButton20"
+                                  << "mcb::TDictForm"
+                                  << "Список";
+        QTest::newRow("journal") << "ToolButton16"
+                                 << "mcb::TMagForm"
+                                 << "Журнал событий";
+    }
+
+    void listAndJournalCommandsOpenTheirWindows() {
+        QFETCH(QString, control);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        Open();
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen = QString(dialog->metaObject()->className()) + "|" + dialog->windowTitle();
+            dialog->reject();
+        });
+        if (control.startsWith("ToolButton"))
+            form().findChild<QToolButton*>(control)->click();
+        else
+            command(control.toLatin1().constData())->trigger();
+        QCOMPARE(seen, window + "|" + caption);
+        QVERIFY(form().table()->hasFocus() || !form().isActiveWindow());
     }
 
     void noPendingTaskStartsNoTimer() {
