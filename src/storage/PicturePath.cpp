@@ -1,6 +1,8 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/TextCodec.h"
 
+#include <utility>
+
 namespace mcb {
 
 namespace {
@@ -10,8 +12,13 @@ namespace {
 // store a path from the other folder as relative to the catalogue.
 void ReplaceBaseDirByMark(std::string& text, const std::string& baseDir) {
     if (baseDir.empty() || baseDir == "?") return; // replacing would never end
-    for (auto pos = text.find(baseDir); pos != std::string::npos; pos = text.find(baseDir))
-        text.replace(pos, baseDir.size(), "?");
+    // Each replacement searches from the start again, since it can join a new occurrence.
+    for (auto pos = text.find(baseDir); pos != std::string::npos; pos = text.find(baseDir)) {
+        std::string joined = text.substr(0, pos);
+        joined += '?';
+        joined.append(text, pos + baseDir.size());
+        text = std::move(joined);
+    }
 }
 
 // A relative part written on Windows uses "\" as its delimiter; it is turned into "/" so that the
@@ -38,7 +45,9 @@ std::string ExpandMarks(const std::string& text, const std::string& baseDir) {
 std::string EncodePicturePath(const std::string& path, const std::string& baseDir) {
     if (path.find_first_of("\r\n") != std::string::npos) return "\"\"";
     const auto start = path.find_first_not_of(' ');
-    std::string text = "\"" + Cp1251FromUtf8(start == std::string::npos ? "" : path.substr(start)).text + "\"";
+    std::string text = "\"";
+    text += Cp1251FromUtf8(start == std::string::npos ? "" : path.substr(start)).text;
+    text += '"';
     ReplaceBaseDirByMark(text, Cp1251FromUtf8(baseDir).text);
     return text;
 }
