@@ -67,9 +67,9 @@ void Session::ChooseAtStartUp() {
 
 bool Session::ChooseAndSwitch(SwitchMode mode) {
     const bool open = mode == SwitchMode::Open;
-    FileDialogSpec spec = CatalogueDialog(open);
-    spec.initialPath = baseDirectory_;
-    const auto chosen = open ? services_.prompts.OpenFileName(spec) : services_.prompts.SaveFileName(spec);
+    FileDialogSpec options = CatalogueDialog(open);
+    options.initialPath = baseDirectory_;
+    const auto chosen = open ? services_.prompts.OpenFileName(options) : services_.prompts.SaveFileName(options);
     if (!chosen || chosen->empty()) return false;
     const std::string name = open ? AbsolutePath(*chosen) : WithCatalogueExtension(AbsolutePath(*chosen));
     // The dialog asked about replacing the name as typed; a copy onto another existing file is asked here.

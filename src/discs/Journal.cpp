@@ -39,16 +39,6 @@ void ReportReadError(const std::string& path) {
     ReportError("Read error from file " + Cp1251FromUtf8(path).text);
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
 // Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as
 // ended, since nothing can be done about it.
 bool LastByteIsLineFeed(const std::string& path, off_t size) {

@@ -113,10 +113,10 @@ void DictEditor::Delete() {
 }
 
 void DictEditor::Import() {
-    const FileDialogSpec spec{W("Введите имя файла с открываемой базой"),
+    const FileDialogSpec options{W("Введите имя файла с открываемой базой"),
                               W("Файлы базы данных (*.СBF)|*.CBF|Все файлы (*.*)|*.*"),
                               std::filesystem::path(catalogue_.FileName()).parent_path().string()};
-    const std::optional<std::string> file = prompts_.OpenFileName(spec);
+    const std::optional<std::string> file = prompts_.OpenFileName(options);
     if (!file) return;
     ImportCounts counts;
     {

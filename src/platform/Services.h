@@ -52,8 +52,8 @@ public:
     // File dialogs; the open dialog accepts only existing files, the save dialog asks before
     // replacing the file as named (the caller adds a missing extension itself). They return a native
     // path, nothing when cancelled.
-    virtual std::optional<std::string> OpenFileName(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> SaveFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> OpenFileName(const FileDialogSpec& options) = 0;
+    virtual std::optional<std::string> SaveFileName(const FileDialogSpec& options) = 0;
 };
 
 class Shell {

@@ -42,16 +42,6 @@ int CreateTemporary(const std::string& prefix, std::string_view tempName, std::s
     }
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
 // The new file keeps the old one's permission bits and, where allowed, its owner.
 bool TakeOverAttributes(int fd, const std::string& target) {
     struct stat old {};
@@ -92,6 +82,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
         return false;
     }
     return SyncDirectory(prefix);
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data.remove_prefix(std::size_t(n));
+    }
+    return true;
 }
 
 } // namespace mcb

@@ -14,4 +14,8 @@ namespace mcb {
 // untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
 
+// Writes all of `data` to an open file descriptor, resuming after interrupted or partial writes;
+// false when any write fails.
+bool WriteAll(int fd, std::string_view data);
+
 } // namespace mcb

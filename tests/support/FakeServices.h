@@ -50,11 +50,11 @@ public:
                                          const std::string&) override {
         return Next("input: " + caption + " / " + prompt).text;
     }
-    std::optional<std::string> OpenFileName(const FileDialogSpec& spec) override {
-        return Next("open: " + spec.title).text;
+    std::optional<std::string> OpenFileName(const FileDialogSpec& options) override {
+        return Next("open: " + options.title).text;
     }
-    std::optional<std::string> SaveFileName(const FileDialogSpec& spec) override {
-        return Next("save: " + spec.title).text;
+    std::optional<std::string> SaveFileName(const FileDialogSpec& options) override {
+        return Next("save: " + options.title).text;
     }
 
     bool Exhausted() const { return replies_.empty(); }

@@ -156,14 +156,14 @@ constexpr ButtonSpec kButtons[] = {
 
 const char* kSortHint = "Сортировка списка";
 
-QAction* MakeAction(QObject* owner, const ItemSpec& spec) {
-    auto* action = new QAction(QString::fromUtf8(spec.caption), owner);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.hint) {
-        action->setToolTip(QString::fromUtf8(spec.hint));
+QAction* MakeAction(QObject* owner, const ItemSpec& item) {
+    auto* action = new QAction(QString::fromUtf8(item.caption), owner);
+    action->setObjectName(QString::fromLatin1(item.name));
+    if (item.hint) {
+        action->setToolTip(QString::fromUtf8(item.hint));
         action->setStatusTip(action->toolTip());
     }
-    action->setEnabled(spec.ready);
+    action->setEnabled(item.ready);
     return action;
 }
 
@@ -181,10 +181,10 @@ void FillMenu(QMenu& menu, const ItemSpec* items, int count, MainCommands& comma
 
 void BuildMenuBar(QMainWindow& window, MainCommands& commands) {
     QMenuBar* bar = window.menuBar();
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        FillMenu(*menu, spec.items, spec.count, commands);
+    for (const MenuSpec& item : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(item.caption));
+        menu->setObjectName(QString::fromLatin1(item.name));
+        FillMenu(*menu, item.items, item.count, commands);
     }
     QAction* exit = MakeAction(bar, {"mmExit", "Выход", "Выход из программы", true});
     bar->addAction(exit);
@@ -210,10 +210,10 @@ void BuildSortMenu(QMainWindow& window, MainCommands& commands) {
 void BuildPopup(QMainWindow& window, MainCommands& commands) {
     commands.popup = new QMenu(&window);
     commands.popup->setObjectName("PopUpMainTable");
-    for (const PopupSpec& spec : kPopupItems) {
-        QAction* runs = commands[spec.runs];
-        auto* item = new QAction(QString::fromUtf8(spec.caption), commands.popup);
-        item->setObjectName(QString::fromLatin1(spec.name));
+    for (const PopupSpec& entry : kPopupItems) {
+        QAction* runs = commands[entry.runs];
+        auto* item = new QAction(QString::fromUtf8(entry.caption), commands.popup);
+        item->setObjectName(QString::fromLatin1(entry.name));
         item->setEnabled(runs->isEnabled());
         QObject::connect(item, &QAction::triggered, runs, &QAction::trigger);
         QObject::connect(runs, &QAction::enabledChanged, item, &QAction::setEnabled);
@@ -239,14 +239,14 @@ void BuildToolBar(QMainWindow& window, MainCommands& commands) {
     commands.toolBar->setIconSize(QSize(16, 16));
     const QStyle& style = *window.style();
     commands.sortMenu->setIcon(CommandIcon("Sort1", style));
-    for (const ButtonSpec& spec : kButtons) {
-        if (!spec.button) {
+    for (const ButtonSpec& item : kButtons) {
+        if (!item.button) {
             commands.toolBar->addSeparator();
             continue;
         }
         QWidget* button = nullptr;
-        if (spec.command) {
-            QAction* action = commands[spec.command];
+        if (item.command) {
+            QAction* action = commands[item.command];
             action->setIcon(CommandIcon(action->objectName(), style));
             commands.toolBar->addAction(action);
             button = commands.toolBar->widgetForAction(action);
@@ -256,7 +256,7 @@ void BuildToolBar(QMainWindow& window, MainCommands& commands) {
             commands.toolBar->addWidget(dropDown);
             button = dropDown;
         }
-        button->setObjectName(QString::fromLatin1(spec.button));
+        button->setObjectName(QString::fromLatin1(item.button));
     }
 }
 

@@ -113,19 +113,19 @@ std::optional<std::string> QtPrompts::InputLine(const std::string& caption, cons
     return FromQ(text);
 }
 
-std::optional<std::string> QtPrompts::OpenFileName(const FileDialogSpec& spec) {
-    return RunFileDialog(spec, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+std::optional<std::string> QtPrompts::OpenFileName(const FileDialogSpec& options) {
+    return RunFileDialog(options, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
 }
 
-std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& spec) {
-    return RunFileDialog(spec, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& options) {
+    return RunFileDialog(options, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
-std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& spec, int acceptMode, int fileMode) {
-    QFileDialog dialog(Parent(), ToQ(spec.title), PathToQ(spec.initialPath));
+std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& options, int acceptMode, int fileMode) {
+    QFileDialog dialog(Parent(), ToQ(options.title), PathToQ(options.initialPath));
     dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
     dialog.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
-    dialog.setNameFilters(NameFilters(spec.filter));
+    dialog.setNameFilters(NameFilters(options.filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQ(dialog.selectedFiles().constFirst());
 }

@@ -33,12 +33,12 @@ public:
     Answer Ask(const std::string& text, int helpTopic) override;
     std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override;
-    std::optional<std::string> OpenFileName(const FileDialogSpec& spec) override;
-    std::optional<std::string> SaveFileName(const FileDialogSpec& spec) override;
+    std::optional<std::string> OpenFileName(const FileDialogSpec& options) override;
+    std::optional<std::string> SaveFileName(const FileDialogSpec& options) override;
 
 private:
     QWidget* Parent() const;
-    std::optional<std::string> RunFileDialog(const FileDialogSpec& spec, int acceptMode, int fileMode);
+    std::optional<std::string> RunFileDialog(const FileDialogSpec& options, int acceptMode, int fileMode);
     std::function<QWidget*()> parent_;
     std::function<void(int)> showHelp_;
 };
