@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mcb {
 
@@ -34,6 +35,12 @@ public:
     // file on disk is always either the old or the new version. Returns false after reporting
     // "Write error to file <name>" when any step fails; the old file is then untouched.
     bool UpdateFile();
+
+    // Names of the sections that were not erased, in file order, duplicates included. Lets callers
+    // walk a file without trusting a stored counter.
+    std::vector<std::string> SectionNames() const;
+    // Keys of the first section of that name that were not deleted, in order, duplicates included.
+    std::vector<std::string> KeyNames(const std::string& section) const;
 
     const std::string& FileName() const;
     void SetFileHeader(const std::string& text);

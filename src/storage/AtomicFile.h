@@ -1,0 +1,17 @@
+// Crash-safe replacement of a whole file: the path always names either the complete old file or
+// the complete new one, never a prefix and never nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mcb {
+
+// Writes `content` to a new temporary file in the directory of `path` (named `tempName`, with one
+// more "~" in front for as long as a file of that name exists), flushes it to disk, gives it the old
+// file's permission bits and renames it over the old file. A symbolic link at `path` stays a link:
+// the file it points to is replaced. On failure the temporary file is removed, the old file is left
+// untouched and false is returned.
+bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
+
+} // namespace mcb

@@ -1,0 +1,110 @@
+#include "storage/MyIniFiles.h"
+
+#include "storage/AtomicFile.h"
+#include "storage/DecimalInt.h"
+#include "storage/ErrorReport.h"
+#include "storage/IniStore.h"
+#include "storage/IniText.h"
+#include "storage/WholeFile.h"
+
+namespace mcb {
+
+struct TIniFile::Store {
+    std::string fileName;
+    std::string header;
+    IniStore sections;
+    bool modified = false;
+};
+
+namespace {
+
+std::string ResolveFileName(const std::string& fileName) {
+    if (fileName.find('/') != std::string::npos) return fileName;
+    return SettingsDirectory() + fileName;
+}
+
+} // namespace
+
+TIniFile::TIniFile(const std::string& fileName) : store_(std::make_unique<Store>()) {
+    store_->fileName = ResolveFileName(fileName);
+    if (const auto content = ReadWholeFile(store_->fileName)) ParseIniText(*content, store_->sections);
+}
+
+TIniFile::~TIniFile() {
+    UpdateFile();
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) const {
+    const IniSection* found = store_->sections.Find(section);
+    if (!found) return defaultValue;
+    const auto value = found->Value(key);
+    return value ? std::string(*value) : defaultValue;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    store_->modified = true;
+    store_->sections.FindOrAppend(section).SetValue(key, value);
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
+    return ParseDecimalInt(ReadString(section, key, std::string())).value_or(defaultValue);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void TIniFile::EraseSection(const std::string& section) {
+    if (store_->sections.Erase(section)) store_->modified = true;
+}
+
+void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    IniSection* found = store_->sections.Find(section);
+    if (found && found->DeleteKey(key)) store_->modified = true;
+}
+
+bool TIniFile::UpdateFile() {
+    if (store_->sections.Sections().empty()) {
+        store_->modified = false;
+        return true;
+    }
+    if (!store_->modified) return true;
+    if (WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header))) return true;
+    ReportError("Write error to file " + store_->fileName);
+    return false;
+}
+
+const std::string& TIniFile::FileName() const {
+    return store_->fileName;
+}
+
+void TIniFile::SetFileHeader(const std::string& text) {
+    store_->header = text;
+}
+
+const std::string& TIniFile::FileHeader() const {
+    return store_->header;
+}
+
+std::vector<std::string> TIniFile::SectionNames() const {
+    std::vector<std::string> names;
+    for (const IniSection& section : store_->sections.Sections())
+        if (!section.Name().empty()) names.push_back(section.Name());
+    return names;
+}
+
+std::vector<std::string> TIniFile::KeyNames(const std::string& section) const {
+    const IniSection* found = store_->sections.Find(section);
+    return found ? found->KeyNames() : std::vector<std::string>();
+}
+
+} // namespace mcb

@@ -1,0 +1,115 @@
+// The user's preferences kept in the settings file "MirvaneCDB.ini" between runs: every key with
+// its default, read at start-up and written back at close in a fixed order.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace mcb {
+
+class TIniFile;
+
+// Plain name of the settings file; the engine places it in the settings directory.
+inline constexpr const char* kSettingsFileName = "MirvaneCDB.ini";
+
+// Section Filter. Index lists are indices separated by single blanks; "" or "-1" = no restriction.
+struct FilterCriteria {
+    bool Nalichie = true;
+    bool Otdacha = true;
+    std::string OtdaList;
+    std::string Nazva;
+    bool SubNazva = true;
+    std::string Genree;
+    std::array<bool, 4> Au{true, true, true, true};
+    std::string CountList;
+    std::string Company;
+    int hozi = 0;
+};
+
+// Section Setup.
+struct SetupSettings {
+    bool EmptyInclude = true;
+    int Truncate = 0;
+    int SortOrder = 1;
+    bool ShowNewCD = true;
+    int NewCDdays = 15;
+    bool Magazine = true;
+    bool MagazTrunc = true;
+    int MagazLines = 1000;
+    int MagazEvents = 31;
+    bool DolgReminder = false;
+    int DolgDays = 15;
+    bool BackUpBase = true;
+    bool PictureCopy = true;
+    int UpdateDate = 0; // day number; today when the key is missing
+    bool DolgColor = true;
+    bool NoUpdating = false;
+};
+
+// Section WindowState. MainState: 0 minimized, 1 normal, 2 maximized; a size of 0 keeps the
+// designed size.
+struct WindowSettings {
+    int MainState = 1;
+    int MainWidth = 0;
+    int MainHeight = 0;
+    int SplitterPos = 180;
+    int DictWidth = 0;
+    int DictHeight = 0;
+    int EditWidth = 0;
+    int EditHeight = 0;
+    int MagazWidth = 0;
+    int MagazHeight = 0;
+};
+
+// Section Printer, owned by the print window. Colours are 24-bit values, red in the lowest byte.
+struct PrinterSettings {
+    bool PrintFilter = true;
+    bool PrintSeparator = true;
+    bool PrintInfo = true;
+    bool PrintPageNums = true;
+    std::string Font = "Microsoft Sans Serif";
+    int FontSize = 10;
+    bool EnabledColorPrint = false;
+    bool EnabledNewColor = true;
+    bool EnabledInfoColor = true;
+    bool EnabledBackColor = true;
+    int BackColor = 14211288;
+    int NewColor = 65280;
+    int InfoColor = 16383;
+};
+
+struct Settings {
+    std::string BaseName;
+    WindowSettings window;
+    // Column widths: 0 = built-in width, negative = hidden column with that width before hiding.
+    std::array<int, 12> mainTableWidths{};
+    FilterCriteria filter;
+    SetupSettings setup;
+    PrinterSettings printer;
+};
+
+// Every key with its default; a missing or malformed value reads as the default. UpdateDate
+// defaults to today (a day number).
+Settings ReadSettings(const TIniFile& ini, int today);
+
+// Writes what the main window owns, in its closing order: Base, MainTable, WindowState (the main
+// size only in the normal state), Filter, Setup without NoUpdating. Printer is not written.
+void WriteSettings(TIniFile& ini, const Settings& s);
+
+FilterCriteria ReadFilter(const TIniFile& ini);
+void WriteFilter(TIniFile& ini, const FilterCriteria& f);
+
+PrinterSettings ReadPrinterSettings(const TIniFile& ini);
+void WritePrinterSettings(TIniFile& ini, const PrinterSettings& p);
+
+// Column widths of the contacts grid of the reference-list window (section DictTable, Width0..2);
+// a missing width is the grid width divided by 3.
+std::array<int, 3> ReadDictTableWidths(const TIniFile& ini, int gridWidth);
+void WriteDictTableWidths(TIniFile& ini, const std::array<int, 3>& widths);
+
+// Column widths 1..4 of the debtors grid (section DolgTable, Width1..Width4); a missing width is
+// the grid width divided by 4, minus 4. Element 0 is column 1.
+std::array<int, 4> ReadDolgTableWidths(const TIniFile& ini, int gridWidth);
+void WriteDolgTableWidths(TIniFile& ini, const std::array<int, 4>& widths);
+
+} // namespace mcb
