@@ -1,0 +1,32 @@
+#include "storage/KeyBinding.h"
+
+#include "storage/MyIniFiles.h"
+
+namespace mcb {
+
+namespace {
+
+template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+} // namespace
+
+void ReadKeys(const TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys) {
+    for (const auto& [key, field] : keys) {
+        std::visit(Overloaded{[&](bool* v) { *v = ini.ReadBool(section, key, *v); },
+                              [&](int* v) { *v = ini.ReadInteger(section, key, *v); },
+                              [&](std::string* v) { *v = ini.ReadString(section, key, *v); }},
+                   field);
+    }
+}
+
+void WriteKeys(TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys) {
+    for (const auto& [key, field] : keys) {
+        std::visit(Overloaded{[&](bool* v) { ini.WriteBool(section, key, *v); },
+                              [&](int* v) { ini.WriteInteger(section, key, *v); },
+                              [&](std::string* v) { ini.WriteString(section, key, *v); }},
+                   field);
+    }
+}
+
+} // namespace mcb

@@ -1,0 +1,193 @@
+// Saving must never leave a damaged catalogue: whatever stops a save, the file is the complete old
+// or the complete new version.
+#include "IniFileSupport.h"
+#include "storage/MyIniFiles.h"
+
+#include <algorithm>
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <set>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace mcb {
+namespace {
+
+using test::ListFolder;
+using test::ReadBytes;
+using test::WriteBytes;
+
+const std::string kOld = "[Old]\r\nk=v\r\n\r\n";
+
+// Runs `body` in a child process and returns its exit status (-1 when it did not exit normally).
+int InChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Changes the file and saves it once; 0 when the save reported exactly the expected failure.
+int SaveExpectingFailure(const std::string& file) {
+    test::ErrorRecorder errors;
+    auto ini = std::make_unique<TIniFile>(file); // never destroyed: no second save on the way out
+    ini->WriteString("New", "key", "a fairly long value so that the write takes many bytes");
+    const bool ok = ini->UpdateFile();
+    return !ok && errors.messages == std::vector<std::string>{"Write error to file " + file} ? 0 : 1;
+}
+
+class IniFileCrash : public test::IniFileTest {};
+
+TEST_F(IniFileCrash, WriteCutShortAtEveryByteLeavesTheOldFile) {
+    const std::string file = Path("c.cbf");
+    const std::string fresh = kOld + "[New]\r\nkey=a fairly long value so that the write takes many bytes\r\n\r\n";
+    WriteBytes(file, kOld);
+    for (rlim_t limit = 0; limit < fresh.size(); ++limit) {
+        const int status = InChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit cap{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &cap);
+            return SaveExpectingFailure(file);
+        });
+        ASSERT_EQ(status, 0) << "file size limit " << limit;
+        ASSERT_EQ(ReadBytes(file), kOld) << "file size limit " << limit;
+        ASSERT_EQ(ListFolder(Folder()), (std::vector<std::string>{"c.cbf"})) << "file size limit " << limit;
+    }
+    TIniFile(file).WriteString("New", "key", "a fairly long value so that the write takes many bytes");
+    EXPECT_EQ(ReadBytes(file), fresh);
+}
+
+TEST_F(IniFileCrash, KilledSaverLeavesACompleteVersion) {
+    const std::string file = Path("c.cbf");
+    WriteBytes(file, kOld);
+    const std::string valueA(300000, 'a'), valueB(200000, 'b');
+    const auto version = [](const std::string& value) { return kOld + "[S]\r\nk=" + value + "\r\n\r\n"; };
+    const std::vector<std::string> complete = {kOld, version(valueA), version(valueB)};
+    std::mt19937 random(7);
+    std::set<std::string> seen;
+    for (int round = 0; round < 20; ++round) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            TIniFile ini(file);
+            for (int i = 0;; ++i) {
+                ini.WriteString("S", "k", i % 2 ? valueA : valueB);
+                ini.UpdateFile();
+            }
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(random));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        const std::string content = ReadBytes(file);
+        ASSERT_NE(std::find(complete.begin(), complete.end(), content), complete.end())
+            << "round " << round << ": " << content.size() << " bytes";
+        seen.insert(content);
+    }
+    EXPECT_GE(seen.size(), 2u) << "the saver never got to write";
+}
+
+TEST_F(IniFileCrash, UnwritableFolderFailsAndKeepsTheOldFile) {
+    const std::string folder = Path("ro");
+    const std::string file = folder + "/c.cbf";
+    ASSERT_EQ(::chmod(Folder().c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    WriteBytes(file, kOld);
+    ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    const int status = InChild([&] {
+        // The superuser writes anywhere; an ordinary user is what this is about.
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return 2;
+        return SaveExpectingFailure(file);
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(ListFolder(folder), (std::vector<std::string>{"c.cbf"}));
+    ::chmod(folder.c_str(), 0755);
+}
+
+TEST_F(IniFileCrash, FailedRenameOrMissingFolderIsReported) {
+    struct Case {
+        const char* name;
+        std::function<std::string(const std::string& folder)> prepare; // returns the file name
+    } cases[] = {
+        {"target is a folder",
+         [](const std::string& folder) {
+             ::mkdir((folder + "/c.cbf").c_str(), 0755);
+             return folder + "/c.cbf";
+         }},
+        {"folder missing", [](const std::string& folder) { return folder + "/missing/c.cbf"; }},
+        {"link loop",
+         [](const std::string& folder) {
+             [[maybe_unused]] const int made = ::symlink("c.cbf", (folder + "/c.cbf").c_str());
+             return folder + "/c.cbf";
+         }},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string folder = Path("case" + std::to_string(n++));
+        ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+        const std::string file = c.prepare(folder);
+        const std::vector<std::string> before = ListFolder(folder);
+        EXPECT_EQ(SaveExpectingFailure(file), 0) << c.name;
+        EXPECT_EQ(ListFolder(folder), before) << c.name << ": temporary file left behind";
+    }
+}
+
+TEST_F(IniFileCrash, SymbolicLinksStayLinks) {
+    ASSERT_EQ(::mkdir(Path("data").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(Path("links").c_str(), 0755), 0);
+    struct Case {
+        const char* link;
+        const char* points_to;
+    } cases[] = {
+        {"links/relative.cbf", "../data/relative.cbf"},
+        {"links/absolute.cbf", ""}, // filled with the absolute path below
+        {"links/chain.cbf", "relative.cbf"},
+        {"links/dangling.cbf", "../data/created.cbf"},
+    };
+    WriteBytes(Path("data/relative.cbf"), kOld);
+    WriteBytes(Path("data/absolute.cbf"), kOld);
+    for (const auto& c : cases) {
+        const std::string target = *c.points_to ? c.points_to : Path("data/absolute.cbf");
+        ASSERT_EQ(::symlink(target.c_str(), Path(c.link).c_str()), 0);
+        TIniFile(Path(c.link)).WriteString("S", "k", c.link);
+        struct stat info {};
+        ASSERT_EQ(::lstat(Path(c.link).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << c.link;
+        EXPECT_NE(ReadBytes(Path(c.link)).find(std::string("k=") + c.link), std::string::npos) << c.link;
+    }
+    EXPECT_EQ(ListFolder(Path("links")),
+              (std::vector<std::string>{"absolute.cbf", "chain.cbf", "dangling.cbf", "relative.cbf"}));
+    EXPECT_EQ(ListFolder(Path("data")), (std::vector<std::string>{"absolute.cbf", "created.cbf", "relative.cbf"}));
+}
+
+TEST_F(IniFileCrash, PermissionsAndOwnerOfTheOldFileAreKept) {
+    const mode_t modes[] = {0600, 0640, 0604, 0444, 0664};
+    const std::string file = Path("c.cbf");
+    for (mode_t mode : modes) {
+        WriteBytes(file, kOld);
+        ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+        const bool asRoot = ::geteuid() == 0;
+        if (asRoot) {
+            ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+        }
+        TIniFile(file).WriteString("S", "k", "v");
+        struct stat info {};
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (asRoot) {
+            EXPECT_EQ(info.st_uid, 65534u);
+        }
+        EXPECT_EQ(ReadBytes(file), kOld + "[S]\r\nk=v\r\n\r\n");
+    }
+}
+
+} // namespace
+} // namespace mcb
