@@ -1,6 +1,10 @@
 #include "storage/Description.h"
 
+#include "storage/Cp1251.h"
+#include "storage/DecimalInt.h"
 #include "storage/MyIniFiles.h"
+
+#include <algorithm>
 
 namespace mcb {
 
@@ -10,8 +14,16 @@ std::string LineKey(int k) {
     return "Li" + std::to_string(k);
 }
 
-// A value can never hold a CR once the file has been parsed, so this default marks a missing key.
-const std::string kMissing = "\r";
+// Highest k for which a key Li<k> (any letter case, no leading zero) is stored in the section.
+int HighestLineKey(const TIniFile& catalogue, const std::string& section) {
+    int highest = 0;
+    for (const std::string& key : catalogue.KeyNames(section)) {
+        if (key.size() < 3 || UpperChar(key[0]) != 'L' || UpperChar(key[1]) != 'I' || key[2] == '0') continue;
+        const bool digits = std::all_of(key.begin() + 2, key.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (digits) highest = std::max(highest, ParseDecimalInt(std::string_view(key).substr(2)).value_or(0));
+    }
+    return highest;
+}
 
 } // namespace
 
@@ -39,16 +51,14 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
         catalogue.WriteString(section, LineKey(static_cast<int>(i) + 1), lines[i]);
 }
 
-// The program writes every line up to Lin, so the first missing key ends the description; a
-// hand-edited huge Lin thus costs no more than the lines that exist.
+// Lines Lin points beyond the last stored key are not read, so a hand-edited huge Lin costs no more
+// than the keys that exist; a missing line in between reads as an empty one.
 std::string ReadDescription(const TIniFile& catalogue, const std::string& section) {
-    const int count = catalogue.ReadInteger(section, "Lin", 0);
+    const int count = std::min(catalogue.ReadInteger(section, "Lin", 0), HighestLineKey(catalogue, section));
     std::string text;
     for (int k = 1; k <= count; ++k) {
-        const std::string line = catalogue.ReadString(section, LineKey(k), kMissing);
-        if (line == kMissing) break;
         if (k > 1) text += "\r\n";
-        text += line;
+        text += catalogue.ReadString(section, LineKey(k), "");
     }
     return text;
 }

@@ -1,7 +1,5 @@
 #include "storage/CatalogueFormat.h"
-
-#include <charconv>
-#include <cstdint>
+#include "storage/DecimalInt.h"
 
 namespace mcb {
 
@@ -12,13 +10,7 @@ std::string DiscIdText(long long n) {
 }
 
 long long ParseDiscId(const std::string& text) {
-    std::int32_t value = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || text.empty()) return 0;
-    return value;
+    return ParseDecimalInt(text).value_or(0);
 }
 
 } // namespace mcb

@@ -17,10 +17,11 @@ TEST(DiscId, PaddedToFiveDigitsThenLonger) {
 }
 
 TEST(DiscId, InvalidTextParsesAsZero) {
-    for (const char* text : {"", "abc", "00012x", " 12", "12 ", "2147483648", "99999999999", "0x10", "-"})
+    for (const char* text : {"", "abc", "00012x", "12 ", "2147483648", "99999999999", "0x10", "-"})
         EXPECT_EQ(ParseDiscId(text), 0) << '"' << text << '"';
     EXPECT_EQ(ParseDiscId("00000"), 0);
     EXPECT_EQ(ParseDiscId("+00012"), 12);
+    EXPECT_EQ(ParseDiscId(" 00012"), 12) << "as the engine reads integers";
 }
 
 TEST(Carrier, PacksMediumAndCount) {

@@ -1,0 +1,59 @@
+#include "TempDir.h"
+#include "storage/Description.h"
+#include "storage/MyIniFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace mcb {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Description, TextToLines) {
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}},
+        {"\r\n\r\n", {}},
+        {"one", {"one"}},
+        {"one\r\n\r\nthree", {"one", "", "three"}},
+        {"one\n\nthree\n", {"one", "", "three"}},
+        {"one\r\ntwo\r\n\r\n\r\n", {"one", "two"}},
+        {"\r\nsecond", {"", "second"}},
+        {"a\rb\r\nc", {"ab", "c"}}, // a lone CR would split the stored line
+    };
+    for (const auto& [text, lines] : cases) EXPECT_EQ(DescriptionToLines(text), lines) << text;
+}
+
+class DescriptionFile : public ::testing::Test {
+protected:
+    test::TempDir dir;
+};
+
+TEST_F(DescriptionFile, WrittenAndReadBack) {
+    TIniFile ini(dir.File("c.cbf"));
+    WriteDescription(ini, "00001", "one\r\n\r\nthree\r\n\r\n");
+    EXPECT_EQ(ini.ReadInteger("00001", "Lin", -1), 3);
+    EXPECT_EQ(ini.ReadString("00001", "Li2", "x"), "");
+    EXPECT_EQ(ini.ReadString("00001", "Li4", "none"), "none") << "trailing empty lines are not stored";
+    EXPECT_EQ(ReadDescription(ini, "00001"), "one\r\n\r\nthree");
+
+    WriteDescription(ini, "00002", "");
+    EXPECT_EQ(ini.ReadInteger("00002", "Lin", -1), 0);
+    EXPECT_EQ(ReadDescription(ini, "00002"), "");
+}
+
+TEST_F(DescriptionFile, ReadsOnlyUpToLinAndTheKeysThatExist) {
+    dir.Write("c.cbf", "[stale]\r\nLin=2\r\nLi1=a\r\nLi2=b\r\nLi3=old\r\n"
+                       "[huge]\r\nLin=2000000000\r\nLi1=a\r\nLi2=b\r\n"
+                       "[negative]\r\nLin=-5\r\nLi1=a\r\n"
+                       "[junk]\r\nLin=lots\r\nLi1=a\r\n"
+                       "[none]\r\nLi1=a\r\n"
+                       "[hole]\r\nLin=4\r\nli3=c\r\nLi1=a\r\nLi03=x\r\n");
+    const TIniFile ini(dir.File("c.cbf"));
+    const std::pair<const char*, const char*> cases[] = {{"stale", "a\r\nb"},   {"huge", "a\r\nb"}, {"negative", ""},
+                                                         {"junk", ""},          {"none", ""},       {"missing", ""},
+                                                         {"hole", "a\r\n\r\nc"}};
+    for (const auto& [section, text] : cases) EXPECT_EQ(ReadDescription(ini, section), text) << section;
+}
+
+} // namespace
+} // namespace mcb
