@@ -1,8 +1,15 @@
-// Entry point: checks for a display, then starts the catalogue window.
+// Entry point: commands that need no display, then a display check, then the catalogue window.
+#include "catalogue/CommandLine.h"
+#include "catalogue/ListCommand.h"
+#include "platform/posix/ExecutablePath.h"
+#include "platform/posix/SystemClock.h"
+#include "storage/Layout.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 namespace {
 
@@ -14,9 +21,28 @@ bool HasDisplay() {
     return (x11 && *x11) || (wayland && *wayland);
 }
 
+int RunList(const std::string& catalogue, const char* argv0) {
+    const mcb::ListRequest request{catalogue, mcb::ExecutableDirectory(argv0) + mcb::kLayoutFileName,
+                                   mcb::SystemClock().Today()};
+    return mcb::RunListCommand(request, std::cout, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const mcb::CommandLine line = mcb::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.mode) {
+    case mcb::CommandLine::Mode::Help:
+        std::fputs(mcb::CommandLineHelp(), stdout);
+        return 0;
+    case mcb::CommandLine::Mode::Error:
+        std::fprintf(stderr, "mirvane-cdbase: %s (см. mirvane-cdbase --help)\n", line.error.c_str());
+        return 2;
+    case mcb::CommandLine::Mode::List:
+        return RunList(line.catalogue, argv[0]);
+    case mcb::CommandLine::Mode::Window:
+        break;
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "mirvane-cdbase: нет графического дисплея (DISPLAY не задан); запустите программу "
                              "под Xvfb: xvfb-run -a mirvane-cdbase [КАТАЛОГ.cbf]\n");

@@ -54,5 +54,7 @@ private:
 // Directory of settings files named without a directory part: $XDG_CONFIG_HOME/mirvane-cdbase/,
 // by default ~/.config/mirvane-cdbase/, with a trailing "/". Created when missing.
 std::string SettingsDirectory();
+// The same directory without creating it, for callers that must not write anything.
+std::string SettingsDirectoryPath();
 
 } // namespace mcb

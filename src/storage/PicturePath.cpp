@@ -33,7 +33,10 @@ std::string ExpandMarks(const std::string& text, const std::string& baseDir) {
 
 } // namespace
 
+// A line break in a stored value would split its line in the file and could turn the rest into a key
+// of its own, so a path holding one (legal in Linux file names) is not stored: the disc keeps no picture.
 std::string EncodePicturePath(const std::string& path, const std::string& baseDir) {
+    if (path.find_first_of("\r\n") != std::string::npos) return "\"\"";
     const auto start = path.find_first_not_of(' ');
     std::string text = "\"" + Cp1251FromUtf8(start == std::string::npos ? "" : path.substr(start)).text + "\"";
     ReplaceBaseDirByMark(text, Cp1251FromUtf8(baseDir).text);

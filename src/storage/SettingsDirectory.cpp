@@ -24,11 +24,15 @@ void MakeDirectories(const std::string& path) {
 
 } // namespace
 
-std::string SettingsDirectory() {
+std::string SettingsDirectoryPath() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     // A relative XDG_CONFIG_HOME is invalid and ignored, as the base directory rules say.
     const std::string base = config && config[0] == '/' ? config : HomeDirectory() + "/.config";
-    const std::string directory = base + "/mirvane-cdbase/";
+    return base + "/mirvane-cdbase/";
+}
+
+std::string SettingsDirectory() {
+    const std::string directory = SettingsDirectoryPath();
     MakeDirectories(directory);
     return directory;
 }

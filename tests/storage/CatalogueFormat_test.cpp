@@ -63,6 +63,7 @@ TEST(PicturePath, EncodesRelativeToTheCatalogueFolder) {
         {"  ", "\"\""},
         {"/home/u/Discs/film.jpg", "\"/home/u/Discs/film.jpg\""}, // another folder on Linux
         {"/x/home/u/discs/f.jpg", "\"/x?f.jpg\""},
+        {"/home/u/discs/a\nLin=999.jpg", "\"\""}, // a line break would corrupt the file
     };
     for (const auto& c : cases) EXPECT_EQ(EncodePicturePath(c.path, base), c.stored) << c.path;
 }

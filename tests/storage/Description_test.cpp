@@ -1,6 +1,6 @@
-#include "TempDir.h"
 #include "storage/Description.h"
 #include "storage/MyIniFiles.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

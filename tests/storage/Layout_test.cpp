@@ -1,6 +1,6 @@
-#include "TempDir.h"
 #include "storage/Layout.h"
 #include "storage/Literal.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

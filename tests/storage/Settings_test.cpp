@@ -1,7 +1,8 @@
-#include "TempDir.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
+#include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace mcb {
@@ -33,7 +34,8 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefault) {
 }
 
 TEST_F(SettingsFile, MalformedValuesReadAsDefaults) {
-    dir.Write("mirvane-cdbase/MirvaneCDB.ini",
+    std::filesystem::create_directories(std::filesystem::path(dir.SettingsFile()).parent_path());
+    dir.Write("config/mirvane-cdbase/MirvaneCDB.ini",
               "[WindowState]\r\nMainState=\r\nSplitterPos=wide\r\nDictWidth=99999999999\r\nEditWidth=-30\r\n"
               "[MainTable]\r\nWidth3=-120\r\nWidth4=1e3\r\n[Setup]\r\nSortOrder=0x\r\nDolgDays=2\r\nShowNewCD=5\r\n"
               "UpdateDate=\r\nNoUpdating=1\r\n[Printer]\r\nNewColor=-1\r\nInfoColor=16777471\r\n");
@@ -67,7 +69,7 @@ TEST_F(SettingsFile, WrittenInTheClosingOrder) {
         TIniFile ini(dir.File("s.ini"));
         WriteSettings(ini, s);
     }
-    EXPECT_EQ(dir.Read("s.ini"),
+    EXPECT_EQ(test::TempDir::Read(dir.File("s.ini")),
               "[Base]\r\nBaseName=/home/u/discs.cbf\r\n\r\n"
               "[MainTable]\r\nWidth0=0\r\nWidth1=0\r\nWidth2=0\r\nWidth3=-120\r\nWidth4=0\r\nWidth5=0\r\nWidth6=0\r\n"
               "Width7=0\r\nWidth8=0\r\nWidth9=0\r\nWidth10=0\r\nWidth11=0\r\n\r\n"

@@ -1,0 +1,25 @@
+// The twelve cells and the hidden lending values of one table row.
+#pragma once
+
+#include "catalogue/DiscValues.h"
+#include "catalogue/TableTypes.h"
+#include "storage/Layout.h"
+
+#include <string>
+
+namespace mcb {
+
+class TIniFile;
+
+// Name of an audience value; empty for "-1" and for any text other than "0" to "3".
+std::string AudienceName(const std::string& aud);
+
+// Medium name, a blank and the number of discs; empty without a medium ("-1024") and for a value
+// that is not a number. A medium outside the media list has an empty name.
+std::string CarrierText(const std::string& car, const TableLayout& layout);
+
+// `title` is the title cell, new mark included. Names of referenced entries come from the catalogue.
+TableRow MakeTableRow(const TIniFile& catalogue, const std::string& discId, DiscValues&& disc, std::string&& title,
+                      const TableLayout& layout);
+
+} // namespace mcb

@@ -1,0 +1,134 @@
+#include "catalogue/ExchangeOrder.h"
+#include "catalogue/TableSort.h"
+#include "storage/Cp1251.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mcb {
+namespace {
+
+// The exchange sort exactly as the table has always done it; the fast sort must agree row for row.
+bool MustComeAfter(const TableRow& i, const TableRow& j, int order) {
+    const int title = CompareUpper(i.cells[1], j.cells[1]);
+    if (order == 1) return title > 0;
+    if (order == 10) {
+        const long long a = SortNumber(i.cells[10]);
+        const long long b = SortNumber(j.cells[10]);
+        return b < a || (a == b && title > 0);
+    }
+    const int primary = CompareUpper(i.cells[order], j.cells[order]);
+    return primary > 0 || (primary == 0 && title > 0);
+}
+
+void LiteralSort(std::vector<TableRow>& rows, int order) {
+    if (order < 1 || order > 11) return;
+    for (size_t i = 0; i + 1 < rows.size(); ++i)
+        for (size_t j = i + 1; j < rows.size(); ++j)
+            if (MustComeAfter(rows[i], rows[j], order)) std::swap(rows[i], rows[j]);
+}
+
+std::vector<int> LiteralOrder(const std::vector<int>& ranks) {
+    std::vector<int> order(ranks.size());
+    for (size_t p = 0; p < order.size(); ++p) order[p] = int(p);
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        for (size_t j = i + 1; j < order.size(); ++j)
+            if (ranks[order[i]] > ranks[order[j]]) std::swap(order[i], order[j]);
+    return order;
+}
+
+// Few distinct texts, so that ties are common; lower and upper case Latin and Cyrillic letters
+// (Windows-1251 bytes) make texts equal only after upper-casing, and prefixes make proper prefixes.
+std::string RandomText(std::mt19937& rng) {
+    static const std::vector<std::string> pieces = {"",     "a",        "A",        "ab",       "AB",   "b",
+                                                    "\xEC", "\xCC",     "\xEC\xE8", "\xCC\xC8", "\xB8", "\xA8",
+                                                    "Z",    "   !New!", "1",        "12",       "-3",   "x1"};
+    std::string text = pieces[rng() % pieces.size()];
+    if (rng() % 4 == 0) text += pieces[rng() % pieces.size()];
+    return text;
+}
+
+std::vector<TableRow> RandomRows(std::mt19937& rng, int count) {
+    std::vector<TableRow> rows(count);
+    for (int r = 0; r < count; ++r) {
+        for (auto& cell : rows[r].cells) cell = RandomText(rng);
+        rows[r].cells[0] = std::to_string(r);
+        rows[r].gin = std::to_string(r);
+    }
+    return rows;
+}
+
+TEST(TableSort, AgreesWithTheExchangeSortOnEveryOrderWithManyTies) {
+    std::mt19937 rng(20240611);
+    for (int trial = 0; trial < 2500; ++trial) {
+        const int size = trial < 200 ? trial : int(rng() % 201);
+        const int order = trial % 13 - 1; // -1 .. 11, outside values included
+        const std::vector<TableRow> input = RandomRows(rng, size);
+        std::vector<TableRow> expected = input;
+        std::vector<TableRow> actual = input;
+        LiteralSort(expected, order);
+        SortRows(actual, order);
+        ASSERT_EQ(expected.size(), actual.size());
+        for (size_t r = 0; r < expected.size(); ++r) {
+            ASSERT_EQ(expected[r].cells, actual[r].cells) << "order " << order << " size " << size << " row " << r;
+            ASSERT_EQ(expected[r].gin, actual[r].gin);
+        }
+    }
+}
+
+TEST(TableSort, OrderZeroAndOutOfRangeKeepIdentifierOrder) {
+    std::mt19937 rng(7);
+    const std::vector<TableRow> input = RandomRows(rng, 30);
+    for (int order : {0, 12, -5, 1000}) {
+        std::vector<TableRow> rows = input;
+        SortRows(rows, order);
+        for (size_t r = 0; r < rows.size(); ++r) EXPECT_EQ(rows[r].cells[0], input[r].cells[0]) << order;
+    }
+}
+
+std::vector<int> Pattern(const std::string& kind, int n, std::mt19937& rng) {
+    std::vector<int> ranks(n);
+    for (int p = 0; p < n; ++p) {
+        if (kind == "sorted")
+            ranks[p] = p / 3;
+        else if (kind == "reverse")
+            ranks[p] = n - p;
+        else if (kind == "reverse-pairs")
+            ranks[p] = (n - p) / 2;
+        else if (kind == "equal")
+            ranks[p] = 4;
+        else if (kind == "alternating")
+            ranks[p] = p % 2;
+        else if (kind == "sawtooth")
+            ranks[p] = p % 17;
+        else if (kind == "two-values")
+            ranks[p] = int(rng() % 2);
+        else
+            ranks[p] = int(rng() % (n / 8 + 1));
+    }
+    return ranks;
+}
+
+TEST(ExchangeSortOrder, AgreesWithTheExchangeSortOnStructuredInputs) {
+    std::mt19937 rng(99);
+    for (const std::string kind :
+         {"sorted", "reverse", "reverse-pairs", "equal", "alternating", "sawtooth", "two-values", "random"}) {
+        for (int n : {0, 1, 2, 3, 50, 401}) {
+            const std::vector<int> ranks = Pattern(kind, n, rng);
+            EXPECT_EQ(LiteralOrder(ranks), ExchangeSortOrder(ranks)) << kind << " " << n;
+        }
+    }
+}
+
+TEST(SortNumber, ReadsIntegersAndCountsAnythingElseAsMinusOne) {
+    const std::pair<std::string, long long> cases[] = {
+        {"", -1}, {"0", 0}, {"95", 95}, {"-7", -7}, {"+4", 4}, {"12a", -1}, {" 5", -1}, {"abc", -1}, {"+", -1},
+    };
+    for (const auto& [cell, number] : cases) EXPECT_EQ(number, SortNumber(cell)) << cell;
+}
+
+} // namespace
+} // namespace mcb
