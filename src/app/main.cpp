@@ -1,12 +1,13 @@
 // Entry point: commands that need no display, then a display check, then the catalogue window.
 #include "catalogue/CommandLine.h"
 #include "catalogue/ListCommand.h"
+#include "catalogue/ui/CatalogueWindowRun.h"
 #include "platform/posix/ExecutablePath.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/qt/QtText.h"
 #include "storage/Layout.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -25,6 +26,14 @@ int RunList(const std::string& catalogue, const char* argv0) {
     const mcb::ListRequest request{catalogue, mcb::ExecutableDirectory(argv0) + mcb::kLayoutFileName,
                                    mcb::SystemClock().Today()};
     return mcb::RunListCommand(request, std::cout, std::cerr);
+}
+
+// The command line again without the options the window toolkit took for itself.
+mcb::CommandLine ToolkitLeftOver(const QApplication& app) {
+    std::vector<std::string> args;
+    const QStringList arguments = app.arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) args.push_back(mcb::PathFromQ(arguments[i]));
+    return mcb::ParseCommandLine(args);
 }
 
 } // namespace
@@ -49,10 +58,5 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName("MainForm");
-    window.setWindowTitle("Mirvane CD Base 1.8.1");
-    window.resize(638, 425);
-    window.show();
-    return app.exec();
+    return mcb::RunCatalogueWindow(ToolkitLeftOver(app).catalogue, mcb::ExecutableDirectory(argv[0]));
 }

@@ -1,4 +1,4 @@
-#include "../storage/TempDir.h"
+#include "support/TempDir.h"
 #include "CatalogueFixture.h"
 #include "catalogue/CommandLine.h"
 #include "catalogue/ListCommand.h"
@@ -67,9 +67,9 @@ protected:
 
 TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
     dir_.Write("base/films.cbf", SmallCatalogue());
-    dir_.Write("mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
+    dir_.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
     dir_.Write("bin/fields.ini", W("[TableHeaders]\r\nHeader1=Заглавие\r\n"));
-    const auto before = Snapshot(dir_.Dir());
+    const auto before = Snapshot(dir_.Path());
 
     EXPECT_EQ(0, Run(dir_.File("base/films.cbf")));
     EXPECT_EQ("ID\t#  Заглавие\tВторое название\tЖанр\tАудитория\tВ гл.ролях\tРежиссер\tСтрана\t"
@@ -83,7 +83,7 @@ TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
               "   из них отданных в долг: 1\n",
               out_.str());
     EXPECT_EQ("", err_.str());
-    EXPECT_EQ(before, Snapshot(dir_.Dir()));
+    EXPECT_EQ(before, Snapshot(dir_.Path()));
 }
 
 TEST_F(ListCommandTest, WithoutSettingsAndLayoutUsesDefaultsAndCreatesNoSettingsFolder) {
@@ -98,7 +98,7 @@ TEST_F(ListCommandTest, WithoutSettingsAndLayoutUsesDefaultsAndCreatesNoSettings
     EXPECT_FALSE(fs::exists(dir_.File("mirvane-cdbase")));
     EXPECT_EQ(std::vector<std::string>{"films.cbf"}, [&] {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_.Dir())) names.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(dir_.Path())) names.push_back(entry.path().filename());
         return names;
     }());
 }

@@ -1,4 +1,4 @@
-#include "../storage/TempDir.h"
+#include "support/TempDir.h"
 #include "CatalogueFixture.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableCells.h"

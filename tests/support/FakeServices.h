@@ -2,13 +2,13 @@
 // answer from a script and record every question asked.
 #pragma once
 
+#include "platform/Services.h"
+
 #include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "platform/Services.h"
 
 namespace mcb::test {
 

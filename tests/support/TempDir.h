@@ -28,7 +28,9 @@ public:
     std::string Path() const { return path_.string(); }
     std::string SettingsFile() const { return (path_ / "config" / "mirvane-cdbase" / "MirvaneCDB.ini").string(); }
 
+    // Writes a file below the folder, creating its parent folders.
     void Write(const std::string& name, const std::string& content) const {
+        std::filesystem::create_directories(std::filesystem::path(File(name)).parent_path());
         std::ofstream(File(name), std::ios::binary) << content;
     }
     static std::string Read(const std::string& path) {

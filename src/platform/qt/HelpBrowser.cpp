@@ -13,7 +13,9 @@ namespace mcb {
 
 namespace {
 
-QString PageName(int topic) { return topic == 0 ? QStringLiteral("index.html") : QStringLiteral("topic-%1.html").arg(topic); }
+QString PageName(int topic) {
+    return topic == 0 ? QStringLiteral("index.html") : QStringLiteral("topic-%1.html").arg(topic);
+}
 
 // One help window for the whole run, reused for every topic.
 QDialog* HelpWindow(QWidget* parent) {

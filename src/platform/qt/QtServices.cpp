@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/qt/QtText.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
@@ -12,15 +14,15 @@
 #include <QTime>
 #include <QUrl>
 
-#include "platform/qt/QtText.h"
-
 namespace mcb {
 
 namespace {
 
 const QDate kDayZero(1899, 12, 30);
 
-QString AppTitle() { return QStringLiteral("Mirvane CD Base"); }
+QString AppTitle() {
+    return QStringLiteral("Mirvane CD Base");
+}
 
 QString Extensions(const QString& patterns) {
     QStringList all;
@@ -35,9 +37,13 @@ QString Extensions(const QString& patterns) {
 
 } // namespace
 
-int QtClock::Today() const { return static_cast<int>(kDayZero.daysTo(QDate::currentDate())); }
+int QtClock::Today() const {
+    return static_cast<int>(kDayZero.daysTo(QDate::currentDate()));
+}
 
-int QtClock::SecondsOfDay() const { return QTime(0, 0).secsTo(QTime::currentTime()); }
+int QtClock::SecondsOfDay() const {
+    return QTime(0, 0).secsTo(QTime::currentTime());
+}
 
 std::string QtDateFormat::ShortDate(int dayNumber) const {
     return FromQ(QLocale::system().toString(kDayZero.addDays(dayNumber), QLocale::ShortFormat));
@@ -65,9 +71,13 @@ QStringList NameFilters(const std::string& filter) {
 QtPrompts::QtPrompts(std::function<QWidget*()> parent, std::function<void(int)> showHelp)
     : parent_(std::move(parent)), showHelp_(std::move(showHelp)) {}
 
-QWidget* QtPrompts::Parent() const { return parent_ ? parent_() : QApplication::activeWindow(); }
+QWidget* QtPrompts::Parent() const {
+    return parent_ ? parent_() : QApplication::activeWindow();
+}
 
-void QtPrompts::Message(const std::string& text) { QMessageBox::information(Parent(), AppTitle(), ToQ(text)); }
+void QtPrompts::Message(const std::string& text) {
+    QMessageBox::information(Parent(), AppTitle(), ToQ(text));
+}
 
 bool QtPrompts::Confirm(const std::string& text) {
     return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
@@ -80,8 +90,8 @@ bool QtPrompts::Warn(const std::string& text) {
 }
 
 Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
-    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Help,
-                    Parent());
+    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, Parent());
     // Help shows the topic and leaves the question open, like the help button of a message box should.
     QAbstractButton* help = box.button(QMessageBox::Help);
     help->disconnect();
@@ -97,7 +107,8 @@ Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
 std::optional<std::string> QtPrompts::InputLine(const std::string& caption, const std::string& prompt,
                                                 const std::string& initial) {
     bool ok = false;
-    const QString text = QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(initial), &ok);
+    const QString text =
+        QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(initial), &ok);
     if (!ok) return std::nullopt;
     return FromQ(text);
 }
@@ -120,6 +131,8 @@ std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& spec) {
     return PathFromQ(dialog.selectedFiles().constFirst());
 }
 
-bool QtShell::OpenLink(const std::string& url) { return QDesktopServices::openUrl(QUrl(ToQ(url), QUrl::StrictMode)); }
+bool QtShell::OpenLink(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(ToQ(url), QUrl::StrictMode));
+}
 
 } // namespace mcb

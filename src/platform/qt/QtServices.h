@@ -2,11 +2,11 @@
 // and the desktop's link handling.
 #pragma once
 
+#include "platform/Services.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-
-#include "platform/Services.h"
 
 namespace mcb {
 

@@ -1,14 +1,18 @@
 #include "platform/qt/QtText.h"
 
-#include <QFile>
-
 #include "storage/TextCodec.h"
+
+#include <QFile>
 
 namespace mcb {
 
-QString ToQ(const std::string& cp1251) { return QString::fromStdString(Utf8FromCp1251(cp1251)); }
+QString ToQ(const std::string& cp1251) {
+    return QString::fromStdString(Utf8FromCp1251(cp1251));
+}
 
-std::string FromQ(const QString& text) { return Cp1251FromUtf8(text.toStdString()).text; }
+std::string FromQ(const QString& text) {
+    return Cp1251FromUtf8(text.toStdString()).text;
+}
 
 QString UnstorableCharacters(const QString& text) {
     const auto result = Cp1251FromUtf8(text.toStdString());
@@ -17,8 +21,12 @@ QString UnstorableCharacters(const QString& text) {
     return chars.join(' ');
 }
 
-QString PathToQ(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString PathToQ(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
-std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string PathFromQ(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace mcb

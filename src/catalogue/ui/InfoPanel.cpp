@@ -1,0 +1,41 @@
+#include "catalogue/ui/InfoPanel.h"
+
+#include "catalogue/MainWindowRules.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace mcb {
+
+namespace {
+constexpr int kFontPixels = 11;
+}
+
+InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("InfoPan");
+    setMinimumWidth(kInfoPanelMinWidth);
+    QFont small = font();
+    small.setPixelSize(kFontPixels);
+    setFont(small);
+    auto* group = new QGroupBox(QString::fromUtf8(" Информация о базе "), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setSpacing(2);
+    groupLayout->setContentsMargins(4, 4, 2, 4);
+    const char* names[] = {"LaAll", "LaNal", "LaAllVisi", "LaNalVisi"};
+    for (int i = 0; i < 4; ++i) {
+        counters_[i] = new QLabel(group);
+        counters_[i]->setObjectName(QString::fromLatin1(names[i]));
+        groupLayout->addWidget(counters_[i]);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(group);
+    layout->addStretch(1);
+}
+
+void InfoPanel::SetCounters(const std::array<QString, 4>& texts) {
+    for (int i = 0; i < 4; ++i) counters_[i]->setText(texts[i]);
+}
+
+} // namespace mcb

@@ -1,0 +1,93 @@
+#include "catalogue/ui/MainForm.h"
+
+#include "catalogue/ui/CatalogueTableModel.h"
+#include "catalogue/ui/ColumnToolBar.h"
+#include "catalogue/ui/InfoPanel.h"
+#include "catalogue/ui/MainTableHeader.h"
+#include "catalogue/ui/MainTableView.h"
+#include "platform/qt/HelpBrowser.h"
+#include "platform/qt/QtText.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace mcb {
+
+TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+    setObjectName("MainForm");
+    commands_ = BuildMainCommands(*this);
+    BuildLayout();
+    ConnectCommands();
+    ApplyWindowSettings();
+    ShowTable(0);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildLayout() {
+    auto* tablePane = new QWidget;
+    auto* tableLayout = new QVBoxLayout(tablePane);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->setSpacing(0);
+    columnBar_ = new ColumnToolBar(tablePane);
+    table_ = new MainTableView(tablePane);
+    model_ = new CatalogueTableModel(session_.table(), this);
+    table_->setModel(model_);
+    tableLayout->addWidget(columnBar_);
+    tableLayout->addWidget(table_);
+
+    infoPan_ = new InfoPanel;
+    splitter_ = new QSplitter(Qt::Horizontal);
+    splitter_->setHandleWidth(3);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(tablePane);
+    splitter_->addWidget(infoPan_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    setCentralWidget(splitter_);
+}
+
+void TMainForm::ConnectCommands() {
+    const auto on = [this](const char* control, auto handler) {
+        connect(commands_[control], &QAction::triggered, this, handler);
+    };
+    on("mmNewBase", [this] { SwitchCatalogue(SwitchMode::New); });
+    on("mmOpenBase", [this] { SwitchCatalogue(SwitchMode::Open); });
+    on("mmSaveBaseAs", [this] { SwitchCatalogue(SwitchMode::SaveAs); });
+    on("mmVihod", [this] { close(); });
+    on("mmExit", [this] { close(); });
+    on("N18", [this] { ShowHelp(kHelpContents); });
+    on("N23", [this] { ShowHelp(kHelpVersionHistory); });
+    on("N20", [this] { ShowHelp(kHelpAuthors); });
+    for (int order = 0; order < kColumnCount; ++order)
+        connect(commands_.sortItems[order], &QAction::triggered, this, [this, order] { SetSortOrder(order); });
+    connect(table_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { commands_.popup->popup(table_->viewport()->mapToGlobal(at)); });
+    connect(table_->heading(), &MainTableHeader::headingReleased, this, &TMainForm::HeadingReleased);
+    connect(columnBar_, &ColumnToolBar::columnToggled, this, &TMainForm::ToggleColumn);
+    connect(splitter_, &QSplitter::splitterMoved, this, &TMainForm::PanelMoved);
+}
+
+void TMainForm::SwitchCatalogue(SwitchMode mode) {
+    if (session_.ChooseAndSwitch(mode)) RebuildTable();
+    table_->setFocus();
+}
+
+void TMainForm::ShowHelp(int topic) {
+    if (!ShowHelpTopic(this, topic))
+        session_.services().prompts.Message(FromQ(QString::fromUtf8("Не найден файл справки")));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        StoreWindowSettings();
+        session_.Shutdown();
+        shutDown_ = true;
+    }
+    event->accept();
+}
+
+} // namespace mcb

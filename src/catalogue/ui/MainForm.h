@@ -1,0 +1,78 @@
+// The catalogue window `TMainForm`: menus, toolbars, the table with its column toggles and the
+// information panel, shown over a started Session. It reads the window's settings from the session
+// when it is created and puts them back before the session shuts down at close.
+#pragma once
+
+#include "catalogue/ColumnWidths.h"
+#include "catalogue/Session.h"
+#include "catalogue/ui/MainCommands.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <optional>
+
+class QSplitter;
+
+namespace mcb {
+
+class CatalogueTableModel;
+class ColumnToolBar;
+class InfoPanel;
+class MainTableView;
+
+// Help topics of the help menu.
+constexpr int kHelpContents = 0;
+constexpr int kHelpVersionHistory = 14;
+constexpr int kHelpAuthors = 20;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The session must have been started (its first table build done).
+    explicit TMainForm(Session& session, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Rebuilds the table from the catalogue and shows the result.
+    void RebuildTable();
+
+    MainTableView* table() const { return table_; }
+    InfoPanel* infoPanel() const { return infoPan_; }
+    ColumnToolBar* columnBar() const { return columnBar_; }
+    const MainCommands& commands() const { return commands_; }
+    // Width the information panel is kept at (SplitterPos).
+    int infoPanelWidth() const { return panelWidth_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildLayout();
+    void ConnectCommands();
+    void ApplyWindowSettings();
+    void ApplyColumnSettings(int tableWidth);
+    void StoreWindowSettings();
+    void ShowTable(int selectRow);
+    QStringList Headings() const;
+    void SwitchCatalogue(SwitchMode mode);
+    void ShowHelp(int topic);
+    void SetSortOrder(int order);
+    void HeadingReleased(int column, int dx, int dy);
+    void ToggleColumn(int column);
+    void PanelMoved();
+    void ApplyPanelWidth();
+    ColumnWidthArray CurrentWidths() const;
+
+    Session& session_;
+    MainCommands commands_;
+    CatalogueTableModel* model_ = nullptr;
+    MainTableView* table_ = nullptr;
+    ColumnToolBar* columnBar_ = nullptr;
+    InfoPanel* infoPan_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    std::optional<ColumnWidths> columns_;
+    int panelWidth_ = 0;
+    bool shutDown_ = false;
+};
+
+} // namespace mcb

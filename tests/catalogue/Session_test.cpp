@@ -1,0 +1,150 @@
+#include "catalogue/Session.h"
+#include "storage/Literal.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace mcb {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+const std::string kDisc = "[Common]\r\nLastCDID=00001\r\n\r\n[00001]\r\nNam=Solaris\r\nGin=-1\r\n\r\n";
+
+class SessionTest : public ::testing::Test {
+protected:
+    void WriteSettings(const std::string& body) { dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", body); }
+    std::unique_ptr<Session> StartSession(std::optional<std::string> argument) {
+        auto session = std::make_unique<Session>(SessionServices{clock, format, prompts}, dir.Path());
+        session->Start(argument);
+        return session;
+    }
+    std::string Settings() const { return TempDir::Read(dir.SettingsFile()); }
+
+    TempDir dir;
+    test::FixedClock clock;
+    test::FixedDateFormat format;
+    test::ScriptedPrompts prompts;
+};
+
+TEST_F(SessionTest, CommandLineArgumentWinsOverTheRememberedCatalogue) {
+    dir.Write("a.cbf", kDisc);
+    WriteSettings("[Base]\r\nBaseName=" + dir.File("other.cbf") + "\r\n");
+    auto session = StartSession(dir.File("a.cbf"));
+    EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+    EXPECT_EQ(session->table().counters.all, 1);
+    session->Shutdown();
+    EXPECT_NE(Settings().find("BaseName=" + dir.File("a.cbf") + "\r\n"), std::string::npos);
+}
+
+TEST_F(SessionTest, RememberedMissingCatalogueOpensEmptyAndIsNotWritten) {
+    WriteSettings("[Base]\r\nBaseName=" + dir.File("gone.cbf") + "\r\n");
+    auto session = StartSession(std::nullopt);
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(session->table().IsEmpty());
+    session->Shutdown();
+    EXPECT_FALSE(fs::exists(dir.File("gone.cbf")));
+    EXPECT_FALSE(fs::exists(dir.File("gone.bak")));
+}
+
+TEST_F(SessionTest, QuestionLoopRepeatsUntilAFileIsChosen) {
+    prompts.Expect(Answer::Yes);         // open an existing one ...
+    prompts.ExpectText(std::nullopt);    // ... but cancel the dialog
+    prompts.Expect(Answer::No);          // then a new one
+    prompts.ExpectText(dir.File("new")); // named without extension
+    auto session = StartSession(std::nullopt);
+    ASSERT_EQ(prompts.asked.size(), 5u);
+    EXPECT_EQ(prompts.asked[2].rfind("message: ", 0), 0u);
+    EXPECT_EQ(session->baseFileName(), dir.File("new.cbf"));
+    EXPECT_EQ(session->journalFileName(), dir.File("new.log"));
+    EXPECT_EQ(session->baseDirectory(), dir.Path() + "/");
+    session->Shutdown();
+    EXPECT_FALSE(fs::exists(dir.File("new.cbf"))) << "a new catalogue is written by its first change";
+    EXPECT_NE(Settings().find("BaseName=" + dir.File("new.cbf")), std::string::npos);
+}
+
+TEST_F(SessionTest, SaveAsAddsTheExtensionCopiesAndMayDeleteTheOld) {
+    struct Case {
+        std::string typed, expected;
+        bool deleteOld;
+    } cases[] = {{"copy", "copy.cbf", false}, {"dot.", "dot.cbf", true}, {"x.dat", "x.dat", false}};
+    for (const auto& c : cases) {
+        dir.Write("a.cbf", kDisc);
+        auto session = StartSession(dir.File("a.cbf"));
+        prompts.ExpectText(dir.File(c.typed));
+        prompts.Expect(c.deleteOld ? Answer::Yes : Answer::No);
+        EXPECT_TRUE(session->ChooseAndSwitch(SwitchMode::SaveAs)) << c.typed;
+        EXPECT_EQ(session->baseFileName(), dir.File(c.expected));
+        EXPECT_EQ(TempDir::Read(dir.File(c.expected)), kDisc);
+        EXPECT_EQ(fs::exists(dir.File("a.cbf")), !c.deleteOld);
+    }
+}
+
+TEST_F(SessionTest, SaveAsOntoItselfKeepsTheFile) {
+    dir.Write("a.cbf", kDisc);
+    auto session = StartSession(dir.File("a.cbf"));
+    prompts.ExpectText(dir.File("a.cbf"));
+    EXPECT_TRUE(session->ChooseAndSwitch(SwitchMode::SaveAs));
+    EXPECT_TRUE(prompts.Exhausted()) << "no deletion question for the only copy";
+    EXPECT_EQ(TempDir::Read(dir.File("a.cbf")), kDisc);
+}
+
+TEST_F(SessionTest, SaveAsOfANeverWrittenCatalogueContinuesUnderTheNewName) {
+    auto session = StartSession(dir.File("fresh.cbf"));
+    prompts.ExpectText(dir.File("named"));
+    EXPECT_TRUE(session->ChooseAndSwitch(SwitchMode::SaveAs));
+    EXPECT_EQ(session->baseFileName(), dir.File("named.cbf"));
+    EXPECT_EQ(prompts.asked.size(), 1u);
+}
+
+TEST_F(SessionTest, CancelledDialogChangesNothing) {
+    dir.Write("a.cbf", kDisc);
+    auto session = StartSession(dir.File("a.cbf"));
+    for (SwitchMode mode : {SwitchMode::Open, SwitchMode::New, SwitchMode::SaveAs}) {
+        prompts.ExpectText(std::nullopt);
+        EXPECT_FALSE(session->ChooseAndSwitch(mode));
+        EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+    }
+}
+
+TEST_F(SessionTest, BackupNeverReplacesAGoodCopyWithAnEmptyCatalogue) {
+    struct Case {
+        std::string catalogue, oldBackup, expectedBackup;
+    } cases[] = {{kDisc, "old", kDisc},
+                 {"", "[Common]\r\nLastCDID=00009\r\n", "[Common]\r\nLastCDID=00009\r\n"},
+                 {"garbage without sections", "[Common]\r\nx=1\r\n", "[Common]\r\nx=1\r\n"},
+                 {"", "", ""}};
+    for (const auto& c : cases) {
+        dir.Write("b.cbf", c.catalogue);
+        dir.Write("b.bak", c.oldBackup);
+        StartSession(dir.File("b.cbf"));
+        EXPECT_EQ(TempDir::Read(dir.File("b.bak")), c.expectedBackup) << c.catalogue;
+    }
+}
+
+TEST_F(SessionTest, DeferredTasksFollowTheUpdateDateAndTheDebts) {
+    const int today = clock.Today();
+    dir.Write("d.cbf",
+              "[Common]\r\nLastCDID=00001\r\nContacts=0\r\n\r\n[Contacts]\r\n0=Ivan\r\n\r\n[00001]\r\nNam=X\r\n"
+              "Gin=0\r\nGiv=" +
+                  std::to_string(today - 30) + "\r\n\r\n");
+    struct Case {
+        std::string setup;
+        int tasks;
+    } cases[] = {{"UpdateDate=" + std::to_string(today - 21), kTaskUpdateCheck},
+                 {"UpdateDate=" + std::to_string(today - 20), 0},
+                 {"NoUpdating=1\r\nUpdateDate=0", 0},
+                 {"DolgReminder=1\r\nUpdateDate=" + std::to_string(today), kTaskDebtReminder},
+                 {"DolgReminder=1\r\nUpdateDate=0", kTaskDebtReminder | kTaskUpdateCheck}};
+    for (const auto& c : cases) {
+        WriteSettings("[Setup]\r\n" + c.setup + "\r\n");
+        auto session = StartSession(dir.File("d.cbf"));
+        EXPECT_EQ(session->pendingStartupTasks(), c.tasks) << c.setup;
+    }
+}
+
+} // namespace
+} // namespace mcb

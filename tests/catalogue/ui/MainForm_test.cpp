@@ -1,0 +1,388 @@
+// The catalogue window over a real session on a temporary catalogue: its commands, sorting by the
+// heading and the sort menu, column toggles kept across runs, window state, panel width and help.
+#include "catalogue/ui/CatalogueTableModel.h"
+#include "catalogue/ui/ColumnToolBar.h"
+#include "catalogue/ui/InfoPanel.h"
+#include "catalogue/ui/MainForm.h"
+#include "catalogue/ui/MainTableHeader.h"
+#include "catalogue/ui/MainTableView.h"
+#include "platform/qt/QtText.h"
+#include "storage/MyIniFiles.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+
+namespace mcb {
+namespace {
+
+// Three discs whose first and second titles sort in opposite orders; disc 2 is lent.
+const char* kCatalogue = "[Common]\r\nLastCDID=00003\r\nContacts=0\r\n[Contacts]\r\n0=Petrov\r\n"
+                         "[00001]\r\nNam=Beta\r\nNam2=Zeta\r\nGin=-1\r\n"
+                         "[00002]\r\nNam=Alpha\r\nNam2=Yota\r\nGin=0\r\n"
+                         "[00003]\r\nNam=Gamma\r\nNam2=Xi\r\nGin=-1\r\n";
+
+struct Run {
+    test::FixedClock clock;
+    test::FixedDateFormat dates;
+    test::ScriptedPrompts prompts;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> dir_;
+    std::unique_ptr<Run> run_;
+
+    void WriteSettings(const std::string& text) {
+        std::filesystem::create_directories(std::filesystem::path(dir_->SettingsFile()).parent_path());
+        std::ofstream(dir_->SettingsFile(), std::ios::binary) << text;
+    }
+
+    TMainForm& Open() {
+        run_ = std::make_unique<Run>();
+        run_->session =
+            std::make_unique<Session>(SessionServices{run_->clock, run_->dates, run_->prompts}, dir_->Path());
+        run_->session->Start(dir_->File("base.cbf"));
+        run_->form = std::make_unique<TMainForm>(*run_->session);
+        run_->form->show();
+        if (!QTest::qWaitForWindowExposed(run_->form.get())) qWarning("window not exposed");
+        return *run_->form;
+    }
+
+    void Close() {
+        run_->form->close();
+        run_.reset();
+    }
+
+    int Stored(const char* section, const std::string& key) const {
+        const TIniFile ini(dir_->SettingsFile());
+        return ini.ReadInteger(section, key, 123456);
+    }
+
+    TMainForm& form() const { return *run_->form; }
+    Settings& settings() const { return run_->session->settings(); }
+    QHeaderView* header() const { return form().table()->horizontalHeader(); }
+    QAction* command(const char* name) const { return form().commands()[name]; }
+    QToolButton* toggle(int column) const {
+        return form().columnBar()->findChild<QToolButton*>(
+            QStringLiteral("ToolButton%1").arg(column < 11 ? 30 + column : 42));
+    }
+
+    QStringList Column(int column) const {
+        QStringList texts;
+        const QAbstractItemModel* model = form().table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) texts << model->index(row, column).data().toString();
+        return texts;
+    }
+
+    QPoint HeadingCentre(int column) const {
+        return {header()->sectionViewportPosition(column) + header()->sectionSize(column) / 2, 8};
+    }
+
+    void DragHeading(QPoint from, int dx) {
+        QWidget* target = header()->viewport();
+        QTest::mousePress(target, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)),
+                         target->mapToGlobal(QPointF(from + QPoint(dx, 0))), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, from + QPoint(dx, 0));
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        dir_->Write("base.cbf", kCatalogue);
+    }
+
+    void cleanup() {
+        run_.reset();
+        dir_.reset();
+    }
+
+    void menusCarryTheirItemsInOrder() {
+        Open();
+        const QList<QAction*> top = form().menuBar()->actions();
+        QStringList titles;
+        for (QAction* action : top) titles << (action->menu() ? action->menu()->objectName() : action->objectName());
+        QCOMPARE(titles, QStringList({"mmBase", "mmDisk", "mmSetup", "mmHelp", "mmExit"}));
+        QCOMPARE(top[4]->text(), QString("Выход"));
+        QCOMPARE(top[4]->toolTip(), QString("Выход из программы"));
+
+        const std::pair<const char*, QStringList> menus[] = {
+            {"mmBase", {"mmNewBase", "mmOpenBase", "mmSaveBaseAs", "mmPrintBase", "mmExcel", "mmVihod"}},
+            {"mmDisk",
+             {"mmAddCD", "mmEditCD", "mmKillCD", "svodka", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine"}},
+            {"mmSetup", {"mmGenres", "mmCountries", "mmContactList", "mmCompList", "mmMainSetup"}},
+            {"mmHelp", {"N18", "N23", "N22", "mmAboutPrg", "N20"}},
+        };
+        for (const auto& [menuName, expected] : menus) {
+            QStringList names;
+            for (QAction* action : form().findChild<QMenu*>(menuName)->actions())
+                if (!action->isSeparator()) names << action->objectName();
+            QCOMPARE(names, expected);
+        }
+        QStringList popup;
+        for (QAction* action : form().commands().popup->actions())
+            if (!action->isSeparator()) popup << (action->menu() ? action->menu()->objectName() : action->objectName());
+        QCOMPARE(popup, QStringList({"N7", "N8", "N9", "N24", "N13", "N14", "N11", "Sort1"}));
+    }
+
+    void captionsHintsAndReadiness_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("enabled");
+        const auto row = [](const char* name, const char* caption, const char* hint, bool enabled) {
+            QTest::newRow(name) << QString(name) << QString(caption) << QString(hint) << enabled;
+        };
+        row("mmNewBase", "Новая база", "Новая база", true);
+        row("mmOpenBase", "Открыть ...", "Открыть базу", true);
+        row("mmSaveBaseAs", "Сохранить как ...", "Сохранить базу под новым именем ", true);
+        row("mmPrintBase", "Печатать базу", "Печатать базу", false);
+        row("mmExcel", "Экспортировать базу в Excel", "Экспортировать базу в Excel", false);
+        row("mmVihod", "Выход", "Выход", true);
+        row("mmAddCD", "Добавить в базу", "Добавить диск в базу", false);
+        row("mmEditCD", "Редактировать", "Редактировать данные о диске", false);
+        row("mmKillCD", "Удалить из базы", "Удалить диск из базы", false);
+        row("svodka", "Сводка", "Сводка", false);
+        row("mmGiveCD", "Отдать диск", "Дать диск в долг", false);
+        row("mmReturnCD", "Забрать диск", "Списать долг", false);
+        row("mmFilter", "Отбор / поиск", "Отбор / поиск", false);
+        row("mmMagazine", "Журнал событий", "Журнал событий", false);
+        row("mmGenres", "Жанры", "Редактор списка жанров", false);
+        row("mmCountries", "Страны", "Редактор списка стран", false);
+        row("mmContactList", "Контакты", "Редактор списка контактов", false);
+        row("mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false);
+        row("mmMainSetup", "Настройки программы", "Настройки программы", false);
+        row("N18", "Содержание", "Содержание", true);
+        row("N23", "История версий", "История версий", true);
+        row("N22", "Проверить наличие новой версии", "Проверить наличие новой версии", false);
+        row("mmAboutPrg", "О программе", "О программе", false);
+        row("N20", "Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true);
+        row("N7", "Добавить диск", "", false);
+        row("N13", "Отдать диск в долг", "", false);
+        row("N11", "Отбор / поиск", "", false);
+        row("smNosort", "Без  сортировки", "", true);
+        row("smLon", "По длительномти", "", true);
+        row("smNos", "По типу носителя", "", true);
+    }
+
+    void captionsHintsAndReadiness() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        QFETCH(bool, enabled);
+        Open();
+        QAction* action = form().findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        if (!hint.isEmpty()) QCOMPARE(action->toolTip(), hint);
+        QCOMPARE(action->isEnabled(), enabled);
+    }
+
+    void toolbarButtonsRunTheirCommands() {
+        Open();
+        QToolBar* bar = form().findChild<QToolBar*>("ToolBar");
+        QStringList buttons;
+        int separators = 0;
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator())
+                ++separators;
+            else
+                buttons << bar->widgetForAction(action)->objectName();
+        }
+        QCOMPARE(buttons, QStringList({"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton5", "ToolButton27",
+                                       "ToolButton7", "ToolButton8", "ToolButton9", "ToolButton11", "ToolButton12",
+                                       "ToolButton14", "ToolButton25", "ToolButton16", "ToolButton18", "ToolButton19",
+                                       "ToolButton29", "ToolButton20", "ToolButton22", "ToolButton24"}));
+        QCOMPARE(separators, 10);
+        auto* open = bar->findChild<QToolButton*>("ToolButton2");
+        QCOMPARE(open->defaultAction(), command("mmOpenBase"));
+        QCOMPARE(open->toolTip(), QString("Открыть базу"));
+        QVERIFY(!bar->findChild<QToolButton*>("ToolButton9")->isEnabled());
+        auto* sort = bar->findChild<QToolButton*>("ToolButton25");
+        QCOMPARE(sort->menu(), form().commands().sortMenu);
+        QCOMPARE(sort->toolTip(), QString("Сортировка списка"));
+    }
+
+    void headingClickSortsAndDragDoesNot() {
+        Open();
+        QCOMPARE(settings().setup.SortOrder, 1);
+        QCOMPARE(Column(1), QStringList({"Alpha", "Beta", "Gamma"}));
+        QVERIFY(command("smName")->isChecked());
+
+        // A click with a small wobble on the second title's heading sorts by it.
+        QWidget* target = header()->viewport();
+        QTest::mousePress(target, Qt::LeftButton, {}, HeadingCentre(2));
+        QTest::mouseRelease(target, Qt::LeftButton, {}, HeadingCentre(2) + QPoint(2, 2));
+        QCOMPARE(settings().setup.SortOrder, 2);
+        QCOMPARE(Column(2), QStringList({"Xi", "Yota", "Zeta"}));
+        QVERIFY(command("smName2")->isChecked());
+        QVERIFY(!command("smName")->isChecked());
+        QVERIFY(form().table()->model()->headerData(2, Qt::Horizontal).toString().startsWith("#"));
+        QVERIFY(!form().table()->model()->headerData(1, Qt::Horizontal).toString().startsWith("#"));
+
+        // Dragging the border of column 3 resizes it and keeps the order.
+        const int before = header()->sectionSize(3);
+        const QPoint border(header()->sectionViewportPosition(3) + before - 1, 8);
+        DragHeading(border, 30);
+        QCOMPARE(settings().setup.SortOrder, 2);
+        QCOMPARE(header()->sectionSize(3), before + 30);
+
+        // A click on the current sort column does nothing; the identifier heading returns to disc order.
+        QTest::mouseClick(target, Qt::LeftButton, {}, HeadingCentre(2));
+        QCOMPARE(settings().setup.SortOrder, 2);
+        QTest::mouseClick(target, Qt::LeftButton, {}, HeadingCentre(0));
+        QCOMPARE(settings().setup.SortOrder, 0);
+        QCOMPARE(Column(0), QStringList({"00001", "00002", "00003"}));
+    }
+
+    void sortMenuSetsTheOrder() {
+        Open();
+        command("smNos")->trigger();
+        QCOMPARE(settings().setup.SortOrder, 11);
+        int checked = 0;
+        for (QAction* item : form().commands().sortItems) checked += item->isChecked();
+        QCOMPARE(checked, 1);
+        QVERIFY(command("smNos")->isChecked());
+        command("smName2")->trigger();
+        QCOMPARE(Column(2), QStringList({"Xi", "Yota", "Zeta"}));
+        Close();
+        QCOMPARE(Stored("Setup", "SortOrder"), 2);
+    }
+
+    void hiddenColumnsSurviveCloseAndReopen() {
+        WriteSettings("[MainTable]\r\nWidth3=-120\r\nWidth5=77\r\n");
+        Open();
+        QCOMPARE(header()->sectionSize(3), 0);
+        QVERIFY(!toggle(3)->isChecked());
+        QCOMPARE(header()->sectionSize(5), 77);
+        QVERIFY(toggle(5)->isChecked());
+        QCOMPARE(toggle(11)->objectName(), QString("ToolButton42"));
+        QVERIFY(form().columnBar()->findChild<QWidget*>("ToolButton41"));
+        QCOMPARE(toggle(3)->toolTip(), QString("Скрыть / показать колонку Жанр"));
+
+        toggle(3)->click();
+        QCOMPARE(header()->sectionSize(3), 120);
+        QVERIFY(toggle(3)->isChecked());
+        toggle(5)->click();
+        QCOMPARE(header()->sectionSize(5), 0);
+        QVERIFY(!toggle(5)->isChecked());
+        Close();
+        QCOMPARE(Stored("MainTable", "Width3"), 120);
+        QCOMPARE(Stored("MainTable", "Width5"), -77);
+
+        Open();
+        QCOMPARE(header()->sectionSize(5), 0);
+        QVERIFY(!toggle(5)->isChecked());
+        toggle(5)->click();
+        QCOMPARE(header()->sectionSize(5), 77);
+    }
+
+    void columnDraggedToZeroIsShownAgainByItsToggle() {
+        WriteSettings("[MainTable]\r\nWidth4=64\r\n");
+        Open();
+        header()->resizeSection(4, 0);
+        QVERIFY(toggle(4)->isChecked());
+        toggle(4)->click();
+        QCOMPARE(header()->sectionSize(4), 64);
+        QVERIFY(toggle(4)->isChecked());
+    }
+
+    void borderDragPutsHiddenColumnsBackToZero() {
+        WriteSettings("[MainTable]\r\nWidth6=-50\r\n");
+        Open();
+        header()->resizeSection(6, 40); // as if its border had been pulled open
+        const QPoint border(header()->sectionViewportPosition(2) + header()->sectionSize(2) - 1, 8);
+        DragHeading(border, -20);
+        QCOMPARE(header()->sectionSize(6), 0);
+        QVERIFY(!toggle(6)->isChecked());
+    }
+
+    void normalWindowSizeIsRestoredAndKept() {
+        WriteSettings("[WindowState]\r\nMainState=1\r\nMainWidth=760\r\nMainHeight=520\r\nSplitterPos=250\r\n");
+        Open();
+        QCOMPARE(form().size(), QSize(760, 520));
+        QVERIFY(!form().isMaximized());
+        QCOMPARE(form().infoPanel()->width(), 250);
+        form().resize(700, 480);
+        Close();
+        QCOMPARE(Stored("WindowState", "MainState"), 1);
+        QCOMPARE(Stored("WindowState", "MainWidth"), 700);
+        QCOMPARE(Stored("WindowState", "MainHeight"), 480);
+        QCOMPARE(Stored("WindowState", "SplitterPos"), 250);
+    }
+
+    void maximizedWindowKeepsTheNormalSizeKeys() {
+        WriteSettings("[WindowState]\r\nMainState=2\r\nMainWidth=700\r\nMainHeight=500\r\n");
+        Open();
+        QVERIFY(form().windowState().testFlag(Qt::WindowMaximized));
+        Close();
+        QCOMPARE(Stored("WindowState", "MainState"), 2);
+        QCOMPARE(Stored("WindowState", "MainWidth"), 700);
+        QCOMPARE(Stored("WindowState", "MainHeight"), 500);
+    }
+
+    void panelLeavesTheTableRoom() {
+        WriteSettings("[WindowState]\r\nSplitterPos=5000\r\n");
+        Open();
+        QCOMPARE(form().infoPanelWidth(), form().width() - 300);
+        QCOMPARE(form().infoPanel()->width(), form().width() - 300);
+    }
+
+    void captionAndCountersFollowTheBuild() {
+        Open();
+        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - base.cbf"));
+        QCOMPARE(form().infoPanel()->findChild<QLabel*>("LaAll")->text(), QString("Всего дисков в базе : 3"));
+        QCOMPARE(form().infoPanel()->findChild<QLabel*>("LaNalVisi")->text(), QString("   из них отданных в долг: 1"));
+        QVERIFY(form().table()->model()->index(0, 0).data(CatalogueTableModel::LentRole).toBool());
+    }
+
+    void openCommandSwitchesCatalogues() {
+        dir_->Write("other.cbf", "[Common]\r\nLastCDID=00001\r\n[00001]\r\nNam=Solo\r\n");
+        Open();
+        run_->prompts.ExpectText(std::nullopt);
+        command("mmOpenBase")->trigger();
+        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - base.cbf"));
+        run_->prompts.ExpectText(dir_->File("other.cbf"));
+        command("mmOpenBase")->trigger();
+        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - other.cbf"));
+        QCOMPARE(Column(1), QStringList({"Solo"}));
+        QVERIFY(run_->prompts.Exhausted());
+    }
+
+    void helpItemsShowTheirTopics() {
+        Open();
+        command("N23")->trigger();
+        auto* browser = qApp->findChild<QTextBrowser*>("HelpText");
+        if (!browser)
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (!browser) browser = w->findChild<QTextBrowser*>("HelpText");
+        QVERIFY(browser);
+        QVERIFY(browser->source().toString().endsWith("topic-14.html"));
+        command("N20")->trigger();
+        QVERIFY(browser->source().toString().endsWith("topic-20.html"));
+        QVERIFY(run_->prompts.asked.empty());
+    }
+};
+
+} // namespace mcb
+
+QTEST_MAIN(mcb::MainFormTest)
+#include "MainForm_test.moc"
