@@ -2,9 +2,10 @@
 // discs, Windows-1251, lines ended by CR LF, cut to the configured number of lines.
 #pragma once
 
-#include <string>
-
 #include "platform/Services.h"
+
+#include <string>
+#include <string_view>
 
 namespace mcb {
 
@@ -31,5 +32,10 @@ void LogEvent(const JournalContext& journal, const std::string& text);
 
 // LogEvent when the event's bit is set in "MagazEvents".
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text);
+
+// Replaces the journal with the journal viewer's edited text (lines separated by "\n"), crash-safely:
+// the file holds either the old or the new journal at every moment. A failure is reported and
+// returns false, leaving the old journal as it was.
+bool SaveJournal(const std::string& journalFileName, std::string_view screenText);
 
 } // namespace mcb

@@ -1,0 +1,54 @@
+// Recording an event into a journal that has grown far beyond its limit: the one cut reads the whole
+// journal and writes back only its newest lines.
+#include "discs/Journal.h"
+#include "storage/Settings.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class BenchClock : public mcb::Clock {
+public:
+    int Today() const override { return 46364; }
+    int SecondsOfDay() const override { return 60319; }
+};
+
+class BenchDateFormat : public mcb::DateFormat {
+public:
+    std::string ShortDate(int) const override { return "08.12.2026"; }
+    std::string LongTime(int) const override { return "16:45:19"; }
+};
+
+std::string BigJournal(int lines) {
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+        text += "08.12.2026 16:45:19 : Data o diske \"Film " + std::to_string(i) + "\" (ID=" + std::to_string(i) +
+                ") uspeshno izmeneny.\r\n";
+    return text;
+}
+
+void CutLargeJournal(benchmark::State& state) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mcb-journal-bench";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "base.log").string();
+    const std::string journal = BigJournal(100000);
+    mcb::SetupSettings setup;
+    setup.MagazLines = 1000;
+    const BenchClock clock;
+    const BenchDateFormat dateFormat;
+    const mcb::JournalContext context{path, setup, clock, dateFormat};
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << journal;
+        state.ResumeTiming();
+        mcb::LogEvent(context, "event");
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(CutLargeJournal)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,88 @@
+// Deleting a reference-list entry of a large catalogue: the check that no disc refers to it visits
+// every disc section.
+#include "gen/Generator.h"
+#include "lists/DictEditor.h"
+#include "lists/DictReferences.h"
+#include "platform/Services.h"
+#include "storage/MyIniFiles.h"
+#include "storage/Settings.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// Answers every question with Yes and types a fixed name.
+class YesPrompts : public mcb::Prompts {
+public:
+    void Message(const std::string&) override {}
+    bool Confirm(const std::string&) override { return true; }
+    bool Warn(const std::string&) override { return true; }
+    mcb::Answer Ask(const std::string&, int) override { return mcb::Answer::Yes; }
+    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
+        return "Bench";
+    }
+    std::optional<std::string> OpenFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
+};
+
+class LargeCatalogue {
+public:
+    LargeCatalogue() {
+        std::filesystem::create_directories(folder_);
+        mcb::gen::Options options;
+        options.discs = 100000;
+        mcb::gen::WriteCatalogueFile(options, path_);
+        catalogue = std::make_unique<mcb::TIniFile>(path_);
+    }
+    ~LargeCatalogue() {
+        catalogue.reset();
+        std::filesystem::remove_all(folder_);
+    }
+
+    std::unique_ptr<mcb::TIniFile> catalogue;
+
+private:
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "mcb-lists-bench";
+    std::string path_ = (folder_ / "big.cbf").string();
+};
+
+// The worst case: an entry no disc refers to, so every disc section is visited.
+void ReferenceCheckOfUnusedEntry(benchmark::State& state) {
+    LargeCatalogue base;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mcb::IsReferenced(*base.catalogue, mcb::DictKind::Contacts, "999999"));
+}
+BENCHMARK(ReferenceCheckOfUnusedEntry)->Unit(benchmark::kMillisecond);
+
+// The whole command as the user meets it, for a genre that discs use: question, check, refusal.
+void RefusedDeletion(benchmark::State& state) {
+    LargeCatalogue base;
+    mcb::SetupSettings setup;
+    YesPrompts prompts;
+    mcb::DictEditor editor(*base.catalogue, setup, prompts);
+    mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
+    editor.Open(params);
+    for (auto _ : state) editor.Delete();
+}
+BENCHMARK(RefusedDeletion)->Unit(benchmark::kMillisecond);
+
+// An entry no disc uses is deleted, which includes saving the whole catalogue file.
+void DeletionOfUnusedEntry(benchmark::State& state) {
+    LargeCatalogue base;
+    mcb::SetupSettings setup;
+    YesPrompts prompts;
+    mcb::DictEditor editor(*base.catalogue, setup, prompts);
+    mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
+    editor.Open(params);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.Add(); // "Bench" becomes the current row
+        state.ResumeTiming();
+        editor.Delete();
+    }
+}
+BENCHMARK(DeletionOfUnusedEntry)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "discs/Journal.h"
+
+#include "discs/JournalText.h"
+#include "storage/AtomicFile.h"
+#include "storage/ErrorReport.h"
+#include "storage/Settings.h"
+#include "storage/TextCodec.h"
+#include "storage/WholeFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mcb {
+
+namespace {
+
+std::string EventLine(const JournalContext& journal, const std::string& text) {
+    return journal.dateFormat.ShortDate(journal.clock.Today()) + " " +
+           journal.dateFormat.LongTime(journal.clock.SecondsOfDay()) + " : " + text + "\r\n";
+}
+
+// The temporary file of a cut is the journal's name with ".~og", the name the journal has always used
+// for it; the atomic writer picks another name when a stale one is in the way.
+std::string CutTempName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name + ".~og";
+}
+
+void ReportWriteError(const std::string& path) {
+    ReportError("Write error to file " + Cp1251FromUtf8(path).text);
+}
+
+void ReportReadError(const std::string& path) {
+    ReportError("Read error from file " + Cp1251FromUtf8(path).text);
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+// Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as
+// ended, since nothing can be done about it.
+bool LastByteIsLineFeed(const std::string& path, off_t size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return true;
+    char last = '\n';
+    const bool read = ::pread(fd, &last, 1, size - 1) == 1;
+    ::close(fd);
+    return !read || last == '\n';
+}
+
+// Appends without reading the journal. A journal that can be neither opened nor created records
+// nothing, silently; a failed write is taken back, so no partial line remains.
+void AppendLine(const std::string& path, std::string line) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat info {};
+    const off_t size = ::fstat(fd, &info) == 0 ? info.st_size : 0;
+    // A hand-edited journal may lack the break after its last line; the event still gets its own line.
+    if (size > 0 && !LastByteIsLineFeed(path, size)) line.insert(0, "\r\n");
+    const bool written = WriteAll(fd, line);
+    if (!written) {
+        [[maybe_unused]] const int restored = ::ftruncate(fd, size);
+    }
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) ReportWriteError(path);
+}
+
+// Cuts the journal and records the line in one atomic replacement. Returns false when the journal
+// needs no cut (or cannot be opened), so that the line is simply appended.
+bool CutAndRecord(const std::string& path, const std::string& line, int maxLines) {
+    if (::access(path.c_str(), R_OK) != 0) return false;
+    const std::optional<std::string> journal = ReadWholeFile(path);
+    if (!journal) {
+        ReportReadError(path);
+        return true;
+    }
+    const std::optional<std::size_t> offset = CutOffset(*journal, maxLines);
+    if (!offset) return false;
+    std::string content = journal->substr(*offset);
+    if (!EndsWithLineBreak(content)) content += "\r\n";
+    content += line;
+    if (!WriteFileAtomically(path, content, CutTempName(path))) ReportWriteError(path);
+    return true;
+}
+
+} // namespace
+
+void LogEvent(const JournalContext& journal, const std::string& text) {
+    if (!journal.setup.Magazine) return;
+    const std::string line = EventLine(journal, text);
+    if (journal.setup.MagazTrunc && CutAndRecord(journal.journalFileName, line, journal.setup.MagazLines)) return;
+    AppendLine(journal.journalFileName, line);
+}
+
+void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text) {
+    if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
+}
+
+bool SaveJournal(const std::string& journalFileName, std::string_view screenText) {
+    if (WriteFileAtomically(journalFileName, JournalFileText(screenText), CutTempName(journalFileName))) return true;
+    ReportWriteError(journalFileName);
+    return false;
+}
+
+} // namespace mcb

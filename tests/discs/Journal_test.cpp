@@ -1,0 +1,171 @@
+#include "discs/Journal.h"
+#include "discs/JournalText.h"
+#include "storage/IniFileSupport.h"
+#include "storage/Settings.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace mcb::test {
+namespace {
+
+std::string Lines(int first, int last) {
+    std::string text;
+    for (int i = first; i <= last; ++i) text += "line " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+const std::string kEvent = "D46364 T60319 : event\r\n";
+
+class JournalTest : public ::testing::Test {
+protected:
+    void Log(const std::string& text = "event") { LogEvent(Context(), text); }
+    JournalContext Context() { return {path, setup, clock, dateFormat}; }
+    std::string Journal() const { return TempDir::Read(path); }
+
+    TempDir dir;
+    std::string path = dir.File("base.log");
+    SetupSettings setup;
+    FixedClock clock;
+    FixedDateFormat dateFormat;
+    ErrorRecorder errors;
+};
+
+TEST_F(JournalTest, FirstEventCreatesTheJournal) {
+    Log("Новый диск");
+    EXPECT_EQ(Journal(), "D46364 T60319 : Новый диск\r\n");
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(JournalTest, CutKeepsTheNewestLines) {
+    const struct {
+        std::string before;
+        int maxLines;
+        std::string after;
+    } cases[] = {
+        {Lines(1, 9), 10, Lines(1, 9) + kEvent},    // below the limit: appended
+        {Lines(1, 10), 10, Lines(2, 10) + kEvent},  // at the limit: exactly 10 afterwards
+        {Lines(1, 25), 10, Lines(17, 25) + kEvent}, // edited by hand: newest 9 and the new one
+        {"a\r\nb", 3, "a\r\nb\r\n" + kEvent},       // a last line without a break counts
+        {"a\r\nb\r\nc", 3, "b\r\nc\r\n" + kEvent},
+        {"a\nb\nc\n", 2, "c\n" + kEvent}, // bare line feeds end lines too
+        {"", 1, kEvent},
+        {Lines(1, 3), 1, kEvent},
+        {Lines(1, 3), 0, kEvent}, // a limit below 1 keeps only the new line
+        {Lines(1, 3), -7, kEvent},
+    };
+    for (const auto& c : cases) {
+        dir.Write("base.log", c.before);
+        setup.MagazLines = c.maxLines;
+        Log();
+        EXPECT_EQ(Journal(), c.after) << c.before << " / " << c.maxLines;
+    }
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(JournalTest, WithoutCuttingTheJournalOnlyGrows) {
+    setup.MagazTrunc = false;
+    setup.MagazLines = 10;
+    dir.Write("base.log", Lines(1, 30) + "no break");
+    Log();
+    Log();
+    EXPECT_EQ(Journal(), Lines(1, 30) + "no break\r\n" + kEvent + kEvent);
+}
+
+TEST_F(JournalTest, SwitchedOffOrUnselectedEventsWriteNothing) {
+    setup.Magazine = false;
+    Log();
+    EXPECT_FALSE(Exists(path));
+
+    setup.Magazine = true;
+    setup.MagazEvents = kEventLend + kEventReturn;
+    for (int bit : {kEventAdd, kEventEdit, kEventDelete, kEventLend, kEventReturn})
+        LogEventIfSelected(Context(), bit, std::to_string(bit));
+    EXPECT_EQ(Journal(), "D46364 T60319 : 8\r\nD46364 T60319 : 16\r\n");
+}
+
+TEST_F(JournalTest, StaleTemporaryFileNeverBlocksRecording) {
+    dir.Write("base.~og", "left over");
+    setup.MagazLines = 2;
+    dir.Write("base.log", Lines(1, 5));
+    Log();
+    Log();
+    EXPECT_EQ(Journal(), kEvent + kEvent);
+    EXPECT_EQ(TempDir::Read(dir.File("base.~og")), "left over");
+    EXPECT_EQ(ListFolder(dir.Path()), (std::vector<std::string>{"base.log", "base.~og"}));
+}
+
+TEST_F(JournalTest, UnreadableJournalIsReportedAndRecordsNothing) {
+    ::mkdir(path.c_str(), 0777); // a folder where the journal should be
+    Log();
+    EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+TEST_F(JournalTest, EditedTextIsSavedWithCrLfLines) {
+    const struct {
+        const char* screen;
+        const char* file;
+        const char* reopened;
+    } cases[] = {
+        {"", "", ""},
+        {"a", "a\r\n", "a\n"},
+        {"a\nb", "a\r\nb\r\n", "a\nb\n"},
+        {"a\n", "a\r\n", "a\n"},
+        {"a\n\n", "a\r\n\r\n", "a\n\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(SaveJournal(path, c.screen));
+        EXPECT_EQ(Journal(), c.file);
+        EXPECT_EQ(JournalScreenText(Journal()), c.reopened);
+    }
+    EXPECT_EQ(JournalScreenText("a\rb\r\nc\n"), "a\nb\nc\n");
+    EXPECT_EQ(LastLineStart("ab\ncd\n"), 3u);
+    EXPECT_EQ(LastLineStart("ab"), 0u);
+    EXPECT_FALSE(SaveJournal(dir.File("missing/base.log"), "a"));
+    EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+// Every line of the journal is a whole event line, numbered consecutively.
+void ExpectWholeJournal(const std::string& journal, int lines) {
+    static const std::regex line("D46364 T60319 : event ([0-9]+)\r\n");
+    int count = 0;
+    int previous = -1;
+    for (std::sregex_iterator it(journal.begin(), journal.end(), line), end; it != end; ++it, ++count) {
+        const int number = std::stoi((*it)[1]);
+        if (previous >= 0) {
+            ASSERT_EQ(number, previous + 1);
+        }
+        previous = number;
+    }
+    ASSERT_EQ(count, lines) << journal;
+    ASSERT_EQ(std::regex_replace(journal, line, ""), "");
+}
+
+TEST_F(JournalTest, KilledWhileCuttingLeavesTheOldOrTheNewJournal) {
+    setup.MagazLines = 50;
+    std::string start;
+    for (int i = 0; i < 50; ++i) start += "D46364 T60319 : event " + std::to_string(i) + "\r\n";
+    bool cutWhileRunning = false;
+    for (int delayMs : {3, 11, 29}) {
+        dir.Write("base.log", start);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (int i = 50;; ++i) Log("event " + std::to_string(i));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ExpectWholeJournal(Journal(), 50);
+        cutWhileRunning = cutWhileRunning || Journal() != start;
+    }
+    EXPECT_TRUE(cutWhileRunning);
+}
+
+} // namespace
+} // namespace mcb::test
