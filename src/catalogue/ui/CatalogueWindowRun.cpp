@@ -2,25 +2,60 @@
 
 #include "catalogue/Session.h"
 #include "catalogue/ui/MainForm.h"
+#include "platform/DesktopIntegration.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtText.h"
+#include "storage/ErrorReport.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
+#include <QTranslator>
 
 namespace mcb {
 
+namespace {
+
+// Standard dialog buttons read "Да", "Нет", "Отмена" like the rest of the program.
+void LoadRussianTranslation(QApplication& app, QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Russian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+// The ".cbf" association; the desktop's MIME database is refreshed in the background when it changed.
+void RegisterFileType() {
+    const std::string dataHome = DataHome();
+    if (!RegisterCatalogueType(PathFromQ(QCoreApplication::applicationFilePath()), dataHome)) return;
+    QProcess::startDetached("update-mime-database", {PathToQ(dataHome) + "/mime"});
+    QProcess::startDetached("update-desktop-database", {PathToQ(dataHome) + "/applications"});
+}
+
+} // namespace
+
 int RunCatalogueWindow(const std::string& catalogue, const std::string& programDir) {
+    auto& app = *qobject_cast<QApplication*>(QCoreApplication::instance());
+    QTranslator translator;
+    LoadRussianTranslation(app, translator);
+    RegisterFileType();
+
     QtClock clock;
     QtDateFormat dates;
     QPointer<QWidget> window;
     QtPrompts prompts([&window] { return window.data(); }, [&window](int topic) { ShowHelpTopic(window, topic); });
+    SetErrorReporter([&window](const std::string& message) {
+        QMessageBox::critical(window.data(), QStringLiteral("Mirvane CD Base"), ToQ(message));
+    });
     Session session(SessionServices{clock, dates, prompts}, programDir);
     session.Start(catalogue.empty() ? std::nullopt : std::optional<std::string>(catalogue));
     TMainForm form(session);
     window = &form;
     form.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    SetErrorReporter({});
+    return result;
 }
 
 } // namespace mcb

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace mcb {
@@ -23,6 +24,20 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
+    tumer_ = new QTimer(this);
+    tumer_->setObjectName("Tumer");
+    tumer_->setSingleShot(true);
+    tumer_->setInterval(1000);
+    connect(tumer_, &QTimer::timeout, this, &TMainForm::TumerTimer);
+    if (session_.pendingStartupTasks() != 0) tumer_->start();
+}
+
+void TMainForm::TumerTimer() {
+    tumer_->stop();
+    const int tasks = session_.pendingStartupTasks();
+    if ((tasks & kTaskDebtReminder) && startupWindows_.showDebtors)
+        startupWindows_.showDebtors(session_.TakeDebtRows());
+    if ((tasks & kTaskUpdateCheck) && startupWindows_.showUpdateCheck) startupWindows_.showUpdateCheck();
 }
 
 TMainForm::~TMainForm() = default;

@@ -9,9 +9,12 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QSplitter;
+class QTimer;
 
 namespace mcb {
 
@@ -19,6 +22,12 @@ class CatalogueTableModel;
 class ColumnToolBar;
 class InfoPanel;
 class MainTableView;
+
+// Windows that the deferred start-up tasks open; a task whose window is not set is skipped.
+struct StartupTaskWindows {
+    std::function<void(std::vector<DebtRow>)> showDebtors;
+    std::function<void()> showUpdateCheck;
+};
 
 // Help topics of the help menu.
 constexpr int kHelpContents = 0;
@@ -39,6 +48,11 @@ public:
     InfoPanel* infoPanel() const { return infoPan_; }
     ColumnToolBar* columnBar() const { return columnBar_; }
     const MainCommands& commands() const { return commands_; }
+    // The one-shot timer `Tumer` runs the session's pending start-up tasks one second after the window
+    // is shown: first the debt reminder, then the update check.
+    void SetStartupTaskWindows(StartupTaskWindows windows) { startupWindows_ = std::move(windows); }
+    QTimer* startupTimer() const { return tumer_; }
+
     // Width the information panel is kept at (SplitterPos).
     int infoPanelWidth() const { return panelWidth_; }
 
@@ -56,6 +70,7 @@ private:
     QStringList Headings() const;
     void SwitchCatalogue(SwitchMode mode);
     void ShowHelp(int topic);
+    void TumerTimer();
     void SetSortOrder(int order);
     void HeadingReleased(int column, int dx, int dy);
     void ToggleColumn(int column);
@@ -73,6 +88,8 @@ private:
     std::optional<ColumnWidths> columns_;
     int panelWidth_ = 0;
     bool shutDown_ = false;
+    QTimer* tumer_ = nullptr;
+    StartupTaskWindows startupWindows_;
 };
 
 } // namespace mcb

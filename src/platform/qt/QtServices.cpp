@@ -114,18 +114,17 @@ std::optional<std::string> QtPrompts::InputLine(const std::string& caption, cons
 }
 
 std::optional<std::string> QtPrompts::OpenFileName(const FileDialogSpec& spec) {
-    QFileDialog dialog(Parent(), ToQ(spec.title), PathToQ(spec.initialPath));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(NameFilters(spec.filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return PathFromQ(dialog.selectedFiles().constFirst());
+    return RunFileDialog(spec, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
 }
 
 std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& spec) {
+    return RunFileDialog(spec, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+}
+
+std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& spec, int acceptMode, int fileMode) {
     QFileDialog dialog(Parent(), ToQ(spec.title), PathToQ(spec.initialPath));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
+    dialog.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
     dialog.setNameFilters(NameFilters(spec.filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQ(dialog.selectedFiles().constFirst());

@@ -38,6 +38,7 @@ public:
 
 private:
     QWidget* Parent() const;
+    std::optional<std::string> RunFileDialog(const FileDialogSpec& spec, int acceptMode, int fileMode);
     std::function<QWidget*()> parent_;
     std::function<void(int)> showHelp_;
 };

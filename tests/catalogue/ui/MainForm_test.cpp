@@ -380,6 +380,34 @@ private slots:
         QVERIFY(browser->source().toString().endsWith("topic-20.html"));
         QVERIFY(run_->prompts.asked.empty());
     }
+
+    void startupTasksRunOneSecondAfterShowingDebtsFirst() {
+        // Disc 2 was lent 30 days ago and the update check is overdue: both tasks are pending.
+        WriteSettings("[Setup]\r\nDolgReminder=1\r\nUpdateDate=0\r\n");
+        std::ofstream(dir_->File("base.cbf"), std::ios::binary)
+            << "[Common]\r\nLastCDID=00001\r\nContacts=0\r\n[Contacts]\r\n0=Petrov\r\n[00001]\r\nNam=Alpha\r\nGin="
+               "0\r\nGiv="
+            << test::FixedClock().Today() - 30 << "\r\n";
+        Open();
+        QStringList shown;
+        size_t debts = 0;
+        form().SetStartupTaskWindows({[&](std::vector<DebtRow> rows) {
+                                          shown << "debtors";
+                                          debts = rows.size();
+                                      },
+                                      [&] { shown << "update"; }});
+        QVERIFY(form().startupTimer()->isActive());
+        QCOMPARE(form().startupTimer()->interval(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList({"debtors", "update"}), 3000);
+        QCOMPARE(debts, size_t(1));
+        QVERIFY(!form().startupTimer()->isActive());
+    }
+
+    void noPendingTaskStartsNoTimer() {
+        WriteSettings("[Setup]\r\nNoUpdating=1\r\n");
+        Open();
+        QVERIFY(!form().startupTimer()->isActive());
+    }
 };
 
 } // namespace mcb
