@@ -37,8 +37,8 @@ constexpr ItemSpec kBaseMenu[] = {
 };
 
 constexpr ItemSpec kDiscMenu[] = {
-    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", false},
-    {"mmEditCD", "Редактировать", "Редактировать данные о диске", false},
+    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", true},
+    {"mmEditCD", "Редактировать", "Редактировать данные о диске", true},
     {"mmKillCD", "Удалить из базы", "Удалить диск из базы", false},
     kSeparator,
     {"svodka", "Сводка", "Сводка", false},

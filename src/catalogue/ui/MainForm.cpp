@@ -5,6 +5,7 @@
 #include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
+#include "discs/ui/DiscCommandWindows.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtText.h"
 
@@ -21,6 +22,7 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
     BuildLayout();
+    discs_ = new DiscCommandWindows(session_, *this);
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
@@ -74,6 +76,8 @@ void TMainForm::ConnectCommands() {
     on("mmSaveBaseAs", [this] { SwitchCatalogue(SwitchMode::SaveAs); });
     on("mmVihod", [this] { close(); });
     on("mmExit", [this] { close(); });
+    on("mmAddCD", [this] { discs_->mmAddCDClick(); });
+    on("mmEditCD", [this] { discs_->mmEditCDClick(); });
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });

@@ -19,6 +19,7 @@ class QTimer;
 namespace mcb {
 
 class CatalogueTableModel;
+class DiscCommandWindows;
 class ColumnToolBar;
 class InfoPanel;
 class MainTableView;
@@ -90,6 +91,7 @@ private:
     bool shutDown_ = false;
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
+    DiscCommandWindows* discs_ = nullptr;
 };
 
 } // namespace mcb
