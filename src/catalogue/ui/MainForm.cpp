@@ -78,6 +78,9 @@ void TMainForm::ConnectCommands() {
     on("mmExit", [this] { close(); });
     on("mmAddCD", [this] { discs_->mmAddCDClick(); });
     on("mmEditCD", [this] { discs_->mmEditCDClick(); });
+    on("mmKillCD", [this] { discs_->mmKillCDClick(); });
+    on("mmGiveCD", [this] { discs_->mmGiveCDClick(); });
+    on("mmReturnCD", [this] { discs_->mmReturnCDClick(); });
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });

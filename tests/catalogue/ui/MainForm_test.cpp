@@ -159,10 +159,10 @@ private slots:
         row("mmVihod", "Выход", "Выход", true);
         row("mmAddCD", "Добавить в базу", "Добавить диск в базу", true);
         row("mmEditCD", "Редактировать", "Редактировать данные о диске", true);
-        row("mmKillCD", "Удалить из базы", "Удалить диск из базы", false);
+        row("mmKillCD", "Удалить из базы", "Удалить диск из базы", true);
         row("svodka", "Сводка", "Сводка", false);
-        row("mmGiveCD", "Отдать диск", "Дать диск в долг", false);
-        row("mmReturnCD", "Забрать диск", "Списать долг", false);
+        row("mmGiveCD", "Отдать диск", "Дать диск в долг", true);
+        row("mmReturnCD", "Забрать диск", "Списать долг", true);
         row("mmFilter", "Отбор / поиск", "Отбор / поиск", false);
         row("mmMagazine", "Журнал событий", "Журнал событий", false);
         row("mmGenres", "Жанры", "Редактор списка жанров", false);
@@ -176,7 +176,7 @@ private slots:
         row("mmAboutPrg", "О программе", "О программе", false);
         row("N20", "Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true);
         row("N7", "Добавить диск", "", true);
-        row("N13", "Отдать диск в долг", "", false);
+        row("N13", "Отдать диск в долг", "", true);
         row("N11", "Отбор / поиск", "", false);
         row("smNosort", "Без  сортировки", "", true);
         row("smLon", "По длительномти", "", true);
@@ -215,7 +215,7 @@ private slots:
         auto* open = bar->findChild<QToolButton*>("ToolButton2");
         QCOMPARE(open->defaultAction(), command("mmOpenBase"));
         QCOMPARE(open->toolTip(), QString("Открыть базу"));
-        QVERIFY(!bar->findChild<QToolButton*>("ToolButton9")->isEnabled());
+        QVERIFY(!bar->findChild<QToolButton*>("ToolButton22")->isEnabled());
         auto* sort = bar->findChild<QToolButton*>("ToolButton25");
         QCOMPARE(sort->menu(), form().commands().sortMenu);
         QCOMPARE(sort->toolTip(), QString("Сортировка списка"));
