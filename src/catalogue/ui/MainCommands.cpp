@@ -46,7 +46,7 @@ constexpr ItemSpec kDiscMenu[] = {
     {"mmGiveCD", "Отдать диск", "Дать диск в долг", true},
     {"mmReturnCD", "Забрать диск", "Списать долг", true},
     kSeparator,
-    {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
+    {"mmFilter", "Отбор / поиск", "Отбор / поиск", true},
     {"mmMagazine", "Журнал событий", "Журнал событий", false},
 };
 

@@ -81,6 +81,7 @@ void TMainForm::ConnectCommands() {
     on("mmKillCD", [this] { discs_->mmKillCDClick(); });
     on("mmGiveCD", [this] { discs_->mmGiveCDClick(); });
     on("mmReturnCD", [this] { discs_->mmReturnCDClick(); });
+    on("mmFilter", [this] { discs_->mmFilterClick(); });
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });
