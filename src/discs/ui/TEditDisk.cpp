@@ -229,7 +229,11 @@ void TEditDisk::ShowPicture(int k) {
 void TEditDisk::ChoosePicture(int k) {
     const auto chosen = environment_->prompts.OpenFileName({W("Открыть"), kPictureFilter, pictures_[k - 1]});
     if (!chosen) return;
-    pictures_[k - 1] = CBpictCopy->isChecked() ? editor_->CopyPictureToBase(k, *chosen) : *chosen;
+    const std::string path = CBpictCopy->isChecked() ? editor_->CopyPictureToBase(k, *chosen) : *chosen;
+    if (RefuseUnstorable(PathToQ(path), QStringLiteral("Путь к картинке содержит символы «%1», которые нельзя "
+                                                       "сохранить в базе. Переименуйте файл или папку.")))
+        return;
+    pictures_[k - 1] = path;
     ShowPicture(k);
 }
 
@@ -238,19 +242,24 @@ void TEditDisk::RemovePicture(int k) {
     Box(k)->SetImage({});
 }
 
-// Text that Windows-1251 cannot hold would turn into "?" in the file; the user corrects it first.
-bool TEditDisk::RefuseUnstorable() {
-    QString text;
-    for (const QLineEdit* edit : {EdNazva, EdNazva2, EdRoles, EdDirector}) text += edit->text();
-    const QString unstorable = UnstorableCharacters(text + EdOpis->toPlainText());
+// Text that Windows-1251 cannot hold would turn into "?" in the file (in a picture path "?" even
+// stands for the catalogue folder); the user corrects it first.
+bool TEditDisk::RefuseUnstorable(const QString& text, const QString& message) {
+    const QString unstorable = UnstorableCharacters(text);
     if (unstorable.isEmpty()) return false;
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Символы «%1» нельзя сохранить в базе. Исправьте текст.").arg(unstorable));
+    QMessageBox::warning(this, windowTitle(), message.arg(unstorable));
     return true;
 }
 
+bool TEditDisk::RefuseUnstorableFields() {
+    QString text;
+    for (const QLineEdit* edit : {EdNazva, EdNazva2, EdRoles, EdDirector}) text += edit->text();
+    return RefuseUnstorable(text + EdOpis->toPlainText(),
+                            QStringLiteral("Символы «%1» нельзя сохранить в базе. Исправьте текст."));
+}
+
 void TEditDisk::BitBtn1Click() {
-    if (RefuseUnstorable()) return;
+    if (RefuseUnstorableFields()) return;
     DiscRecord record = FormRecord();
     const SaveResult result = editor_->Save(record);
     if (result == SaveResult::Saved) {

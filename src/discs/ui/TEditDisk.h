@@ -98,7 +98,8 @@ private:
     PictureBox* Box(int k) const;
 
     void BitBtn1Click();
-    bool RefuseUnstorable();
+    bool RefuseUnstorable(const QString& text, const QString& message);
+    bool RefuseUnstorableFields();
 
 public:
     // Controls, named as the window's controls.

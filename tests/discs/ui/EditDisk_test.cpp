@@ -191,6 +191,35 @@ private slots:
         QCOMPARE(OnDisk("Common", "LastCDID"), std::string("00002"));
     }
 
+    void unstorablePicturePathIsRefused() {
+        const std::string cover = MakePicture("Amélie.png", 10, 10);
+        Open(true);
+        window->CBpictCopy->setChecked(false);
+        prompts->ExpectText(cover);
+        QString message;
+        CloseMessageBoxLater(message);
+        QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        QVERIFY(message.contains(QStringLiteral("é")));
+        QCOMPARE(window->picturePaths()[0], std::string());
+        QVERIFY(window->Pict1->ShowsPlaceholder());
+
+        window->CBpictCopy->setChecked(true); // the copy's own name can be stored
+        prompts->ExpectText(cover);
+        QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
+    }
+
+    void clickOnAReadOnlyFieldOpensItsPicker() {
+        Open(true);
+        picker->Expect("0");
+        QTest::mouseClick(window->EdGenre, Qt::LeftButton);
+        QCOMPARE(window->EdGenre->text(), QStringLiteral("Драма"));
+        picker->Expect(std::nullopt);
+        QTest::mouseClick(window->EdCountry, Qt::LeftButton);
+        QCOMPARE(picker->calls.at(1).kind, DictKind::Countries);
+        QCOMPARE(window->EdCountry->text(), QString());
+    }
+
     void refusalsKeepTheWindowOpen() {
         Open(true);
         window->EdNazva->setText(QStringLiteral("   "));
