@@ -1,7 +1,6 @@
 #include "catalogue/ExchangeOrder.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace mcb {
 
@@ -27,49 +26,74 @@ private:
     std::vector<int> tree_;
 };
 
-// Front-to-back rotation by `steps`, taking the cheaper direction.
-void Rotate(std::deque<int>& queue, long long steps) {
-    if (queue.size() < 2) return;
-    const auto size = static_cast<long long>(queue.size());
-    long long left = steps % size;
-    if (left <= size / 2) {
-        for (; left > 0; --left) {
-            queue.push_back(queue.front());
-            queue.pop_front();
+// The leading group of one rank: a queue in a ring that holds the whole rank.
+class RankGroup {
+public:
+    explicit RankGroup(int capacity) : ring_(capacity) {}
+
+    void PushBack(int position) { ring_[Slot(size_++)] = position; }
+
+    // Front-to-back rotation by `steps`, taking the cheaper direction.
+    void Rotate(long long steps) {
+        if (size_ < 2) return;
+        const int left = int(steps % size_);
+        if (left <= size_ / 2) {
+            for (int k = 0; k < left; ++k) {
+                ring_[Slot(size_)] = ring_[head_];
+                head_ = Slot(1);
+            }
+            return;
         }
-        return;
+        for (int k = left; k < size_; ++k) {
+            head_ = Slot(int(ring_.size()) - 1);
+            ring_[head_] = ring_[Slot(size_)];
+        }
     }
-    for (long long right = size - left; right > 0; --right) {
-        queue.push_front(queue.back());
-        queue.pop_back();
+
+    void AppendTo(std::vector<int>& order) const {
+        for (int k = 0; k < size_; ++k) order.push_back(ring_[Slot(k)]);
     }
-}
+
+private:
+    int Slot(int offset) const { return int((head_ + offset) % ring_.size()); }
+
+    std::vector<int> ring_;
+    int head_ = 0;
+    int size_ = 0;
+};
 
 // Order of the rows of one rank, given their input positions (ascending) and the lower-ranked rows
 // already marked.
 void AppendRankOrder(const int* positions, int count, const PositionCounter& lower, int lowerTotal,
                      std::vector<int>& order) {
-    std::deque<int> group;
+    if (count == 1) {
+        order.push_back(positions[0]);
+        return;
+    }
+    RankGroup group(count);
     int passesSeen = 0;
     for (int k = 0; k < count; ++k) {
         const int joinPass = lower.CountBefore(positions[k]);
-        Rotate(group, joinPass - passesSeen);
+        group.Rotate(joinPass - passesSeen);
         passesSeen = joinPass;
-        group.push_back(positions[k]);
+        group.PushBack(positions[k]);
     }
-    Rotate(group, lowerTotal - passesSeen);
-    order.insert(order.end(), group.begin(), group.end());
+    group.Rotate(lowerTotal - passesSeen);
+    group.AppendTo(order);
 }
 
 } // namespace
 
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks) {
-    const int n = static_cast<int>(ranks.size());
-    std::vector<int> byRank(n);
-    for (int p = 0; p < n; ++p) byRank[p] = p;
+    std::vector<int> byRank(ranks.size());
+    for (size_t p = 0; p < byRank.size(); ++p) byRank[p] = int(p);
     std::sort(byRank.begin(), byRank.end(),
               [&](int a, int b) { return ranks[a] != ranks[b] ? ranks[a] < ranks[b] : a < b; });
+    return ExchangeSortOrder(ranks, byRank);
+}
 
+std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, const std::vector<int>& byRank) {
+    const int n = static_cast<int>(byRank.size());
     std::vector<int> order;
     order.reserve(n);
     PositionCounter lower(n);

@@ -21,4 +21,7 @@ namespace mcb {
 // positions in the order the exchange sort leaves them.
 std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks);
 
+// The same when the caller already has the positions ordered by rank and, within a rank, by position.
+std::vector<int> ExchangeSortOrder(const std::vector<int>& ranks, const std::vector<int>& byRank);
+
 } // namespace mcb

@@ -26,12 +26,14 @@ class TableBuilder {
 public:
     TableBuilder(const TIniFile& catalogue, const FilterCriteria& filter, const SetupSettings& setup,
                  const TableLayout& layout, int today, bool collectDebts)
-        : catalogue_(catalogue), filter_(filter, setup.EmptyInclude), setup_(setup), layout_(layout), today_(today),
-          collectDebts_(collectDebts && setup.DolgReminder) {}
+        : catalogue_(catalogue), names_(catalogue), filter_(filter, setup.EmptyInclude), setup_(setup), layout_(layout),
+          today_(today), collectDebts_(collectDebts && setup.DolgReminder) {}
 
     TableBuildResult Build() {
+        const std::vector<long long> discs = EnumerateDiscs(catalogue_);
         std::vector<TableRow> rows;
-        for (long long n : EnumerateDiscs(catalogue_)) AddDisc(DiscIdText(n), rows);
+        rows.reserve(discs.size());
+        for (long long n : discs) AddDisc(DiscIdText(n), rows);
         SortRows(rows, setup_.SortOrder);
         if (!rows.empty()) result_.table.rows = std::move(rows);
         return std::move(result_);
@@ -53,10 +55,11 @@ private:
         counters.shownLent += lent;
         std::string title = std::move(disc.Nam);
         if (setup_.ShowNewCD && DaysSince(today_, disc.Ent) <= setup_.NewCDdays) title += kNewMark;
-        rows.push_back(MakeTableRow(catalogue_, discId, std::move(disc), std::move(title), layout_));
+        rows.push_back(MakeTableRow(names_, discId, std::move(disc), std::move(title), layout_));
     }
 
     const TIniFile& catalogue_;
+    ListNames names_;
     DiscFilter filter_;
     const SetupSettings& setup_;
     const TableLayout& layout_;

@@ -3,7 +3,6 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/DecimalInt.h"
 #include "storage/Literal.h"
-#include "storage/MyIniFiles.h"
 
 #include <array>
 
@@ -16,27 +15,31 @@ std::string AudienceName(const std::string& aud) {
     return names[aud[0] - '0'];
 }
 
+namespace {
+constexpr int kNoCarrier = -1024;
+}
+
 std::string CarrierText(const std::string& car, const TableLayout& layout) {
     const auto value = ParseDecimalInt(car);
-    if (car == "-1024" || !value) return std::string();
+    if (!value || *value == kNoCarrier) return std::string(); // any spelling of "-1024" means no medium
     const int medium = CarrierMedium(*value);
     const bool known = medium >= 0 && medium < int(layout.media.size());
     return (known ? layout.media[medium] : std::string()) + ' ' + std::to_string(CarrierCount(*value));
 }
 
-TableRow MakeTableRow(const TIniFile& catalogue, const std::string& discId, DiscValues&& disc, std::string&& title,
+TableRow MakeTableRow(ListNames& names, const std::string& discId, DiscValues&& disc, std::string&& title,
                       const TableLayout& layout) {
     TableRow row;
     auto& c = row.cells;
     c[0] = discId;
     c[1] = std::move(title);
     c[2] = std::move(disc.Nam2);
-    c[3] = catalogue.ReadString("Genres", disc.Gen, std::string());
+    c[3] = names.genres.Name(disc.Gen);
     c[4] = AudienceName(disc.Aud);
     c[5] = std::move(disc.Rol);
     c[6] = std::move(disc.Dir);
-    c[7] = catalogue.ReadString("Countries", disc.Cou, std::string());
-    c[8] = catalogue.ReadString("Company", disc.Comp, std::string());
+    c[7] = names.countries.Name(disc.Cou);
+    c[8] = names.companies.Name(disc.Comp);
     c[9] = std::move(disc.Year);
     if (disc.Lon != "0") c[10] = std::move(disc.Lon);
     c[11] = CarrierText(disc.Car, layout);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/DiscValues.h"
+#include "catalogue/ReferenceNames.h"
 #include "catalogue/TableTypes.h"
 #include "storage/Layout.h"
 
@@ -18,8 +19,15 @@ std::string AudienceName(const std::string& aud);
 // that is not a number. A medium outside the media list has an empty name.
 std::string CarrierText(const std::string& car, const TableLayout& layout);
 
-// `title` is the title cell, new mark included. Names of referenced entries come from the catalogue.
-TableRow MakeTableRow(const TIniFile& catalogue, const std::string& discId, DiscValues&& disc, std::string&& title,
+// The three lists whose entry names the table shows.
+struct ListNames {
+    explicit ListNames(const TIniFile& catalogue)
+        : genres(catalogue, "Genres"), countries(catalogue, "Countries"), companies(catalogue, "Company") {}
+    ReferenceNames genres, countries, companies;
+};
+
+// `title` is the title cell, new mark included.
+TableRow MakeTableRow(ListNames& names, const std::string& discId, DiscValues&& disc, std::string&& title,
                       const TableLayout& layout);
 
 } // namespace mcb

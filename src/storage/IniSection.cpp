@@ -4,98 +4,116 @@
 
 namespace mcb {
 
-std::string_view KeyOfLine(std::string_view line) {
-    return line.substr(0, line.find('='));
-}
-
 IniSection::IniSection(std::string name) : name_(std::move(name)) {}
 
-std::optional<std::string_view> IniSection::Value(std::string_view key) const {
-    const std::size_t at = Find(key);
-    if (at == kNone) return std::nullopt;
-    return std::string_view(lines_[at]).substr(key.size() + 1);
+std::span<const LineRef> IniSection::Lines(const LineArena& arena) const {
+    if (own_) return *own_;
+    return std::span<const LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
 }
 
-void IniSection::SetValue(std::string_view key, std::string_view value) {
-    const std::size_t at = Find(key);
-    if (at == kNone) {
-        std::string line;
-        line.reserve(key.size() + 1 + value.size());
-        line.append(key).append(1, '=').append(value);
-        lines_.push_back(std::move(line));
-        AddToIndex(lines_.size() - 1);
+std::span<LineRef> IniSection::Slots(LineArena& arena) {
+    if (own_) return *own_;
+    return std::span<LineRef>(arena.FileLines()).subspan(fileFirst_, fileCount_);
+}
+
+std::optional<std::string_view> IniSection::Value(const LineArena& arena, std::string_view key) const {
+    const std::size_t at = Find(arena, key);
+    if (at == kNone) return std::nullopt;
+    return arena.Value(Lines(arena)[at]);
+}
+
+void IniSection::SetValue(LineArena& arena, std::string_view key, std::string_view value) {
+    const std::size_t at = Find(arena, key);
+    if (at != kNone) {
+        arena.SetValue(Slots(arena)[at], value); // the stored key keeps its letter case
         return;
     }
-    std::string& line = lines_[at];
-    line.resize(key.size() + 1); // the stored key keeps its letter case
-    line.append(value);
+    if (!own_) {
+        const std::span<const LineRef> read = Lines(arena);
+        own_ = std::make_unique<std::vector<LineRef>>(read.begin(), read.end());
+    }
+    own_->push_back(arena.Add(key, value));
+    IndexFrom(arena, own_->size() - 1);
 }
 
-void IniSection::AppendLine(std::string line) {
-    lines_.push_back(std::move(line));
-    AddToIndex(lines_.size() - 1);
+void IniSection::AdoptFileLines(const LineArena& arena, std::size_t first, std::size_t count) {
+    fileFirst_ = static_cast<std::uint32_t>(first);
+    fileCount_ = static_cast<std::uint32_t>(count);
+    IndexFrom(arena, 0);
 }
 
-bool IniSection::DeleteKey(std::string_view key) {
-    const std::size_t at = Find(key);
+bool IniSection::DeleteKey(LineArena& arena, std::string_view key) {
+    const std::size_t at = Find(arena, key);
     if (at == kNone) return false;
     if (index_) {
-        auto entry = index_->find(key);
-        entry->second.erase(entry->second.begin()); // the first match is the one being deleted
-        if (entry->second.empty()) index_->erase(entry);
+        NameTable::Entry* entry = Entry(arena, key, UpperHash(key));
+        Occurrences& same = index_->keys[entry->first];
+        if (++same.first == same.lines.size()) index_->table.Remove(entry);
     }
-    lines_[at].clear();
+    arena.Delete(Slots(arena)[at]);
     return true;
 }
 
-void IniSection::Erase() {
+void IniSection::Erase(LineArena& arena) {
+    for (LineRef& line : Slots(arena)) arena.Delete(line);
     name_.clear();
-    lines_.clear();
-    lines_.shrink_to_fit();
+    fileCount_ = 0;
+    own_.reset();
     index_.reset();
 }
 
-std::vector<std::string> IniSection::KeyNames() const {
+std::vector<std::string> IniSection::KeyNames(const LineArena& arena) const {
     std::vector<std::string> keys;
-    for (const std::string& line : lines_)
-        if (!line.empty()) keys.emplace_back(KeyOfLine(line));
+    for (const LineRef& line : Lines(arena))
+        if (!line.Deleted()) keys.emplace_back(arena.Key(line));
     return keys;
 }
 
-std::size_t IniSection::Find(std::string_view key) const {
-    // A stored key never contains '=', so such a key can never match.
-    if (key.find('=') != std::string_view::npos) return kNone;
-    if (!index_) return Scan(key);
-    const auto entry = index_->find(key);
-    return entry == index_->end() ? kNone : entry->second.front();
+NameTable::Entry* IniSection::Entry(const LineArena& arena, std::string_view key, std::uint64_t hash) const {
+    const std::span<const LineRef> lines = Lines(arena);
+    return index_->table.Find(hash, [&](const NameTable::Entry& entry) {
+        const Occurrences& same = index_->keys[entry.first];
+        return SameName(arena.Key(lines[same.lines[same.first]]), key);
+    });
 }
 
-std::size_t IniSection::Scan(std::string_view key) const {
-    const std::size_t n = key.size();
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
-        // Cheap checks first: the line's first '=' must sit right after a key of the same length.
-        if (line.size() > n && line[n] == '=' && EqualsUpper(std::string_view(line).substr(0, n), key)) return i;
+std::size_t IniSection::Find(const LineArena& arena, std::string_view key) const {
+    if (!index_) return Scan(arena, key);
+    const NameTable::Entry* entry = Entry(arena, key, UpperHash(key));
+    if (!entry) return kNone;
+    const Occurrences& same = index_->keys[entry->first];
+    return same.lines[same.first];
+}
+
+std::size_t IniSection::Scan(const LineArena& arena, std::string_view key) const {
+    const std::span<const LineRef> lines = Lines(arena);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LineRef& line = lines[i];
+        if (line.keySize == key.size() && !line.Deleted() && SameName(arena.Key(line), key)) return i;
     }
     return kNone;
 }
 
-void IniSection::AddToIndex(std::size_t lineNumber) {
+// Indexes the slots from `slot` on, or all of them once the section has grown long enough.
+void IniSection::IndexFrom(const LineArena& arena, std::size_t slot) {
+    const std::span<const LineRef> lines = Lines(arena);
     if (!index_) {
-        if (lines_.size() < kIndexFrom) return;
+        if (lines.size() < kIndexFrom) return;
         index_ = std::make_unique<KeyIndex>();
-        for (std::size_t i = 0; i < lines_.size(); ++i)
-            if (!lines_[i].empty()) IndexLine(i);
-        return;
+        slot = 0;
     }
-    IndexLine(lineNumber);
-}
-
-void IniSection::IndexLine(std::size_t lineNumber) {
-    const std::string_view key = KeyOfLine(lines_[lineNumber]);
-    auto entry = index_->find(key);
-    if (entry == index_->end()) entry = index_->emplace(std::string(key), LineNumbers{}).first;
-    entry->second.push_back(static_cast<std::uint32_t>(lineNumber));
+    for (; slot < lines.size(); ++slot) {
+        if (lines[slot].Deleted()) continue;
+        const std::string_view key = arena.Key(lines[slot]);
+        const std::uint64_t hash = UpperHash(key);
+        const auto number = static_cast<std::uint32_t>(slot);
+        if (const NameTable::Entry* entry = Entry(arena, key, hash)) {
+            index_->keys[entry->first].lines.push_back(number);
+        } else {
+            index_->table.Insert(hash, static_cast<std::uint32_t>(index_->keys.size()), 0);
+            index_->keys.push_back(Occurrences{{number}, 0});
+        }
+    }
 }
 
 } // namespace mcb

@@ -1,62 +1,71 @@
-// One section of the key/value engine: its name and its key lines in file order. A line is stored
-// whole ("key=value"); a deleted line keeps its slot as an empty text so that the order of the
-// others never changes. The first line whose key matches (ignoring letter case) wins; long sections
-// keep an index of their keys so that lookups stay fast in lists of thousands of entries.
+// One section of the key/value engine: its name and its key line slots in file order. A deleted
+// line keeps its slot (empty) so that the order of the others never changes. The first line whose
+// key matches (ignoring letter case) wins; long sections keep an index of their keys so that
+// lookups stay fast in lists of thousands of entries. The slots of a section as read lie in the
+// arena's table of file lines; a section that gains a line moves its slots to a list of its own.
 #pragma once
 
+#include "storage/IniLines.h"
+#include "storage/NameTable.h"
 #include "storage/UpperHash.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace mcb {
 
-class IniSection {
+// Aligned so that everything a lookup reads of a section comes with one cache line.
+class alignas(64) IniSection {
 public:
     explicit IniSection(std::string name);
 
     const std::string& Name() const { return name_; }
     // Every slot in order; deleted slots are empty.
-    const std::vector<std::string>& Lines() const { return lines_; }
+    std::span<const LineRef> Lines(const LineArena& arena) const;
 
     // Value of the first line with this key; nothing when there is none.
-    std::optional<std::string_view> Value(std::string_view key) const;
+    std::optional<std::string_view> Value(const LineArena& arena, std::string_view key) const;
     // Replaces the value of the first line with this key, keeping the stored key text, or appends
     // "key=value" when there is none.
-    void SetValue(std::string_view key, std::string_view value);
-    // Appends a line as read from a file; it must contain '='.
-    void AppendLine(std::string line);
+    void SetValue(LineArena& arena, std::string_view key, std::string_view value);
+    // Takes the file lines from slot `first` on, `count` of them, as read under this section's header.
+    void AdoptFileLines(const LineArena& arena, std::size_t first, std::size_t count);
     // Empties the slot of the first line with this key; false when there is none.
-    bool DeleteKey(std::string_view key);
-    // Erasing keeps the slot: the name becomes empty and every line goes.
-    void Erase();
+    bool DeleteKey(LineArena& arena, std::string_view key);
+    // Erasing keeps the section's place: the name becomes empty and every line goes.
+    void Erase(LineArena& arena);
 
     // Keys of the live lines in order, duplicates included.
-    std::vector<std::string> KeyNames() const;
+    std::vector<std::string> KeyNames(const LineArena& arena) const;
 
 private:
-    using LineNumbers = std::vector<std::uint32_t>; // ascending
-    using KeyIndex = std::unordered_map<std::string, LineNumbers, UpperHash, UpperEqual>;
+    struct Occurrences {
+        std::vector<std::uint32_t> lines; // ascending slot numbers of one key (ignoring case)
+        std::size_t first = 0;            // the ones before it were deleted
+    };
+    struct KeyIndex {
+        NameTable table; // by UpperHash of the key: the number of its Occurrences
+        std::vector<Occurrences> keys;
+    };
 
-    static constexpr std::size_t kIndexFrom = 24; // shorter sections are scanned
+    static constexpr std::size_t kIndexFrom = 64; // shorter sections (every disc) are scanned
+    static constexpr std::size_t kNone = SIZE_MAX;
 
-    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    std::size_t Find(std::string_view key) const;
-    std::size_t Scan(std::string_view key) const;
-    void AddToIndex(std::size_t lineNumber);
-    void IndexLine(std::size_t lineNumber);
+    std::span<LineRef> Slots(LineArena& arena);
+    NameTable::Entry* Entry(const LineArena& arena, std::string_view key, std::uint64_t hash) const;
+    std::size_t Find(const LineArena& arena, std::string_view key) const;
+    std::size_t Scan(const LineArena& arena, std::string_view key) const;
+    void IndexFrom(const LineArena& arena, std::size_t slot);
 
     std::string name_;
-    std::vector<std::string> lines_;
     std::unique_ptr<KeyIndex> index_;
+    std::uint32_t fileFirst_ = 0, fileCount_ = 0; // slots in the arena's file lines while there is no own_
+    std::unique_ptr<std::vector<LineRef>> own_;
 };
-
-// Key of a stored line: the text before its first '='.
-std::string_view KeyOfLine(std::string_view line);
 
 } // namespace mcb

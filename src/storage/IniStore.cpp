@@ -1,30 +1,38 @@
 #include "storage/IniStore.h"
 
-#include <utility>
-
 namespace mcb {
 
+NameTable::Entry* IniStore::Entry(std::string_view name, std::uint64_t hash) {
+    return index_.Find(hash,
+                       [&](const NameTable::Entry& entry) { return SameName(sections_[entry.first].Name(), name); });
+}
+
 IniSection& IniStore::AppendSection(std::string name) {
-    const auto slot = static_cast<std::uint32_t>(sections_.size());
-    auto entry = index_.find(name);
-    if (entry == index_.end()) entry = index_.emplace(name, SlotNumbers{}).first;
-    entry->second.push_back(slot);
+    const auto number = static_cast<std::uint32_t>(sections_.size());
+    const std::uint64_t hash = UpperHash(name);
+    if (NameTable::Entry* entry = Entry(name, hash)) {
+        nextSameName_[entry->last] = number;
+        entry->last = number;
+    } else {
+        index_.Insert(hash, number, number);
+    }
+    nextSameName_.push_back(kNoSection);
     return sections_.emplace_back(std::move(name));
 }
 
-std::size_t IniStore::FirstSlot(std::string_view name) const {
-    const auto entry = index_.find(name);
-    return entry == index_.end() ? kNone : entry->second.front();
-}
-
+// The hints that a lookup refreshes are a cache, not part of what the store holds.
 const IniSection* IniStore::Find(std::string_view name) const {
-    const std::size_t slot = FirstSlot(name);
-    return slot == kNone ? nullptr : &sections_[slot];
+    return const_cast<IniStore*>(this)->Find(name);
 }
 
 IniSection* IniStore::Find(std::string_view name) {
-    const std::size_t slot = FirstSlot(name);
-    return slot == kNone ? nullptr : &sections_[slot];
+    NameTable::Entry* entry = Entry(name, UpperHash(name));
+    if (!entry) return nullptr;
+    IniSection& section = sections_[entry->first];
+    const std::span<const LineRef> lines = section.Lines(arena_);
+    entry->soon[0] = lines.data();
+    entry->soon[1] = lines.empty() ? nullptr : arena_.Text(lines.front()).data();
+    return &section;
 }
 
 IniSection& IniStore::FindOrAppend(std::string_view name) {
@@ -33,11 +41,14 @@ IniSection& IniStore::FindOrAppend(std::string_view name) {
 }
 
 bool IniStore::Erase(std::string_view name) {
-    const auto entry = index_.find(name);
-    if (entry == index_.end()) return false;
-    sections_[entry->second.front()].Erase();
-    entry->second.erase(entry->second.begin());
-    if (entry->second.empty()) index_.erase(entry);
+    NameTable::Entry* entry = Entry(name, UpperHash(name));
+    if (!entry) return false;
+    const std::uint32_t erased = entry->first;
+    if (nextSameName_[erased] == kNoSection)
+        index_.Remove(entry);
+    else
+        entry->first = nextSameName_[erased];
+    sections_[erased].Erase(arena_);
     return true;
 }
 

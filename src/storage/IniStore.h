@@ -1,30 +1,41 @@
-// The sections of the key/value engine in file order. Duplicate names stay; lookups ignore letter
-// case and find the first live section of a name through an index. An erased section keeps its
-// slot with an empty name, which reveals the next section of the same name.
+// The sections of the key/value engine in file order, over the bytes of the file they were read
+// from. Duplicate names stay; lookups ignore letter case and find the first live section of a name
+// through an index. An erased section keeps its slot with an empty name, which reveals the next
+// section of the same name.
 #pragma once
 
+#include "storage/BigBlock.h"
+#include "storage/IniLines.h"
 #include "storage/IniSection.h"
+#include "storage/NameTable.h"
 #include "storage/UpperHash.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace mcb {
 
 class IniStore {
 public:
-    const std::vector<IniSection>& Sections() const { return sections_; }
+    IniStore() = default;
+    // A store over this text, for reading it with ParseIniText.
+    explicit IniStore(std::string_view text) { arena_.AssignText(text); }
+    IniStore(const IniStore&) = delete;
+    IniStore& operator=(const IniStore&) = delete;
 
-    // Appends a section even when one of that name exists (as read from a file).
+    const LineArena& Arena() const { return arena_; }
+    LineArena& Arena() { return arena_; }
+    const BigVector<IniSection>& Sections() const { return sections_; }
+
+    // Appends a section even when one of that name exists (as read from a file). The reference
+    // stays valid until the next section is appended.
     IniSection& AppendSection(std::string name);
-    // The last section, which receives the key lines read after its header; null before any.
-    IniSection* LastSection() { return sections_.empty() ? nullptr : &sections_.back(); }
 
     const IniSection* Find(std::string_view name) const;
+    // Finding a section also notes where its lines are for the next lookup.
     IniSection* Find(std::string_view name);
     // The first section of that name, appended at the end when there is none.
     IniSection& FindOrAppend(std::string_view name);
@@ -32,12 +43,14 @@ public:
     bool Erase(std::string_view name);
 
 private:
-    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    std::size_t FirstSlot(std::string_view name) const;
+    NameTable::Entry* Entry(std::string_view name, std::uint64_t hash);
 
-    using SlotNumbers = std::vector<std::uint32_t>; // ascending
-    std::vector<IniSection> sections_;
-    std::unordered_map<std::string, SlotNumbers, UpperHash, UpperEqual> index_;
+    LineArena arena_;
+    BigVector<IniSection> sections_;
+    std::vector<std::uint32_t> nextSameName_; // per section: the next one of the same name, or kNoSection
+    static constexpr std::uint32_t kNoSection = UINT32_MAX;
+    // By UpperHash of the name: the first live section of that name and the last one.
+    NameTable index_;
 };
 
 } // namespace mcb

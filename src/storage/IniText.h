@@ -8,10 +8,11 @@
 
 namespace mcb {
 
-// Appends the sections and key lines of `text` to `store`. Lines end at CR or LF (runs of them
-// are skipped); each line is trimmed of bytes up to 32. Empty lines, comments (';'), lines shorter
-// than two bytes, "[]", lines before the first section and lines without '=' are dropped.
-void ParseIniText(std::string_view text, IniStore& store);
+// Reads the sections and key lines of the file text the store was created with. Lines end at CR
+// or LF (runs of them are skipped); each line is trimmed of bytes up to 32. Empty lines, comments
+// (';'), lines shorter than two bytes, "[]", lines before the first section and lines without '='
+// are dropped.
+void ParseIniText(IniStore& store);
 
 // The file text: the header verbatim, then each named section that has at least one slot as
 // "[name]" CR LF, its live lines each followed by CR LF, and one more CR LF.

@@ -5,11 +5,17 @@
 #include "storage/ErrorReport.h"
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
-#include "storage/WholeFile.h"
+
+#include <utility>
 
 namespace mcb {
 
 struct TIniFile::Store {
+    explicit Store(std::string name) : fileName(std::move(name)) {
+        sections.Arena().ReadText(fileName);
+        ParseIniText(sections);
+    }
+
     std::string fileName;
     std::string header;
     IniStore sections;
@@ -25,10 +31,7 @@ std::string ResolveFileName(const std::string& fileName) {
 
 } // namespace
 
-TIniFile::TIniFile(const std::string& fileName) : store_(std::make_unique<Store>()) {
-    store_->fileName = ResolveFileName(fileName);
-    if (const auto content = ReadWholeFile(store_->fileName)) ParseIniText(*content, store_->sections);
-}
+TIniFile::TIniFile(const std::string& fileName) : store_(std::make_unique<Store>(ResolveFileName(fileName))) {}
 
 TIniFile::~TIniFile() {
     UpdateFile();
@@ -38,13 +41,13 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
                                  const std::string& defaultValue) const {
     const IniSection* found = store_->sections.Find(section);
     if (!found) return defaultValue;
-    const auto value = found->Value(key);
+    const auto value = found->Value(store_->sections.Arena(), key);
     return value ? std::string(*value) : defaultValue;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     store_->modified = true;
-    store_->sections.FindOrAppend(section).SetValue(key, value);
+    store_->sections.FindOrAppend(section).SetValue(store_->sections.Arena(), key, value);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
@@ -69,7 +72,7 @@ void TIniFile::EraseSection(const std::string& section) {
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     IniSection* found = store_->sections.Find(section);
-    if (found && found->DeleteKey(key)) store_->modified = true;
+    if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
 }
 
 bool TIniFile::UpdateFile() {
@@ -104,7 +107,16 @@ std::vector<std::string> TIniFile::SectionNames() const {
 
 std::vector<std::string> TIniFile::KeyNames(const std::string& section) const {
     const IniSection* found = store_->sections.Find(section);
-    return found ? found->KeyNames() : std::vector<std::string>();
+    return found ? found->KeyNames(store_->sections.Arena()) : std::vector<std::string>();
+}
+
+void TIniFile::VisitLines(const std::string& section,
+                          const std::function<void(std::string_view key, std::string_view value)>& visit) const {
+    const IniSection* found = store_->sections.Find(section);
+    if (!found) return;
+    const LineArena& arena = store_->sections.Arena();
+    for (const LineRef& line : found->Lines(arena))
+        if (!line.Deleted()) visit(arena.Key(line), arena.Value(line));
 }
 
 } // namespace mcb

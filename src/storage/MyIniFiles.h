@@ -5,8 +5,10 @@
 // Texts are Windows-1251 byte strings and are never converted.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mcb {
@@ -41,6 +43,11 @@ public:
     std::vector<std::string> SectionNames() const;
     // Keys of the first section of that name that were not deleted, in order, duplicates included.
     std::vector<std::string> KeyNames(const std::string& section) const;
+    // Calls visit(key, value) for every line of the first section of that name that was not deleted,
+    // in order, duplicates included (the first of equal keys is the one ReadString finds). For
+    // readers of many keys of one section: one lookup and no copies.
+    void VisitLines(const std::string& section,
+                    const std::function<void(std::string_view key, std::string_view value)>& visit) const;
 
     const std::string& FileName() const;
     void SetFileHeader(const std::string& text);

@@ -1,23 +1,20 @@
-// Hashing and equality of Windows-1251 names that ignore letter case, for the lookup tables of the
-// key/value engine. Both accept std::string_view so that tables keyed by std::string can be searched
-// without building a string.
+// Hashing and comparison of Windows-1251 names that ignore letter case, for the lookup tables of the
+// key/value engine. Tables key on the 64-bit hash itself (cheap to rehash and compare) and confirm a
+// hit by comparing the names.
 #pragma once
 
 #include "storage/Cp1251.h"
 
-#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace mcb {
 
-struct UpperHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const;
-};
+std::uint64_t UpperHash(std::string_view text);
 
-struct UpperEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return EqualsUpper(a, b); }
-};
+// EqualsUpper with a quick answer for the usual case of the same letter case.
+inline bool SameName(std::string_view a, std::string_view b) {
+    return a == b || EqualsUpper(a, b);
+}
 
 } // namespace mcb

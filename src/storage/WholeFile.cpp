@@ -9,32 +9,45 @@ namespace mcb {
 
 namespace {
 
-// Reads up to size bytes plus one, so that a file that grew meanwhile shows as a size mismatch.
-std::optional<std::string> ReadExactly(int fd, std::size_t size) {
-    std::string content(size + 1, '\0');
+// Bytes read until the buffer is full or the file ends; -1 on an error.
+ssize_t ReadFully(int fd, char* buffer, std::size_t size) {
     std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer + done, size - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
+        if (n < 0) return -1;
         if (n == 0) break;
         done += static_cast<std::size_t>(n);
     }
-    if (done != size) return std::nullopt;
-    content.resize(size);
-    return content;
+    return static_cast<ssize_t>(done);
+}
+
+bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t)>& buffer) {
+    if (ReadFully(fd, buffer(size), size) != static_cast<ssize_t>(size)) return false;
+    char extra = 0; // a file that grew meanwhile shows as a size mismatch
+    return ReadFully(fd, &extra, 1) == 0;
 }
 
 } // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+bool ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer) {
     // Non-blocking open, so that a named pipe in place of the file cannot hang the program.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return false;
     struct stat info {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) content = ReadExactly(fd, std::size_t(info.st_size));
+    const bool ok =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadExactly(fd, std::size_t(info.st_size), buffer);
     ::close(fd);
+    return ok;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::string content;
+    const bool read = ReadWholeFileInto(path, [&content](std::size_t size) {
+        content.resize(size);
+        return content.data();
+    });
+    if (!read) return std::nullopt;
     return content;
 }
 

@@ -1,7 +1,7 @@
-#include "support/TempDir.h"
 #include "CatalogueFixture.h"
 #include "catalogue/CommandLine.h"
 #include "catalogue/ListCommand.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -61,14 +61,20 @@ protected:
         return RunListCommand(ListRequest{catalogue, dir_.File("bin/fields.ini"), kToday}, out_, err_);
     }
 
+    // `name` may have folders, which are created.
+    void Write(const std::string& name, const std::string& bytes) const {
+        fs::create_directories(fs::path(dir_.File(name)).parent_path());
+        dir_.Write(name, bytes);
+    }
+
     test::TempDir dir_;
     std::ostringstream out_, err_;
 };
 
 TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
-    dir_.Write("base/films.cbf", SmallCatalogue());
-    dir_.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
-    dir_.Write("bin/fields.ini", W("[TableHeaders]\r\nHeader1=Заглавие\r\n"));
+    Write("base/films.cbf", SmallCatalogue());
+    Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
+    Write("bin/fields.ini", W("[TableHeaders]\r\nHeader1=Заглавие\r\n"));
     const auto before = Snapshot(dir_.Path());
 
     EXPECT_EQ(0, Run(dir_.File("base/films.cbf")));
@@ -87,7 +93,7 @@ TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
 }
 
 TEST_F(ListCommandTest, WithoutSettingsAndLayoutUsesDefaultsAndCreatesNoSettingsFolder) {
-    dir_.Write("films.cbf", SmallCatalogue());
+    Write("films.cbf", SmallCatalogue());
     EXPECT_EQ(0, Run(dir_.File("films.cbf")));
     std::istringstream lines(out_.str());
     std::string heading, first;
@@ -95,7 +101,7 @@ TEST_F(ListCommandTest, WithoutSettingsAndLayoutUsesDefaultsAndCreatesNoSettings
     std::getline(lines, first);
     EXPECT_EQ("ID\t#  Название", heading.substr(0, heading.find('\t', 3)));
     EXPECT_EQ("00002\t", first.substr(0, 6));
-    EXPECT_FALSE(fs::exists(dir_.File("mirvane-cdbase")));
+    EXPECT_FALSE(fs::exists(dir_.File("config")));
     EXPECT_EQ(std::vector<std::string>{"films.cbf"}, [&] {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir_.Path())) names.push_back(entry.path().filename());

@@ -40,13 +40,5 @@ TEST(SelectionList, KeepsTheFirst511Entries) {
     EXPECT_FALSE(list.Contains("511"));
 }
 
-TEST(SelectionList, MatchesExactTextsOnly) {
-    const SelectionList list = ParseSelectionList("12345 3");
-    EXPECT_TRUE(list.Contains("1234"));
-    EXPECT_FALSE(list.Contains("12345"));
-    EXPECT_FALSE(list.Contains("03"));
-    EXPECT_FALSE(list.Contains(""));
-}
-
 } // namespace
 } // namespace mcb

@@ -1,4 +1,3 @@
-#include "support/TempDir.h"
 #include "CatalogueFixture.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableCells.h"
@@ -6,6 +5,7 @@
 #include "storage/Layout.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
+#include "support/TempDir.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -219,9 +219,9 @@ TEST(TableCells, AudienceAndCarrierTexts) {
     const std::pair<const char*, std::string> audiences[] = {{"-1", ""}, {"0", W("Детский")}, {"2", W("Семейный")},
                                                              {"4", ""},  {"01", ""},          {"", ""}};
     for (const auto& [aud, name] : audiences) EXPECT_EQ(name, AudienceName(aud)) << aud;
-    const std::pair<const char*, std::string> carriers[] = {{"-1024", ""},     {"3073", "DVD 1"}, {"0", "CD 0"},
-                                                            {"5121", "VHS 1"}, {"7169", " 1"},    {"16385", " 1"},
-                                                            {"-2048", " 0"},   {"abc", ""},       {"", ""}};
+    const std::pair<const char*, std::string> carriers[] = {
+        {"-1024", ""},   {"3073", "DVD 1"}, {"0", "CD 0"}, {"5121", "VHS 1"}, {"7169", " 1"},
+        {"16385", " 1"}, {"-2048", " 0"},   {"abc", ""},   {"", ""},          {" -1024", ""}};
     for (const auto& [car, text] : carriers) EXPECT_EQ(text, CarrierText(car, layout)) << car;
 }
 
@@ -304,6 +304,30 @@ TEST(TableTexts, CaptionHeadingsAndCounters) {
     EXPECT_EQ(W("   из них отданных в долг : 3"), texts[1]);
     EXPECT_EQ(W("Показано дисков : 7"), texts[2]);
     EXPECT_EQ(W("   из них отданных в долг: 1"), texts[3]);
+}
+
+TEST_F(TableBuildTest, DiscValuesAreReadAsSingleKeyLookupsWouldReadThem) {
+    Use({{"00001", {{"nam", "first"}, {"Nam", "second"}, {"GIN", "3"}, {"Gin", "4"}, {"Year", ""}, {"Li1", "x"}}}});
+    const DiscValues d = ReadDiscValues(*catalogue_, "00001");
+    const std::pair<const char*, const std::string*> fields[] = {{"Nam", &d.Nam},   {"Nam2", &d.Nam2}, {"Gin", &d.Gin},
+                                                                 {"Year", &d.Year}, {"Car", &d.Car},   {"Oth", &d.Oth}};
+    const std::pair<const char*, const char*> defaults[] = {{"Nam2", ""}, {"Car", "-1024"}, {"Oth", "-1"}};
+    for (const auto& [key, value] : fields) {
+        std::string expected = catalogue_->ReadString("00001", key, "");
+        for (const auto& [k, fallback] : defaults)
+            if (std::string(k) == key) expected = fallback;
+        EXPECT_EQ(expected, *value) << key;
+    }
+    EXPECT_EQ("first", d.Nam);
+    EXPECT_EQ("3", d.Gin);
+}
+
+TEST_F(TableBuildTest, RememberedNamesEqualDirectReads) {
+    Use({{"Genres", {{"3", "Drama"}, {"03", "Other"}, {"-1", "Minus"}, {"4095", "Last"}, {"4096", "Big"}}}});
+    ReferenceNames names(*catalogue_, "Genres");
+    for (int round = 0; round < 2; ++round)
+        for (const char* index : {"3", "03", "-1", "", "4095", "4096", "7", "3 ", "x"})
+            EXPECT_EQ(catalogue_->ReadString("Genres", index, ""), names.Name(index)) << index;
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "LiteralExchangeSort.h"
+#include "RankPatterns.h"
 #include "catalogue/ExchangeOrder.h"
 #include "catalogue/TableSort.h"
 #include "storage/Cp1251.h"
@@ -10,26 +12,6 @@
 
 namespace mcb {
 namespace {
-
-// The exchange sort exactly as the table has always done it; the fast sort must agree row for row.
-bool MustComeAfter(const TableRow& i, const TableRow& j, int order) {
-    const int title = CompareUpper(i.cells[1], j.cells[1]);
-    if (order == 1) return title > 0;
-    if (order == 10) {
-        const long long a = SortNumber(i.cells[10]);
-        const long long b = SortNumber(j.cells[10]);
-        return b < a || (a == b && title > 0);
-    }
-    const int primary = CompareUpper(i.cells[order], j.cells[order]);
-    return primary > 0 || (primary == 0 && title > 0);
-}
-
-void LiteralSort(std::vector<TableRow>& rows, int order) {
-    if (order < 1 || order > 11) return;
-    for (size_t i = 0; i + 1 < rows.size(); ++i)
-        for (size_t j = i + 1; j < rows.size(); ++j)
-            if (MustComeAfter(rows[i], rows[j], order)) std::swap(rows[i], rows[j]);
-}
 
 std::vector<int> LiteralOrder(const std::vector<int>& ranks) {
     std::vector<int> order(ranks.size());
@@ -69,7 +51,7 @@ TEST(TableSort, AgreesWithTheExchangeSortOnEveryOrderWithManyTies) {
         const std::vector<TableRow> input = RandomRows(rng, size);
         std::vector<TableRow> expected = input;
         std::vector<TableRow> actual = input;
-        LiteralSort(expected, order);
+        test::LiteralSort(expected, order);
         SortRows(actual, order);
         ASSERT_EQ(expected.size(), actual.size());
         for (size_t r = 0; r < expected.size(); ++r) {
@@ -89,35 +71,10 @@ TEST(TableSort, OrderZeroAndOutOfRangeKeepIdentifierOrder) {
     }
 }
 
-std::vector<int> Pattern(const std::string& kind, int n, std::mt19937& rng) {
-    std::vector<int> ranks(n);
-    for (int p = 0; p < n; ++p) {
-        if (kind == "sorted")
-            ranks[p] = p / 3;
-        else if (kind == "reverse")
-            ranks[p] = n - p;
-        else if (kind == "reverse-pairs")
-            ranks[p] = (n - p) / 2;
-        else if (kind == "equal")
-            ranks[p] = 4;
-        else if (kind == "alternating")
-            ranks[p] = p % 2;
-        else if (kind == "sawtooth")
-            ranks[p] = p % 17;
-        else if (kind == "two-values")
-            ranks[p] = int(rng() % 2);
-        else
-            ranks[p] = int(rng() % (n / 8 + 1));
-    }
-    return ranks;
-}
-
 TEST(ExchangeSortOrder, AgreesWithTheExchangeSortOnStructuredInputs) {
-    std::mt19937 rng(99);
-    for (const std::string kind :
-         {"sorted", "reverse", "reverse-pairs", "equal", "alternating", "sawtooth", "two-values", "random"}) {
+    for (const std::string& kind : test::RankPatternNames()) {
         for (int n : {0, 1, 2, 3, 50, 401}) {
-            const std::vector<int> ranks = Pattern(kind, n, rng);
+            const std::vector<int> ranks = test::RankPattern(kind, n, 99);
             EXPECT_EQ(LiteralOrder(ranks), ExchangeSortOrder(ranks)) << kind << " " << n;
         }
     }

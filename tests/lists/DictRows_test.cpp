@@ -36,17 +36,6 @@ TEST(DictRowsTest, CounterDecidesWhatExists) {
     }
 }
 
-TEST(DictRowsTest, ContactsCarryMailAndPhone) {
-    CatalogueFixture base("[Common]\r\nContacts=1\r\n[Contacts]\r\n0=Петров\r\n0_mail=p@x.ru\r\n1=Иванов\r\n"
-                          "1_phone=123\r\n");
-    const std::vector<DictRow> rows = LoadRows(*base.ini, DictKind::Contacts);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(U(rows[0].name), "Иванов");
-    EXPECT_EQ(rows[0].mail, "");
-    EXPECT_EQ(rows[0].phone, "123");
-    EXPECT_EQ(rows[1].mail, "p@x.ru");
-}
-
 // The procedure the window has always used, literally.
 std::vector<int> ReferenceExchangeSort(std::vector<DictRow> rows) {
     for (std::size_t r = 0; r < rows.size(); ++r)

@@ -43,16 +43,5 @@ TEST(DictSelectionTest, Toggle) {
     for (const auto& c : cases) EXPECT_EQ(ToggleEntry(c.selection, c.index), c.expected) << c.selection;
 }
 
-TEST(DictSelectionTest, KeepsOnlyShownEntries) {
-    const std::vector<DictRow> rows{{0, "a", {}, {}}, {3, "b", {}, {}}, {12, "c", {}, {}}};
-    const struct {
-        const char* selection;
-        const char* expected;
-    } cases[] = {
-        {"", ""}, {"-1", "-1"}, {"3 0", "3 0"}, {"5 3 1 12 ", "3 12"}, {"5 7", ""}, {"1 2", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(KeepShownEntries(c.selection, rows), c.expected) << c.selection;
-}
-
 } // namespace
 } // namespace mcb::test

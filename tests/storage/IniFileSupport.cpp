@@ -1,22 +1,11 @@
 #include "IniFileSupport.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <dirent.h>
 #include <fstream>
-#include <ftw.h>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace mcb::test {
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
@@ -45,27 +34,6 @@ ErrorRecorder::ErrorRecorder()
 
 ErrorRecorder::~ErrorRecorder() {
     SetErrorReporter(previous_);
-}
-
-void IniFileTest::SetUp() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/mcb-ini-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    if (const char* home = std::getenv("XDG_CONFIG_HOME")) {
-        hadConfigHome_ = true;
-        savedConfigHome_ = home;
-    }
-    ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
-}
-
-void IniFileTest::TearDown() {
-    if (hadConfigHome_)
-        ::setenv("XDG_CONFIG_HOME", savedConfigHome_.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
-    const auto remove = [](const char* path, const struct stat*, int, struct FTW*) { return ::remove(path); };
-    ::nftw(folder_.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace mcb::test

@@ -1,8 +1,9 @@
-// Fixtures shared by the key/value engine tests: a temporary folder that also serves as the
-// settings directory, whole-file helpers and a recorder of reported errors.
+// Helpers of the key/value engine tests: a fixture with a fresh temporary folder (also the settings
+// directory), whole-file helpers and a recorder of reported errors.
 #pragma once
 
 #include "storage/ErrorReport.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,7 +11,9 @@
 
 namespace mcb::test {
 
-std::string ReadBytes(const std::string& path);
+inline std::string ReadBytes(const std::string& path) {
+    return TempDir::Read(path);
+}
 void WriteBytes(const std::string& path, const std::string& bytes);
 bool Exists(const std::string& path);
 // Names in a folder, without "." and "..", sorted.
@@ -27,18 +30,13 @@ private:
     ErrorReporter previous_;
 };
 
-// A fresh temporary folder per test; XDG_CONFIG_HOME points into it.
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-    const std::string& Folder() const { return folder_; }
+    std::string Path(const std::string& name) const { return dir_.File(name); }
+    std::string Folder() const { return dir_.Path(); }
 
 private:
-    std::string folder_;
-    std::string savedConfigHome_;
-    bool hadConfigHome_ = false;
+    TempDir dir_;
 };
 
 } // namespace mcb::test

@@ -18,8 +18,8 @@ std::string W(const char* utf8) {
 }
 
 std::string Reformat(const std::string& text) {
-    IniStore store;
-    ParseIniText(text, store);
+    IniStore store(text);
+    ParseIniText(store);
     return FormatIniText(store, "");
 }
 

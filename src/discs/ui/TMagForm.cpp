@@ -34,7 +34,6 @@ TMagForm::TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* pare
     MemoMag = new QPlainTextEdit(this);
     MemoMag->setObjectName("MemoMag");
     MemoMag->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MemoMag->setLineWrapMode(QPlainTextEdit::NoWrap);
     ButEd = new QPushButton(QStringLiteral("Редактировать"), this);
     ButEd->setObjectName("ButEd");
     ButEd->setAutoDefault(false);
