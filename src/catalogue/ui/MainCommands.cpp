@@ -37,16 +37,16 @@ constexpr ItemSpec kBaseMenu[] = {
 };
 
 constexpr ItemSpec kDiscMenu[] = {
-    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", false},
-    {"mmEditCD", "Редактировать", "Редактировать данные о диске", false},
-    {"mmKillCD", "Удалить из базы", "Удалить диск из базы", false},
+    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", true},
+    {"mmEditCD", "Редактировать", "Редактировать данные о диске", true},
+    {"mmKillCD", "Удалить из базы", "Удалить диск из базы", true},
     kSeparator,
     {"svodka", "Сводка", "Сводка", false},
     kSeparator,
-    {"mmGiveCD", "Отдать диск", "Дать диск в долг", false},
-    {"mmReturnCD", "Забрать диск", "Списать долг", false},
+    {"mmGiveCD", "Отдать диск", "Дать диск в долг", true},
+    {"mmReturnCD", "Забрать диск", "Списать долг", true},
     kSeparator,
-    {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
+    {"mmFilter", "Отбор / поиск", "Отбор / поиск", true},
     {"mmMagazine", "Журнал событий", "Журнал событий", true},
 };
 

@@ -6,6 +6,7 @@
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
 #include "catalogue/ui/SessionWindows.h"
+#include "discs/ui/DiscCommandWindows.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtText.h"
 
@@ -21,8 +22,9 @@ namespace mcb {
 TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
-    picker_ = MakeSessionPicker(session_, this);
+    picker_ = std::make_unique<SessionListPicker>(session_, this);
     BuildLayout();
+    discs_ = new DiscCommandWindows(session_, *this);
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
@@ -76,6 +78,12 @@ void TMainForm::ConnectCommands() {
     on("mmSaveBaseAs", [this] { SwitchCatalogue(SwitchMode::SaveAs); });
     on("mmVihod", [this] { close(); });
     on("mmExit", [this] { close(); });
+    on("mmAddCD", [this] { discs_->mmAddCDClick(); });
+    on("mmEditCD", [this] { discs_->mmEditCDClick(); });
+    on("mmKillCD", [this] { discs_->mmKillCDClick(); });
+    on("mmGiveCD", [this] { discs_->mmGiveCDClick(); });
+    on("mmReturnCD", [this] { discs_->mmReturnCDClick(); });
+    on("mmFilter", [this] { discs_->mmFilterClick(); });
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });

@@ -21,6 +21,7 @@ class QTimer;
 namespace mcb {
 
 class CatalogueTableModel;
+class DiscCommandWindows;
 class ColumnToolBar;
 class InfoPanel;
 class MainTableView;
@@ -98,6 +99,7 @@ private:
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
     std::unique_ptr<ListPicker> picker_;
+    DiscCommandWindows* discs_ = nullptr;
 };
 
 } // namespace mcb

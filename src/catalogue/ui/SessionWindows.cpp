@@ -6,29 +6,12 @@
 
 namespace mcb {
 
-namespace {
-
-class SessionPicker : public ListPicker {
-public:
-    SessionPicker(Session& session, QWidget* parent) : session_(session), parent_(parent) {}
-
-    bool Pick(DictParams& params) override {
-        TDictForm form(session_.catalogue(), session_.settings(), session_.services().prompts, parent_);
-        const bool ok = form.Execute(params);
-        session_.settings().window.DictWidth = form.width();
-        session_.settings().window.DictHeight = form.height();
-        return ok;
-    }
-
-private:
-    Session& session_;
-    QWidget* parent_;
-};
-
-} // namespace
-
-std::unique_ptr<ListPicker> MakeSessionPicker(Session& session, QWidget* parent) {
-    return std::make_unique<SessionPicker>(session, parent);
+bool SessionListPicker::Pick(DictParams& params) {
+    TDictForm form(session_.catalogue(), session_.settings(), session_.services().prompts, parent_);
+    const bool ok = form.Execute(params);
+    session_.settings().window.DictWidth = form.width();
+    session_.settings().window.DictHeight = form.height();
+    return ok;
 }
 
 void ShowJournalWindow(Session& session, QWidget* parent) {

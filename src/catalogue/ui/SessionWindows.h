@@ -5,15 +5,22 @@
 
 #include "lists/DictTypes.h"
 
-#include <memory>
-
 class QWidget;
 
 namespace mcb {
 
 class Session;
 
-std::unique_ptr<ListPicker> MakeSessionPicker(Session& session, QWidget* parent);
+// The reference-list window over the session's current catalogue.
+class SessionListPicker : public ListPicker {
+public:
+    SessionListPicker(Session& session, QWidget* parent) : session_(session), parent_(parent) {}
+    bool Pick(DictParams& params) override;
+
+private:
+    Session& session_;
+    QWidget* parent_;
+};
 
 void ShowJournalWindow(Session& session, QWidget* parent);
 

@@ -71,14 +71,4 @@ private:
     int helpTopic_ = 0;
 };
 
-// Shows the reference-list window for the disc editor, the lending command and the filter dialog.
-class DictFormPicker : public ListPicker {
-public:
-    explicit DictFormPicker(TDictForm& form) : form_(form) {}
-    bool Pick(DictParams& params) override { return form_.Execute(params); }
-
-private:
-    TDictForm& form_;
-};
-
 } // namespace mcb

@@ -1,0 +1,78 @@
+#include "discs/DiscEditor.h"
+
+#include "discs/PictureCopy.h"
+#include "storage/CatalogueFormat.h"
+#include "storage/Cp1251.h"
+#include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
+
+namespace mcb {
+
+namespace {
+
+void Capitalise(std::string& name) {
+    if (!name.empty()) name[0] = UpperChar(name[0]);
+}
+
+} // namespace
+
+std::string ReferenceName(const TIniFile& catalogue, const char* section, const std::string& index) {
+    return catalogue.ReadString(section, index, "");
+}
+
+DiscRecord DiscEditor::OpenNew() {
+    isNew_ = true;
+    id_ = DiscIdText(ReadCommonCounters(context_.catalogue).lastCdid + 1);
+    titles_.emplace(context_.catalogue);
+    return {};
+}
+
+DiscRecord DiscEditor::OpenExisting(const std::string& id) {
+    isNew_ = false;
+    id_ = id;
+    titles_.emplace(context_.catalogue);
+    return ReadDiscRecord(context_.catalogue, id, context_.baseDir);
+}
+
+SaveResult DiscEditor::Save(DiscRecord& record) {
+    record.nam = std::string(TrimControl(record.nam));
+    record.nam2 = std::string(TrimControl(record.nam2));
+    if (record.nam.empty() && record.nam2.empty()) {
+        context_.prompts.Message(W("Не задано название диска!"));
+        return SaveResult::NoTitle;
+    }
+    if (!ConfirmSimilar(record)) return SaveResult::Declined;
+
+    DiscRecord stored = record;
+    Capitalise(stored.nam);
+    Capitalise(stored.nam2);
+    TIniFile& catalogue = context_.catalogue;
+    if (isNew_) catalogue.WriteString("Common", "LastCDID", id_);
+    const auto entryDay = isNew_ ? std::optional<int>(context_.journal.clock.Today()) : std::nullopt;
+    WriteDiscRecord(catalogue, id_, stored, context_.baseDir, entryDay);
+    if (!catalogue.UpdateFile()) return SaveResult::WriteFailed;
+    Journal(stored);
+    record = std::move(stored);
+    return SaveResult::Saved;
+}
+
+bool DiscEditor::ConfirmSimilar(const DiscRecord& record) {
+    const auto similar = titles_->Similar(record.nam, record.nam2, ParseDiscId(id_));
+    for ([[maybe_unused]] long long disc : similar)
+        if (!context_.prompts.Warn(W("Диск с похожим названием в базе уже существует. Продолжить ?"))) return false;
+    return true;
+}
+
+void DiscEditor::Journal(const DiscRecord& record) const {
+    const std::string quoted = "\"" + record.nam + "\" (ID=" + id_ + ")";
+    if (isNew_)
+        LogEventIfSelected(context_.journal, kEventAdd, W("Новый диск ") + quoted + W(" успешно добавлен в базу."));
+    else
+        LogEventIfSelected(context_.journal, kEventEdit, W("Данные о диске ") + quoted + W(" успешно изменены."));
+}
+
+std::string DiscEditor::CopyPictureToBase(int k, const std::string& source) const {
+    return CopyPictureBeside(context_.baseDir + id_ + "_" + std::to_string(k), source);
+}
+
+} // namespace mcb

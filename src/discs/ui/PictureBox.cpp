@@ -1,0 +1,49 @@
+#include "discs/ui/PictureBox.h"
+
+#include "discs/ui/PictureLoader.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mcb {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), placeholder_(PlaceholderPicture()) {}
+
+void PictureBox::SetImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+const QImage& PictureBox::Shown() const {
+    return image_.isNull() ? placeholder_ : image_;
+}
+
+QRect PictureBox::ImageRect() const {
+    QSize size = Shown().size();
+    if (size.width() > width() || size.height() > height()) size.scale(this->size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(ImageRect(), Shown());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed();
+    QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint()))
+        emit menuRequested(event->globalPosition().toPoint());
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+} // namespace mcb

@@ -1,0 +1,283 @@
+#include "discs/ui/TEditDisk.h"
+
+#include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureLoader.h"
+#include "platform/qt/HelpBrowser.h"
+#include "platform/qt/QtText.h"
+#include "storage/Layout.h"
+#include "storage/Literal.h"
+#include "storage/Settings.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSpinBox>
+
+namespace mcb {
+
+namespace {
+
+constexpr int kHelpTopic = 16;
+const char* const kPictureFilter =
+    "All (*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|JPEG Image File "
+    "(*.jpeg;*.jpg)|*.jpeg;*.jpg|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles "
+    "(*.wmf)|*.wmf";
+
+// The masked year: four positions, untyped ones blank; nothing typed at all is no year.
+std::string YearText(const QLineEdit& edit) {
+    QString text = edit.displayText().replace(QLatin1Char('_'), QLatin1Char(' '));
+    return text.trimmed().isEmpty() ? std::string() : FromQ(text);
+}
+
+QString DescriptionText(const QPlainTextEdit& edit) {
+    return edit.toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+TEditDisk::TEditDisk(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("EditDisk"));
+    setWindowTitle(QStringLiteral("Диск"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(374, 452);
+    resize(374, 452);
+    BuildControls();
+    SetTabOrder();
+    ConnectControls();
+}
+
+TEditDisk::~TEditDisk() = default;
+
+void TEditDisk::ConnectControls() {
+    connect(GenreBtn, &QPushButton::clicked, this, [this] { PickReference(GenreRef()); });
+    connect(CountryBtn, &QPushButton::clicked, this, [this] { PickReference(CountryRef()); });
+    connect(CompanyBtn, &QPushButton::clicked, this, [this] { PickReference(CompanyRef()); });
+    connect(OtherBtn, &QPushButton::clicked, this, &TEditDisk::PickOwner);
+    connect(CbOther, &QCheckBox::clicked, this, &TEditDisk::CbOtherClick);
+    for (int k : {1, 2}) {
+        connect(Box(k), &PictureBox::pressed, this, [this, k] { currentPicture_ = k; });
+        connect(Box(k), &PictureBox::doubleClicked, this, [this, k] { ChoosePicture(k); });
+        connect(Box(k), &PictureBox::menuRequested, this, [this](const QPoint& at) { PopImg->popup(at); });
+    }
+    connect(N1, &QAction::triggered, this, [this] { ChoosePicture(currentPicture_); });
+    connect(N2, &QAction::triggered, this, [this] { RemovePicture(currentPicture_); });
+    connect(BitBtn1, &QPushButton::clicked, this, &TEditDisk::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+        if (!ShowHelpTopic(this, kHelpTopic) && environment_)
+            environment_->prompts.Message(W("Не найден файл справки"));
+    });
+}
+
+void TEditDisk::ApplyStoredSize(int width, int height) {
+    resize(width != 0 ? width : this->width(), height != 0 ? height : this->height());
+}
+
+bool TEditDisk::Edit(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
+    Open(environment, isNewDisc, currentDiscId);
+    return exec() == QDialog::Accepted;
+}
+
+void TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
+    environment_.emplace(environment);
+    editor_.emplace(
+        DiscEditorContext{environment.catalogue,
+                          environment.baseDir,
+                          environment.prompts,
+                          {environment.journalFileName, environment.setup, environment.clock, environment.dateFormat}});
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    LayOut();
+    ClearForm();
+    CBpictCopy->setChecked(environment.setup.PictureCopy);
+    if (isNewDisc)
+        editor_->OpenNew();
+    else
+        ShowRecord(editor_->OpenExisting(currentDiscId));
+    EdNazva->setFocus();
+}
+
+std::string TEditDisk::CurrentDiscId() const {
+    return editor_ ? editor_->CurrentDiscId() : std::string();
+}
+
+void TEditDisk::ClearForm() {
+    EdAudit->clear();
+    EdAudit->addItems({QStringLiteral("Детский"), QStringLiteral("Молодежный"), QStringLiteral("Семейный"),
+                       QStringLiteral("Только для взрослых")});
+    EdCarrier->clear();
+    const TableLayout& layout = environment_->layout;
+    for (int i = 0; i <= layout.maxMedium && i < static_cast<int>(layout.media.size()); ++i)
+        EdCarrier->addItem(ToQ(layout.media[i]));
+    ShowRecord(DiscRecord{});
+}
+
+void TEditDisk::ShowRecord(const DiscRecord& r) {
+    EdNazva->setText(ToQ(r.nam));
+    EdNazva2->setText(ToQ(r.nam2));
+    genre_ = r.gen;
+    country_ = r.cou;
+    company_ = r.comp;
+    owner_ = r.oth;
+    for (const Reference& reference : {GenreRef(), CountryRef(), CompanyRef(), OwnerRef()}) ShowReference(reference);
+    EdAudit->setCurrentIndex(r.aud >= 0 && r.aud < EdAudit->count() ? r.aud : -1);
+    EdRoles->setText(ToQ(r.rol));
+    EdLong->setValue(r.lon);
+    EdCarrier->setCurrentIndex(r.medium >= 0 && r.medium < EdCarrier->count() ? r.medium : -1);
+    EdKolvo->setValue(r.count);
+    EdOpis->setPlainText(ToQ(r.description));
+    pictures_ = r.pictures;
+    for (int k : {1, 2}) {
+        Box(k)->SetImage({});
+        ShowPicture(k);
+    }
+    CbOther->setChecked(owner_ != "-1");
+    SetOwnerControls(CbOther->isChecked());
+    EdDirector->setText(ToQ(r.dir));
+    EdYear->setText(ToQ(r.year));
+    EdYear->setCursorPosition(0);
+}
+
+DiscRecord TEditDisk::FormRecord() const {
+    DiscRecord r;
+    r.nam = FromQ(EdNazva->text());
+    r.nam2 = FromQ(EdNazva2->text());
+    r.gen = genre_;
+    r.aud = EdAudit->currentIndex();
+    r.rol = FromQ(EdRoles->text());
+    r.cou = country_;
+    r.lon = EdLong->value();
+    r.medium = EdCarrier->currentIndex();
+    r.count = EdKolvo->value();
+    r.description = FromQ(DescriptionText(*EdOpis));
+    r.pictures = pictures_;
+    r.oth = owner_;
+    r.comp = company_;
+    r.dir = FromQ(EdDirector->text());
+    r.year = YearText(*EdYear);
+    return r;
+}
+
+void TEditDisk::ShowReference(const Reference& reference) {
+    const bool none = *reference.index == "-1";
+    reference.edit->setText(none ? QString()
+                                 : ToQ(ReferenceName(environment_->catalogue, reference.section, *reference.index)));
+}
+
+bool TEditDisk::PickReference(const Reference& reference) {
+    DictParams params{reference.kind, false, false, *reference.index};
+    if (!environment_->picker.Pick(params)) return false;
+    *reference.index = params.selection;
+    ShowReference(reference);
+    return true;
+}
+
+void TEditDisk::PickOwner() {
+    if (!PickReference(OwnerRef())) {
+        // Ticking "Чужой диск" and then not choosing an owner unticks it again.
+        CbOther->setChecked(owner_ != "-1");
+        SetOwnerControls(CbOther->isChecked());
+    }
+}
+
+void TEditDisk::SetOwnerControls(bool enabled) {
+    EdOther->setEnabled(enabled);
+    OtherBtn->setEnabled(enabled);
+    OtherLbl->setEnabled(enabled);
+}
+
+void TEditDisk::CbOtherClick() {
+    SetOwnerControls(CbOther->isChecked());
+    if (CbOther->isChecked()) {
+        PickOwner();
+        return;
+    }
+    owner_ = "-1";
+    EdOther->clear();
+}
+
+bool TEditDisk::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == EdGenre) PickReference(GenreRef());
+        if (watched == EdCountry) PickReference(CountryRef());
+        if (watched == EdCompany) PickReference(CompanyRef());
+        if (watched == EdOther) PickOwner();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+PictureBox* TEditDisk::Box(int k) const {
+    return k == 1 ? Pict1 : Pict2;
+}
+
+void TEditDisk::ShowPicture(int k) {
+    const QString path = PathToQ(pictures_[k - 1]);
+    if (!path.isEmpty() && QFileInfo::exists(path)) Box(k)->SetImage(LoadPicture(path));
+}
+
+void TEditDisk::ChoosePicture(int k) {
+    const auto chosen = environment_->prompts.OpenFileName({W("Открыть"), kPictureFilter, pictures_[k - 1]});
+    if (!chosen) return;
+    const std::string path = CBpictCopy->isChecked() ? editor_->CopyPictureToBase(k, *chosen) : *chosen;
+    if (RefuseUnstorable(PathToQ(path), QStringLiteral("Путь к картинке содержит символы «%1», которые нельзя "
+                                                       "сохранить в базе. Переименуйте файл или папку.")))
+        return;
+    pictures_[k - 1] = path;
+    ShowPicture(k);
+}
+
+void TEditDisk::RemovePicture(int k) {
+    pictures_[k - 1].clear();
+    Box(k)->SetImage({});
+}
+
+// Text that Windows-1251 cannot hold would turn into "?" in the file (in a picture path "?" even
+// stands for the catalogue folder); the user corrects it first.
+bool TEditDisk::RefuseUnstorable(const QString& text, const QString& message) {
+    const QString unstorable = UnstorableCharacters(text);
+    if (unstorable.isEmpty()) return false;
+    QMessageBox::warning(this, windowTitle(), message.arg(unstorable));
+    return true;
+}
+
+bool TEditDisk::RefuseUnstorableFields() {
+    QString text;
+    for (const QLineEdit* edit : {EdNazva, EdNazva2, EdRoles, EdDirector}) text += edit->text();
+    return RefuseUnstorable(text + EdOpis->toPlainText(),
+                            QStringLiteral("Символы «%1» нельзя сохранить в базе. Исправьте текст."));
+}
+
+void TEditDisk::BitBtn1Click() {
+    if (RefuseUnstorableFields()) return;
+    DiscRecord record = FormRecord();
+    const SaveResult result = editor_->Save(record);
+    if (result == SaveResult::Saved) {
+        accept();
+        return;
+    }
+    EdNazva->setText(ToQ(record.nam));
+    EdNazva2->setText(ToQ(record.nam2));
+}
+
+void TEditDisk::done(int result) {
+    if (environment_) environment_->setup.PictureCopy = CBpictCopy->isChecked();
+    QDialog::done(result);
+}
+
+void TEditDisk::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayOut();
+}
+
+} // namespace mcb

@@ -1,0 +1,230 @@
+#include "discs/DiscEditor.h"
+#include "discs/DiscsFixture.h"
+#include "storage/ErrorReport.h"
+#include "storage/Literal.h"
+
+#include <vector>
+
+namespace mcb::test {
+namespace {
+
+const std::string kSimilarQuestion = "warn: " + W("Диск с похожим названием в базе уже существует. Продолжить ?");
+
+class DiscEditorTest : public DiscsTest {
+protected:
+    DiscEditor Editor() { return DiscEditor({*catalogue, BaseDir(), prompts, Journal()}); }
+
+    // Saves a new disc with the given names, answering Yes to every similar-name question.
+    std::string AddDisc(const std::string& nam, const std::string& nam2 = "") {
+        DiscEditor editor = Editor();
+        DiscRecord record = editor.OpenNew();
+        record.nam = W(nam);
+        record.nam2 = W(nam2);
+        for (int i = 0; i < 10; ++i) prompts.Expect(Answer::Yes);
+        EXPECT_EQ(editor.Save(record), SaveResult::Saved);
+        prompts = ScriptedPrompts();
+        return editor.CurrentDiscId();
+    }
+};
+
+TEST_F(DiscEditorTest, NewIdentifierIsClaimedOnlyBySaving) {
+    OpenCatalogue("");
+    DiscEditor cancelled = Editor();
+    cancelled.OpenNew();
+    EXPECT_EQ(cancelled.CurrentDiscId(), "00001");
+
+    EXPECT_EQ(AddDisc("Один"), "00001");
+    EXPECT_EQ(OnDisk("Common", "LastCDID"), "00001");
+    AddDisc("Два");
+    AddDisc("Три");
+    catalogue->EraseSection("00003");
+    EXPECT_EQ(AddDisc("Четыре"), "00004");
+}
+
+TEST_F(DiscEditorTest, NewDiscWritesEveryKeyInOrderAndEditKeepsLendingState) {
+    OpenCatalogue("");
+    DiscEditor editor = Editor();
+    DiscRecord record = editor.OpenNew();
+    record.nam = W("  матрица ");
+    record.nam2 = W("ёлка");
+    record.medium = 3;
+    record.count = 2;
+    record.description = "a\r\n\r\nc\r\n\r\n";
+    record.year = "1999";
+    ASSERT_EQ(editor.Save(record), SaveResult::Saved);
+    EXPECT_EQ(record.nam, W("Матрица"));
+
+    const std::string file = TempDir::Read(CataloguePath());
+    const std::string section = file.substr(file.find("[00001]"));
+    EXPECT_EQ(section, W("[00001]\r\nNam=Матрица\r\nNam2=Ёлка\r\nGen=-1\r\nAud=-1\r\nRol=\r\nCou=-1\r\nLon=0\r\n"
+                         "Car=3074\r\nEnt=46364\r\nGiv=0\r\nGin=-1\r\nLin=3\r\nLi1=a\r\nLi2=\r\nLi3=c\r\n"
+                         "Img1=\"\"\r\nImg2=\"\"\r\nOth=-1\r\nComp=-1\r\nDir=\r\nYear=1999\r\n\r\n"));
+
+    catalogue->WriteString("00001", "Gin", "4");
+    catalogue->WriteString("00001", "Giv", "46000");
+    clock.Set(47000);
+    DiscEditor edit = Editor();
+    DiscRecord loaded = edit.OpenExisting("00001");
+    EXPECT_EQ(loaded.medium, 3);
+    EXPECT_EQ(loaded.count, 2);
+    EXPECT_EQ(loaded.description, "a\r\n\r\nc");
+    loaded.medium = -1;
+    loaded.description = "x";
+    ASSERT_EQ(edit.Save(loaded), SaveResult::Saved);
+    EXPECT_EQ(OnDisk("00001", "Car"), "-1024");
+    EXPECT_EQ(OnDisk("00001", "Ent"), "46364");
+    EXPECT_EQ(OnDisk("00001", "Gin"), "4");
+    EXPECT_EQ(OnDisk("00001", "Giv"), "46000");
+    EXPECT_EQ(OnDisk("00001", "Lin"), "1");
+    EXPECT_EQ(Editor().OpenExisting("00001").description, "x");
+}
+
+TEST_F(DiscEditorTest, CarrierReadBack) {
+    struct Case {
+        const char* stored;
+        int medium, count;
+    } cases[] = {{"Car=3074", 3, 2}, {"Car=-1024", -1, 1}, {"", -1, 1}, {"Car=0", 0, 1}, {"Car=5130", 5, 9}};
+    for (const auto& c : cases) {
+        OpenCatalogue(std::string("[00001]\nNam=A\n") + c.stored);
+        const DiscRecord r = Editor().OpenExisting("00001");
+        EXPECT_EQ(r.medium, c.medium) << c.stored;
+        EXPECT_EQ(r.count, c.count) << c.stored;
+    }
+}
+
+TEST_F(DiscEditorTest, SimilarNameQuestions) {
+    const std::string others = "[Common]\nLastCDID=00005\n"
+                               "[00001]\nNam=Война и мир\nNam2=War and Peace\n"
+                               "[00002]\nNam=Другое\nNam2=ВОЙНАИМИР\n"
+                               "[00003]\nNam=Война\tи мир\n"
+                               "[00004]\nNam2=Только второе\n"
+                               "[00009]\nNam=Девятый\n";
+    struct Case {
+        const char* what;
+        const char* editId; // empty = add
+        const char* nam;
+        const char* nam2;
+        std::vector<Answer> answers;
+        SaveResult result;
+    } cases[] = {
+        {"two similar discs, two questions", "", "война и мир", "", {Answer::Yes, Answer::Yes}, SaveResult::Saved},
+        {"No at the first stops", "", "ВОЙНА И МИР", "", {Answer::No}, SaveResult::Declined},
+        {"own disc is never similar", "00001", "Война и мир", "War and Peace", {Answer::Yes}, SaveResult::Saved},
+        {"name 2 compared with both names", "", "Х", "warandpeace", {Answer::Yes}, SaveResult::Saved},
+        {"a disc alike in both names asks once",
+         "",
+         "Другое",
+         "Война и мир",
+         {Answer::Yes, Answer::Yes},
+         SaveResult::Saved},
+        {"tabs are not blanks", "00003", "Война\tи мир", "", {}, SaveResult::Saved},
+        {"empty names never match", "", "", "Только  второе ", {Answer::Yes}, SaveResult::Saved},
+        {"discs above LastCDID are not checked", "", "девятый", "", {}, SaveResult::Saved},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenCatalogue(others);
+        prompts = ScriptedPrompts();
+        for (Answer a : c.answers) prompts.Expect(a);
+        DiscEditor editor = Editor();
+        DiscRecord record = *c.editId ? editor.OpenExisting(c.editId) : editor.OpenNew();
+        record.nam = W(c.nam);
+        record.nam2 = W(c.nam2);
+        EXPECT_EQ(editor.Save(record), c.result);
+        EXPECT_TRUE(prompts.Exhausted());
+        EXPECT_EQ(prompts.asked, std::vector<std::string>(c.answers.size(), kSimilarQuestion));
+        if (c.result == SaveResult::Declined) {
+            EXPECT_EQ(OnDisk("Common", "LastCDID"), "00005");
+        }
+    }
+}
+
+TEST_F(DiscEditorTest, DiscWithoutNameIsRefusedAndNothingWritten) {
+    OpenCatalogue("");
+    DiscEditor editor = Editor();
+    DiscRecord record = editor.OpenNew();
+    record.nam = " \t ";
+    record.nam2 = "\r\n";
+    EXPECT_EQ(editor.Save(record), SaveResult::NoTitle);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + W("Не задано название диска!")});
+    EXPECT_EQ(record.nam, "");
+    EXPECT_EQ(OnDisk("Common", "LastCDID"), "<none>");
+}
+
+TEST_F(DiscEditorTest, JournalLines) {
+    OpenCatalogue("");
+    AddDisc("матрица");
+    AddDisc("", "Только второе");
+    DiscEditor edit = Editor();
+    DiscRecord record = edit.OpenExisting("00001");
+    ASSERT_EQ(edit.Save(record), SaveResult::Saved);
+    setup.MagazEvents = kEventDelete | kEventLend;
+    AddDisc("Не записан");
+
+    const std::string journal = JournalText();
+    EXPECT_NE(journal.find(W(": Новый диск \"Матрица\" (ID=00001) успешно добавлен в базу.\r\n")), std::string::npos);
+    EXPECT_NE(journal.find(W(": Новый диск \"\" (ID=00002) успешно добавлен в базу.\r\n")), std::string::npos);
+    EXPECT_NE(journal.find(W(": Данные о диске \"Матрица\" (ID=00001) успешно изменены.\r\n")), std::string::npos);
+    EXPECT_EQ(journal.find(W("Не записан")), std::string::npos);
+}
+
+TEST_F(DiscEditorTest, UnwritableCatalogueIsNotReportedAsSaved) {
+    ErrorReporter previous = SetErrorReporter([](const std::string&) {});
+    dir.Write("folder", "a file where a folder should be");
+    catalogue = std::make_unique<TIniFile>(dir.File("folder/base.cbf"));
+    DiscEditor editor({*catalogue, dir.File("folder/"), prompts, Journal()});
+    DiscRecord record = editor.OpenNew();
+    record.nam = "A";
+    EXPECT_EQ(editor.Save(record), SaveResult::WriteFailed);
+    EXPECT_EQ(JournalText(), "");
+    SetErrorReporter(previous);
+}
+
+TEST_F(DiscEditorTest, PicturePathsBesideTheCatalogueMoveWithIt) {
+    OpenCatalogue("");
+    DiscEditor editor = Editor();
+    DiscRecord record = editor.OpenNew();
+    record.nam = "A";
+    record.pictures = {BaseDir() + "covers/film.jpg", ""};
+    ASSERT_EQ(editor.Save(record), SaveResult::Saved);
+    EXPECT_EQ(OnDisk("00001", "Img1"), "\"?covers/film.jpg\"");
+    EXPECT_EQ(OnDisk("00001", "Img2"), "\"\"");
+
+    const DiscRecord moved = ReadDiscRecord(*Reread(), "00001", "/elsewhere/");
+    EXPECT_EQ(moved.pictures[0], "/elsewhere/covers/film.jpg");
+    EXPECT_EQ(moved.pictures[1], "");
+}
+
+TEST_F(DiscEditorTest, PictureCopyAndItsFallbacks) {
+    OpenCatalogue("[Common]\nLastCDID=00011");
+    dir.Write("cover.jpg", std::string("\xFF\xD8 picture\0bytes", 16));
+    dir.Write("noext", "data");
+    std::vector<std::string> errors;
+    ErrorReporter previous = SetErrorReporter([&](const std::string& m) { errors.push_back(m); });
+
+    DiscEditor editor = Editor();
+    editor.OpenNew();
+    EXPECT_EQ(editor.CopyPictureToBase(1, dir.File("cover.jpg")), BaseDir() + "00012_1.jpg");
+    EXPECT_EQ(TempDir::Read(BaseDir() + "00012_1.jpg"), TempDir::Read(dir.File("cover.jpg")));
+    EXPECT_EQ(editor.CopyPictureToBase(2, dir.File("noext")), BaseDir() + "00012_2");
+    // Choosing the copy itself again keeps it whole.
+    EXPECT_EQ(editor.CopyPictureToBase(1, BaseDir() + "00012_1.jpg"), BaseDir() + "00012_1.jpg");
+    EXPECT_EQ(TempDir::Read(BaseDir() + "00012_1.jpg"), TempDir::Read(dir.File("cover.jpg")));
+    EXPECT_TRUE(errors.empty());
+
+    // A short read (a file whose size says 0) keeps the source without a word.
+    EXPECT_EQ(editor.CopyPictureToBase(1, "/proc/self/status"), "/proc/self/status");
+    EXPECT_TRUE(errors.empty());
+    // A target folder that cannot take the file.
+    DiscEditor elsewhere({*catalogue, dir.File("missing/"), prompts, Journal()});
+    elsewhere.OpenNew();
+    EXPECT_EQ(elsewhere.CopyPictureToBase(1, dir.File("cover.jpg")), dir.File("cover.jpg"));
+    EXPECT_TRUE(errors.empty());
+    // A source that cannot be opened at all is reported.
+    EXPECT_EQ(editor.CopyPictureToBase(1, dir.File("gone.jpg")), dir.File("gone.jpg"));
+    EXPECT_EQ(errors.size(), 1u);
+    SetErrorReporter(previous);
+}
+
+} // namespace
+} // namespace mcb::test
