@@ -4,6 +4,7 @@
 #include "gen/Generator.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
+#include "support/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -13,31 +14,6 @@
 #include <string>
 
 namespace {
-
-class YesPrompts : public mcb::Prompts {
-public:
-    void Message(const std::string&) override {}
-    bool Confirm(const std::string&) override { return true; }
-    bool Warn(const std::string&) override { return true; }
-    mcb::Answer Ask(const std::string&, int) override { return mcb::Answer::Yes; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> OpenFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
-};
-
-class FixedClock : public mcb::Clock {
-public:
-    int Today() const override { return 46000; }
-    int SecondsOfDay() const override { return 0; }
-};
-
-class FixedDates : public mcb::DateFormat {
-public:
-    std::string ShortDate(int) const override { return "08.12.2026"; }
-    std::string LongTime(int) const override { return "16:45:19"; }
-};
 
 // A generated catalogue in a temporary folder, removed afterwards.
 class Catalogue {
@@ -61,9 +37,9 @@ public:
 private:
     std::string folder_;
     std::unique_ptr<mcb::TIniFile> file_;
-    YesPrompts prompts_;
-    FixedClock clock_;
-    FixedDates dates_;
+    mcb::test::AgreeingPrompts prompts_{""};
+    mcb::test::FixedClock clock_{46000};
+    mcb::test::FixedDateFormat dates_;
     mcb::SetupSettings setup_;
 };
 

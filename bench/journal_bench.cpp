@@ -2,6 +2,7 @@
 // journal and writes back only its newest lines.
 #include "discs/Journal.h"
 #include "storage/Settings.h"
+#include "support/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -10,18 +11,6 @@
 #include <string>
 
 namespace {
-
-class BenchClock : public mcb::Clock {
-public:
-    int Today() const override { return 46364; }
-    int SecondsOfDay() const override { return 60319; }
-};
-
-class BenchDateFormat : public mcb::DateFormat {
-public:
-    std::string ShortDate(int) const override { return "08.12.2026"; }
-    std::string LongTime(int) const override { return "16:45:19"; }
-};
 
 std::string BigJournal(int lines) {
     std::string text;
@@ -38,8 +27,8 @@ void CutLargeJournal(benchmark::State& state) {
     const std::string journal = BigJournal(100000);
     mcb::SetupSettings setup;
     setup.MagazLines = 1000;
-    const BenchClock clock;
-    const BenchDateFormat dateFormat;
+    const mcb::test::FixedClock clock;
+    const mcb::test::FixedDateFormat dateFormat;
     const mcb::JournalContext context{path, setup, clock, dateFormat};
     for (auto _ : state) {
         state.PauseTiming();

@@ -6,26 +6,13 @@
 #include "platform/Services.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
+#include "support/FakeServices.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <string>
 
 namespace {
-
-// Answers every question with Yes and types a fixed name.
-class YesPrompts : public mcb::Prompts {
-public:
-    void Message(const std::string&) override {}
-    bool Confirm(const std::string&) override { return true; }
-    bool Warn(const std::string&) override { return true; }
-    mcb::Answer Ask(const std::string&, int) override { return mcb::Answer::Yes; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
-        return "Bench";
-    }
-    std::optional<std::string> OpenFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const mcb::FileDialogSpec&) override { return std::nullopt; }
-};
 
 class LargeCatalogue {
 public:
@@ -60,7 +47,7 @@ BENCHMARK(ReferenceCheckOfUnusedEntry)->Unit(benchmark::kMillisecond);
 void RefusedDeletion(benchmark::State& state) {
     LargeCatalogue base;
     mcb::SetupSettings setup;
-    YesPrompts prompts;
+    mcb::test::AgreeingPrompts prompts;
     mcb::DictEditor editor(*base.catalogue, setup, prompts);
     mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
     editor.Open(params);
@@ -72,7 +59,7 @@ BENCHMARK(RefusedDeletion)->Unit(benchmark::kMillisecond);
 void DeletionOfUnusedEntry(benchmark::State& state) {
     LargeCatalogue base;
     mcb::SetupSettings setup;
-    YesPrompts prompts;
+    mcb::test::AgreeingPrompts prompts;
     mcb::DictEditor editor(*base.catalogue, setup, prompts);
     mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
     editor.Open(params);

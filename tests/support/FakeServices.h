@@ -73,4 +73,23 @@ private:
     std::deque<Reply> replies_;
 };
 
+// Answers every question with Yes and every input line with a fixed text; cancels file dialogs.
+// For benchmarks and loops where the questions themselves are not under test.
+class AgreeingPrompts : public Prompts {
+public:
+    explicit AgreeingPrompts(std::string input = "Bench") : input_(std::move(input)) {}
+    void Message(const std::string&) override {}
+    bool Confirm(const std::string&) override { return true; }
+    bool Warn(const std::string&) override { return true; }
+    Answer Ask(const std::string&, int) override { return Answer::Yes; }
+    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
+        return input_;
+    }
+    std::optional<std::string> OpenFileName(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileName(const FileDialogSpec&) override { return std::nullopt; }
+
+private:
+    std::string input_;
+};
+
 } // namespace mcb::test
