@@ -27,8 +27,11 @@ private:
 // Day numbers shown as "D<n>" and times as "T<seconds>", so tests see which value was formatted.
 class FixedDateFormat : public DateFormat {
 public:
-    std::string ShortDate(int dayNumber) const override { return "D" + std::to_string(dayNumber); }
-    std::string LongTime(int secondsOfDay) const override { return "T" + std::to_string(secondsOfDay); }
+    std::string ShortDate(int dayNumber) const override { return Tagged('D', dayNumber); }
+    std::string LongTime(int secondsOfDay) const override { return Tagged('T', secondsOfDay); }
+
+private:
+    static std::string Tagged(char tag, int value) { return std::string(1, tag).append(std::to_string(value)); }
 };
 
 // Every prompt takes the next scripted reply; a prompt without one fails the test by throwing.
