@@ -368,6 +368,50 @@ private slots:
         QVERIFY(run_->prompts.Exhausted());
     }
 
+    // "Сохранить как ..." through the menu: a missing extension and a lone "." give ".cbf"; saving
+    // onto the open file keeps it without asking to delete it.
+    void saveAsCommandNamesAndKeepsTheCatalogue_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("asksToDelete");
+        QTest::newRow("no extension") << "copy"
+                                      << "copy.cbf" << true;
+        QTest::newRow("lone dot") << "dot."
+                                  << "dot.cbf" << true;
+        QTest::newRow("other extension") << "films.dat"
+                                         << "films.dat" << true;
+        QTest::newRow("onto itself") << "base.cbf"
+                                     << "base.cbf" << false;
+    }
+
+    void saveAsCommandNamesAndKeepsTheCatalogue() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QFETCH(bool, asksToDelete);
+        Open();
+        run_->prompts.ExpectText(dir_->File(typed.toStdString()));
+        if (asksToDelete) run_->prompts.Expect(Answer::No);
+        command("mmSaveBaseAs")->trigger();
+        QVERIFY(run_->prompts.Exhausted());
+        QCOMPARE(form().windowTitle(), "Mirvane CD Base 1.8.1 - " + expected);
+        QCOMPARE(test::TempDir::Read(dir_->File(expected.toStdString())), std::string(kCatalogue));
+        QVERIFY(std::filesystem::exists(dir_->File("base.cbf")));
+        QCOMPARE(Column(1).size(), 3);
+    }
+
+    // "Новая база" names a catalogue that is written only by its first change; closing remembers it.
+    void newCatalogueIsRememberedButNotWrittenUntilChanged() {
+        Open();
+        run_->prompts.ExpectText(dir_->File("fresh"));
+        command("mmNewBase")->trigger();
+        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - fresh.cbf"));
+        QVERIFY(form().table()->model()->index(0, 0).data().toString().isEmpty());
+        Close();
+        QVERIFY(!std::filesystem::exists(dir_->File("fresh.cbf")));
+        const TIniFile settings(dir_->SettingsFile());
+        QCOMPARE(settings.ReadString("Base", "BaseName", ""), dir_->File("fresh.cbf"));
+    }
+
     void helpItemsShowTheirTopics() {
         Open();
         command("N23")->trigger();
