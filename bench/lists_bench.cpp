@@ -43,26 +43,28 @@ void ReferenceCheckOfUnusedEntry(benchmark::State& state) {
 }
 BENCHMARK(ReferenceCheckOfUnusedEntry)->Unit(benchmark::kMillisecond);
 
-// The whole command as the user meets it, for a genre that discs use: question, check, refusal.
-void RefusedDeletion(benchmark::State& state) {
+// The genre list of the large catalogue open for plain editing, every question answered Yes.
+struct GenreEditor {
+    GenreEditor() { editor.Open(params); }
+
     LargeCatalogue base;
     mcb::SetupSettings setup;
     mcb::test::AgreeingPrompts prompts;
-    mcb::DictEditor editor(*base.catalogue, setup, prompts);
     mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
-    editor.Open(params);
-    for (auto _ : state) editor.Delete();
+    mcb::DictEditor editor{*base.catalogue, setup, prompts};
+};
+
+// The whole command as the user meets it, for a genre that discs use: question, check, refusal.
+void RefusedDeletion(benchmark::State& state) {
+    GenreEditor genres;
+    for (auto _ : state) genres.editor.Delete();
 }
 BENCHMARK(RefusedDeletion)->Unit(benchmark::kMillisecond);
 
 // An entry no disc uses is deleted, which includes saving the whole catalogue file.
 void DeletionOfUnusedEntry(benchmark::State& state) {
-    LargeCatalogue base;
-    mcb::SetupSettings setup;
-    mcb::test::AgreeingPrompts prompts;
-    mcb::DictEditor editor(*base.catalogue, setup, prompts);
-    mcb::DictParams params{mcb::DictKind::Genres, true, false, ""};
-    editor.Open(params);
+    GenreEditor genres;
+    mcb::DictEditor& editor = genres.editor;
     for (auto _ : state) {
         state.PauseTiming();
         editor.Add(); // "Bench" becomes the current row
