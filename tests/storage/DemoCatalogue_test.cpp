@@ -9,7 +9,7 @@
 namespace mcb {
 namespace {
 
-const std::string kExamples = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples/";
+const std::string kExamples = MCB_SOURCE_DIR "/examples/";
 
 bool IsEntry(const TIniFile& ini, const char* list, int index) {
     return index == -1 || !ini.ReadString(list, std::to_string(index), "").empty();
