@@ -2,15 +2,14 @@
 
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
+#include "storage/CatalogueFormat.h"
 #include "storage/Layout.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
 #include "storage/TextCodec.h"
 
-#include <cerrno>
+#include <optional>
 #include <ostream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mcb {
 
@@ -20,15 +19,6 @@ namespace {
 // line such a name means the current directory.
 std::string CommandLinePath(const std::string& path) {
     return path.find('/') == std::string::npos ? "./" + path : path;
-}
-
-enum class FileState { Missing, Readable, Unreadable };
-
-FileState StateOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    const bool readable = S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
-    return readable ? FileState::Readable : FileState::Unreadable;
 }
 
 std::string PrintableUtf8(std::string cell) {
@@ -53,19 +43,14 @@ void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sort
 } // namespace
 
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err) {
-    const std::string path = CommandLinePath(request.cataloguePath);
-    switch (StateOf(path)) {
-    case FileState::Unreadable:
-        err << "mirvane-cdbase: не удается прочитать файл базы " << request.cataloguePath << '\n';
-        return 1;
-    case FileState::Missing:
-        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
-        break;
-    case FileState::Readable:
-        break;
-    }
     // Opened for reading only: the engine writes a file back only after a change.
-    const TIniFile catalogue(path);
+    const TIniFile catalogue(CommandLinePath(request.cataloguePath));
+    if (const std::optional<UserText> refusal = CatalogueRefusal(catalogue)) {
+        err << "mirvane-cdbase: " << refusal->Utf8() << '\n';
+        return 1;
+    }
+    if (catalogue.Loaded() == ReadState::Missing)
+        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
     const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
     const Settings settings = ReadSettings(settingsFile, request.today);
     const TableLayout layout = ReadLayout(request.layoutPath);

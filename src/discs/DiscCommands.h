@@ -20,8 +20,9 @@ struct DiscCommandContext {
     const DateFormat& dateFormat;  // dates in the messages
 };
 
-// Each returns true when the catalogue was changed, so that the table must be rebuilt. A row
-// without an identifier (the one row of an empty table) does nothing.
+// Each returns true when the catalogue was changed and saved, so that the table must be rebuilt. A
+// change that cannot be saved is reported and undone. A row without an identifier (the one row of
+// an empty table) does nothing.
 bool DeleteDisc(const TableRow& row, const DiscCommandContext& context);
 bool LendDisc(const TableRow& row, const DiscCommandContext& context);
 bool ReturnDisc(const TableRow& row, const DiscCommandContext& context);

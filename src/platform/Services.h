@@ -1,7 +1,10 @@
 // Platform services that the program's logic asks for. The windows install adapters built on Qt and
 // POSIX; tests install doubles. Every text crossing these interfaces is Windows-1251, except file
-// paths, which are native file-system paths (UTF-8 on Linux).
+// paths, which are native file-system paths (UTF-8 on Linux); a message that names a file carries
+// its path apart (UserText).
 #pragma once
+
+#include "storage/UserText.h"
 
 #include <optional>
 #include <string>
@@ -32,16 +35,16 @@ struct FileDialogSpec {
     std::string title;
     // Filter pairs in the form "description|pattern|description|pattern".
     std::string filter;
-    std::string initialPath;      // folder or proposed file, may be empty
+    std::string initialPath; // folder or proposed file, may be empty
 };
 
 class Prompts {
 public:
     virtual ~Prompts() = default;
     // A plain message box with an OK button.
-    virtual void Message(const std::string& text) = 0;
+    virtual void Message(const UserText& text) = 0;
     // A confirmation with the buttons Yes and No; true for Yes.
-    virtual bool Confirm(const std::string& text) = 0;
+    virtual bool Confirm(const UserText& text) = 0;
     // A warning with the buttons Yes and No; true for Yes.
     virtual bool Warn(const std::string& text) = 0;
     // A question with the buttons Yes, No and Help (help topic given); closing the box gives Cancel.

@@ -45,8 +45,15 @@ public:
     void Expect(Answer answer) { replies_.push_back({answer, std::nullopt}); }
     void ExpectText(std::optional<std::string> text) { replies_.push_back({Answer::Yes, std::move(text)}); }
 
-    void Message(const std::string& text) override { asked.push_back("message: " + text); }
-    bool Confirm(const std::string& text) override { return Next("confirm: " + text).answer == Answer::Yes; }
+    // Recorded in their Windows-1251 form; `texts` keeps every message and confirmation whole.
+    void Message(const UserText& text) override {
+        texts.push_back(text);
+        asked.push_back("message: " + text.Cp1251());
+    }
+    bool Confirm(const UserText& text) override {
+        texts.push_back(text);
+        return Next("confirm: " + text.Cp1251()).answer == Answer::Yes;
+    }
     bool Warn(const std::string& text) override { return Next("warn: " + text).answer == Answer::Yes; }
     Answer Ask(const std::string& text, int) override { return Next("ask: " + text).answer; }
     std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
@@ -63,6 +70,7 @@ public:
     bool Exhausted() const { return replies_.empty(); }
 
     std::vector<std::string> asked;
+    std::vector<UserText> texts;
 
 private:
     Reply Next(const std::string& question) {
@@ -81,8 +89,8 @@ private:
 class AgreeingPrompts : public Prompts {
 public:
     explicit AgreeingPrompts(std::string input = "Bench") : input_(std::move(input)) {}
-    void Message(const std::string&) override {}
-    bool Confirm(const std::string&) override { return true; }
+    void Message(const UserText&) override {}
+    bool Confirm(const UserText&) override { return true; }
     bool Warn(const std::string&) override { return true; }
     Answer Ask(const std::string&, int) override { return Answer::Yes; }
     std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {

@@ -45,7 +45,7 @@ int RunCatalogueWindow(const std::string& catalogue, const std::string& programD
     QtDateFormat dates;
     QPointer<QWidget> window;
     QtPrompts prompts([&window] { return window.data(); }, [&window](int topic) { ShowHelpTopic(window, topic); });
-    SetErrorReporter([&window](const std::string& message) {
+    SetErrorReporter([&window](const UserText& message) {
         QMessageBox::critical(window.data(), QStringLiteral("Mirvane CD Base"), ToQ(message));
     });
     Session session(SessionServices{clock, dates, prompts}, programDir);

@@ -75,11 +75,11 @@ QWidget* QtPrompts::Parent() const {
     return parent_ ? parent_() : QApplication::activeWindow();
 }
 
-void QtPrompts::Message(const std::string& text) {
+void QtPrompts::Message(const UserText& text) {
     QMessageBox::information(Parent(), AppTitle(), ToQ(text));
 }
 
-bool QtPrompts::Confirm(const std::string& text) {
+bool QtPrompts::Confirm(const UserText& text) {
     return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
