@@ -1,25 +1,14 @@
 #include "catalogue/ListCommand.h"
 
-#include "catalogue/TableBuild.h"
+#include "catalogue/CommandTable.h"
 #include "catalogue/TableTexts.h"
-#include "storage/CatalogueFormat.h"
-#include "storage/Layout.h"
-#include "storage/MyIniFiles.h"
-#include "storage/Settings.h"
 #include "storage/TextCodec.h"
 
-#include <optional>
 #include <ostream>
 
 namespace mcb {
 
 namespace {
-
-// The engine would look for a name without a directory in the settings directory; on the command
-// line such a name means the current directory.
-std::string CommandLinePath(const std::string& path) {
-    return path.find('/') == std::string::npos ? "./" + path : path;
-}
 
 std::string PrintableUtf8(std::string cell) {
     for (char& c : cell)
@@ -43,20 +32,9 @@ void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sort
 } // namespace
 
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err) {
-    // Opened for reading only: the engine writes a file back only after a change.
-    const TIniFile catalogue(CommandLinePath(request.cataloguePath));
-    if (const std::optional<UserText> refusal = CatalogueRefusal(catalogue)) {
-        err << "mirvane-cdbase: " << refusal->Utf8() << '\n';
-        return 1;
-    }
-    if (catalogue.Loaded() == ReadState::Missing)
-        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
-    const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
-    const Settings settings = ReadSettings(settingsFile, request.today);
-    const TableLayout layout = ReadLayout(request.layoutPath);
-    const TableBuildResult built =
-        BuildTable(catalogue, settings.filter, settings.setup, layout, request.today, /*collectDebts=*/false);
-    PrintTable(built.table, layout, settings.setup.SortOrder, out);
+    const std::optional<CommandTable> loaded = LoadCommandTable(request, err);
+    if (!loaded) return 1;
+    PrintTable(loaded->table, loaded->layout, loaded->settings.setup.SortOrder, out);
     return out.good() ? 0 : 1;
 }
 
