@@ -85,7 +85,8 @@ TEST_F(IniFileCrash, KilledSaverLeavesACompleteVersion) {
             << "round " << round << ": " << content.size() << " bytes";
         seen.insert(content);
     }
-    EXPECT_GE(seen.size(), 2u) << "the saver never got to write";
+    seen.erase(kOld);
+    EXPECT_FALSE(seen.empty()) << "the saver never got to write";
     // The next save takes away whatever the killed ones left.
     TIniFile(file).WriteString("S", "k", "after");
     EXPECT_EQ(ListFolder(Folder()), (std::vector<std::string>{"c.cbf"}));
