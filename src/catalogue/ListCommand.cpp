@@ -1,5 +1,6 @@
 #include "catalogue/ListCommand.h"
 
+#include "catalogue/CommandTable.h"
 #include "catalogue/TableTexts.h"
 #include "storage/TextCodec.h"
 
@@ -20,28 +21,20 @@ template <class Cells> void PrintLine(const Cells& cells, std::ostream& out) {
     out << '\n';
 }
 
-void PrintTable(const CommandTable& loaded, std::ostream& out) {
-    PrintLine(loaded.Headings(), out);
-    if (!loaded.table.IsEmpty())
-        for (const TableRow& row : loaded.table.rows) PrintLine(row.cells, out);
+void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sortOrder, std::ostream& out) {
+    PrintLine(HeadingRow(layout, sortOrder), out);
+    if (!table.IsEmpty())
+        for (const TableRow& row : table.rows) PrintLine(row.cells, out);
     out << '\n';
-    for (const std::string& text : CounterTexts(loaded.table.counters)) out << Utf8FromCp1251(text) << '\n';
+    for (const std::string& text : CounterTexts(table.counters)) out << Utf8FromCp1251(text) << '\n';
 }
 
 } // namespace
 
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err) {
-    switch (CatalogueFileStateOf(request.cataloguePath)) {
-    case CatalogueFileState::Unreadable:
-        err << "mirvane-cdbase: не удается прочитать файл базы " << request.cataloguePath << '\n';
-        return 1;
-    case CatalogueFileState::Missing:
-        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
-        break;
-    case CatalogueFileState::Readable:
-        break;
-    }
-    PrintTable(LoadCommandTable(request), out);
+    const std::optional<CommandTable> loaded = LoadCommandTable(request, err);
+    if (!loaded) return 1;
+    PrintTable(loaded->table, loaded->layout, loaded->settings.setup.SortOrder, out);
     return out.good() ? 0 : 1;
 }
 

@@ -2,13 +2,16 @@
 // a display and without writing any file.
 #pragma once
 
-#include "catalogue/CommandTable.h"
-
 #include <iosfwd>
+#include <string>
 
 namespace mcb {
 
-using ListRequest = CommandTableRequest;
+struct ListRequest {
+    std::string cataloguePath; // native path of the catalogue file
+    std::string layoutPath;    // native path of "fields.ini" beside the executable
+    int today = 0;             // day number, for the new-disc marks
+};
 
 // Filter and sort order come from the settings file in the settings directory. Prints UTF-8 to
 // `out`: the heading row, one line per shown disc (none for an empty table), cells separated by TAB,

@@ -1,5 +1,7 @@
 #include "output/ExportCommand.h"
 
+#include "catalogue/CommandTable.h"
+#include "catalogue/TableTexts.h"
 #include "output/XlsxWorkbook.h"
 #include "storage/TextCodec.h"
 
@@ -47,18 +49,6 @@ int Fail(std::ostream& err, const std::string& message) {
     return 1;
 }
 
-int CatalogueProblem(const std::string& path, std::ostream& err) {
-    switch (CatalogueFileStateOf(path)) {
-    case CatalogueFileState::Unreadable:
-        return Fail(err, "не удается прочитать файл базы " + path);
-    case CatalogueFileState::Missing:
-        return Fail(err, "файл базы " + path + " не найден");
-    case CatalogueFileState::Readable:
-        break;
-    }
-    return 0;
-}
-
 } // namespace
 
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args, std::string& error) {
@@ -82,13 +72,13 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
 }
 
 int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std::ostream& err) {
-    if (const int problem = CatalogueProblem(request.table.cataloguePath, err)) return problem;
-    const CommandTable loaded = LoadCommandTable(request.table);
-    if (NothingToExport(loaded.table))
+    const std::optional<CommandTable> loaded = LoadCommandTable(request.table, err);
+    if (!loaded) return 1;
+    if (NothingToExport(loaded->table))
         return Fail(err, "нет данных для экспорта в базе " + request.table.cataloguePath);
-    const auto headings = loaded.Headings();
+    const auto headings = HeadingRow(loaded->layout, loaded->settings.setup.SortOrder);
     XlsxWorkbook workbook(request.outputPath);
-    const ExportSource source{headings, loaded.table, *loaded.catalogue, dates};
+    const ExportSource source{headings, loaded->table, *loaded->catalogue, dates};
     if (ExportTable(source, request.options, workbook) == ExportResult::Done && workbook.Commit()) return 0;
     return Fail(err,
                 "не удалось записать файл " + request.outputPath + ": " + Utf8FromCp1251(workbook.FailureReason()));

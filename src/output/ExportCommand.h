@@ -2,7 +2,7 @@
 // without a display and without writing anything else.
 #pragma once
 
-#include "catalogue/CommandTable.h"
+#include "catalogue/ListCommand.h"
 #include "output/ExportLayout.h"
 
 #include <iosfwd>
@@ -15,7 +15,7 @@ namespace mcb {
 class DateFormat;
 
 struct ExportRequest {
-    CommandTableRequest table;
+    ListRequest table;      // the catalogue and how its table is built
     std::string outputPath; // native path of the workbook
     ExportOptions options;
 };
@@ -31,9 +31,9 @@ struct ExportArguments {
 // Nothing, with `error` set (UTF-8), when they do not fit.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args, std::string& error);
 
-// Messages go to `err` in UTF-8, naming the file concerned. A catalogue that is missing or cannot
-// be read, a table without discs and a workbook that cannot be written are errors (exit code 1,
-// nothing left under the workbook's name). Returns the exit code.
+// Messages go to `err` in UTF-8, naming the file concerned. A catalogue that cannot be read, a
+// table without discs (a missing catalogue included) and a workbook that cannot be written are
+// errors (exit code 1, nothing left under the workbook's name). Returns the exit code.
 int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std::ostream& err);
 
 } // namespace mcb

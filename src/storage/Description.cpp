@@ -53,20 +53,20 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 
 // Lines Lin points beyond the last stored key are not read, so a hand-edited huge Lin costs no more
 // than the keys that exist.
+// A disc without description skips the walk over its keys.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
-    const int count = catalogue.ReadInteger(section, "Lin", 0);
+    const int lin = catalogue.ReadInteger(section, "Lin", 0);
     std::vector<std::string> lines;
-    if (count <= 0) return lines;
-    const int stored = std::min(count, HighestLineKey(catalogue, section));
-    lines.reserve(std::size_t(stored));
-    for (int k = 1; k <= stored; ++k) lines.push_back(catalogue.ReadString(section, LineKey(k), ""));
+    if (lin <= 0) return lines;
+    const int count = std::min(lin, HighestLineKey(catalogue, section));
+    for (int k = 1; k <= count; ++k) lines.push_back(catalogue.ReadString(section, LineKey(k), ""));
     return lines;
 }
 
 std::string ReadDescription(const TIniFile& catalogue, const std::string& section) {
     const std::vector<std::string> lines = ReadDescriptionLines(catalogue, section);
     std::string text;
-    for (std::size_t k = 0; k < lines.size(); ++k) text.append(k ? "\r\n" : "").append(lines[k]);
+    for (size_t k = 0; k < lines.size(); ++k) text.append(k ? "\r\n" : "").append(lines[k]);
     return text;
 }
 

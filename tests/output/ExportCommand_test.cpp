@@ -116,7 +116,10 @@ TEST_F(ExportCommandTest, FailuresNameTheFileAndLeaveNoWorkbook) {
         std::string message;
     };
     const Case cases[] = {
-        {dir_.File("missing.cbf"), dir_.File("out.xlsx"), "файл базы " + dir_.File("missing.cbf") + " не найден"},
+        {dir_.File("missing.cbf"), dir_.File("out.xlsx"),
+         "файл базы " + dir_.File("missing.cbf") +
+             " не найден, показана пустая база\nmirvane-cdbase: нет данных для экспорта в базе " +
+             dir_.File("missing.cbf")},
         {dir_.File("folder.cbf"), dir_.File("out.xlsx"), "не удается прочитать файл базы " + dir_.File("folder.cbf")},
         {dir_.File("empty.cbf"), dir_.File("out.xlsx"), "нет данных для экспорта в базе " + dir_.File("empty.cbf")},
         {dir_.File("base.cbf"), dir_.File("no/out.xlsx"),
