@@ -1,5 +1,6 @@
 #include "catalogue/ListCommand.h"
 
+#include "catalogue/CommandCatalogue.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
 #include "storage/Layout.h"
@@ -7,45 +8,16 @@
 #include "storage/Settings.h"
 #include "storage/TextCodec.h"
 
-#include <cerrno>
 #include <ostream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mcb {
 
 namespace {
 
-// The engine would look for a name without a directory in the settings directory; on the command
-// line such a name means the current directory.
-std::string CommandLinePath(const std::string& path) {
-    return path.find('/') == std::string::npos ? "./" + path : path;
-}
-
-enum class FileState { Missing, Readable, Unreadable };
-
-FileState StateOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    const bool readable = S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
-    return readable ? FileState::Readable : FileState::Unreadable;
-}
-
-std::string PrintableUtf8(std::string cell) {
-    for (char& c : cell)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    return Utf8FromCp1251(cell);
-}
-
-template <class Cells> void PrintLine(const Cells& cells, std::ostream& out) {
-    for (size_t c = 0; c < cells.size(); ++c) out << (c ? "\t" : "") << PrintableUtf8(cells[c]);
-    out << '\n';
-}
-
 void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sortOrder, std::ostream& out) {
-    PrintLine(HeadingRow(layout, sortOrder), out);
+    PrintCells(HeadingRow(layout, sortOrder), out);
     if (!table.IsEmpty())
-        for (const TableRow& row : table.rows) PrintLine(row.cells, out);
+        for (const TableRow& row : table.rows) PrintCells(row.cells, out);
     out << '\n';
     for (const std::string& text : CounterTexts(table.counters)) out << Utf8FromCp1251(text) << '\n';
 }
@@ -53,19 +25,10 @@ void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sort
 } // namespace
 
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err) {
-    const std::string path = CommandLinePath(request.cataloguePath);
-    switch (StateOf(path)) {
-    case FileState::Unreadable:
-        err << "mirvane-cdbase: не удается прочитать файл базы " << request.cataloguePath << '\n';
-        return 1;
-    case FileState::Missing:
-        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
-        break;
-    case FileState::Readable:
-        break;
-    }
+    const auto path = CommandCataloguePath(request.cataloguePath, err);
+    if (!path) return 1;
     // Opened for reading only: the engine writes a file back only after a change.
-    const TIniFile catalogue(path);
+    const TIniFile catalogue(*path);
     const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
     const Settings settings = ReadSettings(settingsFile, request.today);
     const TableLayout layout = ReadLayout(request.layoutPath);
