@@ -54,14 +54,16 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 // Only the stored keys are visited, so a hand-edited huge Lin costs no more than the keys that
 // exist. Keys above Lin are stale and ignored; a line whose key is missing is not part of the text
 // (filling a gap with empty lines would make a damaged count cost time and memory of its own).
+// A disc without description skips the walk over its keys.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
     const int count = catalogue.ReadInteger(section, "Lin", 0);
+    std::vector<std::string> lines;
+    if (count <= 0) return lines;
     std::map<int, std::string> numbered; // the first of equal keys wins, as for every lookup
     catalogue.VisitLines(section, [&](std::string_view key, std::string_view value) {
         const std::optional<int> k = LineNumber(key);
         if (k && *k <= count) numbered.emplace(*k, value);
     });
-    std::vector<std::string> lines;
     for (auto& entry : numbered) lines.push_back(std::move(entry.second));
     return lines;
 }
