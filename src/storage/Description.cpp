@@ -13,6 +13,9 @@ namespace mcb {
 
 namespace {
 
+// Empty lines a description may gain from missing keys, whatever its size.
+constexpr std::size_t kGapBudget = 4096;
+
 std::string LineKey(int k) {
     return "Li" + std::to_string(k);
 }
@@ -52,19 +55,28 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 }
 
 // Only the stored keys are visited, so a hand-edited huge Lin costs no more than the keys that
-// exist. Keys above Lin are stale and ignored; a line whose key is missing is not part of the text
-// (filling a gap with empty lines would make a damaged count cost time and memory of its own).
-// A disc without description skips the walk over its keys.
+// exist. Keys above Lin are stale and ignored. A missing key inside the lines present is an empty
+// line, as long as the gaps stay within a budget that follows the size of the file; gaps beyond it
+// mean a damaged file, whose present lines are kept without filling (a key such as Li2147483647
+// would otherwise cost minutes and gigabytes). A disc without description skips the walk.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
     const int count = catalogue.ReadInteger(section, "Lin", 0);
-    std::vector<std::string> lines;
-    if (count <= 0) return lines;
+    if (count <= 0) return {};
     std::map<int, std::string> numbered; // the first of equal keys wins, as for every lookup
     catalogue.VisitLines(section, [&](std::string_view key, std::string_view value) {
         const std::optional<int> k = LineNumber(key);
         if (k && *k <= count) numbered.emplace(*k, value);
     });
-    for (auto& entry : numbered) lines.push_back(std::move(entry.second));
+    if (numbered.empty()) return {};
+    const std::size_t highest = static_cast<std::size_t>(numbered.rbegin()->first);
+    const std::size_t gaps = highest - numbered.size();
+    std::vector<std::string> lines;
+    if (gaps <= std::max(kGapBudget, numbered.size())) {
+        lines.resize(highest);
+        for (auto& [k, value] : numbered) lines[static_cast<std::size_t>(k) - 1] = std::move(value);
+    } else {
+        for (auto& entry : numbered) lines.push_back(std::move(entry.second));
+    }
     return lines;
 }
 

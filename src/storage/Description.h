@@ -14,8 +14,9 @@ std::vector<std::string> DescriptionToLines(const std::string& text);
 
 void WriteDescription(TIniFile& catalogue, const std::string& section, const std::string& text);
 
-// The stored lines Li1 ... Li<Lin>, in order. Keys above Lin are ignored; a line whose key is
-// missing is left out, so a damaged Lin costs only the keys that exist.
+// The stored lines Li1 ... Li<Lin>, in order, up to the highest key present. Keys above Lin are
+// ignored; a missing key is an empty line, unless the gaps pass a budget that follows the size of
+// the file (a damaged Lin or key): then only the present lines are kept.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section);
 
 // The stored lines joined by CR LF.

@@ -41,22 +41,31 @@ TEST_F(DescriptionFile, WrittenAndReadBack) {
     EXPECT_EQ(ReadDescription(ini, "00002"), "");
 }
 
-TEST_F(DescriptionFile, ReadsOnlyUpToLinAndTheKeysThatExist) {
+// A missing key inside the present lines is an empty line; a damaged count or key (gaps far beyond
+// the size of the file) keeps only the present lines instead of filling minutes and gigabytes.
+TEST_F(DescriptionFile, ReadsUpToLinFillingOnlyGapsOfRealisticSize) {
     dir.Write("c.cbf", "[stale]\r\nLin=2\r\nLi1=a\r\nLi2=b\r\nLi3=old\r\n"
                        "[huge]\r\nLin=2000000000\r\nLi1=a\r\nLi2=b\r\n"
                        "[negative]\r\nLin=-5\r\nLi1=a\r\n"
                        "[junk]\r\nLin=lots\r\nLi1=a\r\n"
                        "[none]\r\nLi1=a\r\n"
-                       "[hole]\r\nLin=4\r\nli3=c\r\nLi1=a\r\nLi03=x\r\n"
+                       "[gap]\r\nLin=3\r\nLi1=a\r\nLi3=c\r\n"
+                       "[hole]\r\nLin=5\r\nli4=d\r\nLi1=a\r\nLi03=x\r\n"
+                       "[wide]\r\nLin=5000\r\nLi1=a\r\nLi4000=z\r\n"
+                       "[wider]\r\nLin=5000\r\nLi1=a\r\nLi4999=z\r\n"
                        "[largest]\r\nLin=2147483647\r\nLi2147483647=last\r\nLi2147483648=x\r\n"
                        "[twice]\r\nLin=2\r\nLi2=b\r\nLi1=a\r\nLi1=second a\r\n");
     const TIniFile ini(dir.File("c.cbf"));
-    // A missing line closes up: filling the gap of a huge Lin would take minutes and gigabytes.
-    const std::pair<const char*, const char*> cases[] = {
-        {"stale", "a\r\nb"}, {"huge", "a\r\nb"}, {"negative", ""},    {"junk", ""},        {"none", ""},
-        {"missing", ""},     {"hole", "a\r\nc"}, {"largest", "last"}, {"twice", "a\r\nb"},
+    std::string wide = "a";
+    for (int k = 2; k < 4000; ++k) wide += "\r\n";
+    wide += "\r\nz";
+    const std::pair<const char*, std::string> cases[] = {
+        {"stale", "a\r\nb"}, {"huge", "a\r\nb"},  {"negative", ""},      {"junk", ""},
+        {"none", ""},        {"missing", ""},     {"gap", "a\r\n\r\nc"}, {"hole", "a\r\n\r\n\r\nd"},
+        {"wide", wide},      {"wider", "a\r\nz"}, {"largest", "last"},   {"twice", "a\r\nb"},
     };
     for (const auto& [section, text] : cases) EXPECT_EQ(ReadDescription(ini, section), text) << section;
+    EXPECT_EQ(ReadDescriptionLines(ini, "gap"), Lines({"a", "", "c"}));
 }
 
 } // namespace
