@@ -58,7 +58,7 @@ public:
     const std::string& journalFileName() const { return journalFileName_; }
     const std::string& baseDirectory() const { return baseDirectory_; }
     const CatalogueTable& table() const { return table_; }
-    const std::string& caption() const { return caption_; }
+    const UserText& caption() const { return caption_; }
     int pendingStartupTasks() const { return pendingStartupTasks_; }
     // The overdue loans collected at start-up; the reminder takes them away.
     std::vector<DebtRow> TakeDebtRows();
@@ -85,7 +85,7 @@ private:
     int pendingStartupTasks_ = 0;
     CatalogueTable table_;
     std::vector<DebtRow> debtRows_;
-    std::string caption_;
+    UserText caption_;
 };
 
 } // namespace mcb

@@ -1,7 +1,6 @@
 #include "catalogue/TableTexts.h"
 
 #include "storage/Literal.h"
-#include "storage/TextCodec.h"
 #include "storage/Version.h"
 
 namespace mcb {
@@ -10,10 +9,10 @@ std::string ProgramCaption() {
     return std::string("Mirvane CD Base ") + kProgramVersion;
 }
 
-std::string WindowCaption(const std::string& baseFileName) {
+UserText WindowCaption(const std::string& baseFileName) {
     const size_t slash = baseFileName.rfind('/');
     const std::string name = slash == std::string::npos ? baseFileName : baseFileName.substr(slash + 1);
-    return ProgramCaption() + " - " + Cp1251FromUtf8(name).text;
+    return UserText(ProgramCaption() + " - ") + UserText::Path(name);
 }
 
 std::array<std::string, kColumnCount> HeadingRow(const TableLayout& layout, int sortOrder) {

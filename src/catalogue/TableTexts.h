@@ -3,6 +3,7 @@
 
 #include "catalogue/TableTypes.h"
 #include "storage/Layout.h"
+#include "storage/UserText.h"
 
 #include <array>
 #include <string>
@@ -12,9 +13,9 @@ namespace mcb {
 // The window's caption before the first table build: "Mirvane CD Base" and the program's version.
 std::string ProgramCaption();
 
-// ProgramCaption(), " - " and the file name of the catalogue without its directory; the native path
-// is turned into Windows-1251 text.
-std::string WindowCaption(const std::string& baseFileName);
+// ProgramCaption(), " - " and the file name of the catalogue without its directory, which keeps its
+// native form: the screen shows it as it is, whatever characters it holds.
+UserText WindowCaption(const std::string& baseFileName);
 
 // The twelve column headings, the one of column `sortOrder` (when 0..11) prefixed with "#  ".
 std::array<std::string, kColumnCount> HeadingRow(const TableLayout& layout, int sortOrder);

@@ -361,15 +361,16 @@ private slots:
         QVERIFY(form().table()->model()->index(0, 0).data(CatalogueTableModel::LentRole).toBool());
     }
 
+    // The caption names the file as it is, also where Windows-1251 cannot hold the name.
     void openCommandSwitchesCatalogues() {
-        dir_->Write("other.cbf", "[Common]\r\nLastCDID=00001\r\n[00001]\r\nNam=Solo\r\n");
+        dir_->Write("映画.cbf", "[Common]\r\nLastCDID=00001\r\n[00001]\r\nNam=Solo\r\n");
         Open();
         run_->prompts.ExpectText(std::nullopt);
         command("mmOpenBase")->trigger();
         QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - base.cbf"));
-        run_->prompts.ExpectText(dir_->File("other.cbf"));
+        run_->prompts.ExpectText(dir_->File("映画.cbf"));
         command("mmOpenBase")->trigger();
-        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - other.cbf"));
+        QCOMPARE(form().windowTitle(), QString("Mirvane CD Base 1.8.1 - 映画.cbf"));
         QCOMPARE(Column(1), QStringList({"Solo"}));
         QVERIFY(run_->prompts.Exhausted());
     }
