@@ -42,6 +42,10 @@ void Session::Start(const std::optional<std::string>& commandLineCatalogue) {
     {
         const TIniFile ini(kSettingsFileName);
         settings_ = ReadSettings(ini, Today());
+        // Said at once: otherwise the first word of it would be a write error at close.
+        const std::optional<UserText> refusal = SettingsRefusal(ini);
+        if (refusal) services_.prompts.Message(*refusal);
+        settingsRefused_ = refusal.has_value();
     }
     SetBaseFileName(commandLineCatalogue ? AbsolutePath(*commandLineCatalogue) : RememberedCatalogue(settings_));
     // A remembered catalogue that is gone is said before anything else: opened as a new, empty one
@@ -176,6 +180,9 @@ void Session::Shutdown() {
     catalogue_.reset();
     RememberCatalogue(settings_, baseFileName_);
     TIniFile ini(kSettingsFileName);
+    // The user was told at start-up that these settings will not be saved; a file still refused is
+    // left alone without a second report.
+    if (settingsRefused_ && SettingsRefusal(ini)) return;
     WriteSettings(ini, settings_);
 }
 

@@ -35,9 +35,9 @@ public:
     Session(SessionServices services, std::string programDir);
     ~Session();
 
-    // Start-up: reads the layout and the settings, chooses the catalogue (the command-line argument,
-    // the remembered one, or the question loop), makes the backup copy, opens the catalogue, builds
-    // the table and works out the deferred tasks.
+    // Start-up: reads the layout and the settings (a settings file that cannot be used is said), chooses the catalogue
+    // (the command-line argument, the remembered one, or the question loop), makes the backup copy, opens the
+    // catalogue, builds the table and works out the deferred tasks.
     void Start(const std::optional<std::string>& commandLineCatalogue);
 
     // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
@@ -46,7 +46,8 @@ public:
     // Rebuilds every row from the open catalogue by the current filter and sort order.
     void RebuildTable();
 
-    // Shutdown: closes the catalogue (writing pending changes) and writes the settings file. The window
+    // Shutdown: closes the catalogue (writing pending changes) and writes the settings file, unless it
+    // was refused at start-up and still is. The window
     // puts its sizes and column widths into settings() first.
     void Shutdown();
 
@@ -82,6 +83,7 @@ private:
     std::string baseDirectory_;
     std::unique_ptr<TIniFile> catalogue_;
     bool collectDebts_ = false;
+    bool settingsRefused_ = false; // the settings file could not be used at start-up
     int pendingStartupTasks_ = 0;
     CatalogueTable table_;
     std::vector<DebtRow> debtRows_;

@@ -2,7 +2,10 @@
 // its default, read at start-up and written back at close in a fixed order.
 #pragma once
 
+#include "storage/UserText.h"
+
 #include <array>
+#include <optional>
 #include <string>
 
 namespace mcb {
@@ -116,5 +119,9 @@ void WriteDictTableWidths(TIniFile& ini, const std::array<int, 3>& widths);
 // the grid width divided by 4, minus 4. Element 0 is column 1.
 std::array<int, 4> ReadDolgTableWidths(const TIniFile& ini, int gridWidth);
 void WriteDolgTableWidths(TIniFile& ini, const std::array<int, 4>& widths);
+
+// Why a settings file cannot be used, naming it: it exists but could not be read, or holds no
+// section. Such a file is never written over, so nothing set during the run would be kept.
+std::optional<UserText> SettingsRefusal(const TIniFile& file);
 
 } // namespace mcb

@@ -1,4 +1,5 @@
 #include "catalogue/Session.h"
+#include "storage/ErrorReport.h"
 #include "storage/Literal.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
@@ -112,6 +113,34 @@ TEST_F(SessionTest, UnreadableOrForeignFileIsRefused) {
     }
     EXPECT_EQ(TempDir::Read(dir.File("letter.cbf")), letter);
     EXPECT_TRUE(fs::is_directory(dir.File("folder.cbf")));
+}
+
+// A settings file that cannot be used is said once at start-up, naming it, and is neither written
+// over nor reported again at close.
+TEST_F(SessionTest, UnusableSettingsFileIsSaidAtStartUpAndLeftAlone) {
+    dir.Write("a.cbf", kDisc);
+    const std::string letter = "Dear friend,\r\nthe settings are on the shelf.\r\n";
+    std::vector<std::string> errors;
+    const ErrorReporter previous = SetErrorReporter([&](const UserText& m) { errors.push_back(m.Utf8()); });
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "a folder" : "no section");
+        fs::remove_all(dir.SettingsFile());
+        if (folder)
+            fs::create_directories(dir.SettingsFile());
+        else
+            WriteSettings(letter);
+        prompts = test::ScriptedPrompts();
+        auto session = StartSession(dir.File("a.cbf"));
+        ASSERT_EQ(prompts.texts.size(), 1u);
+        EXPECT_NE(prompts.texts[0].Utf8().find(dir.SettingsFile()), std::string::npos);
+        EXPECT_NE(prompts.texts[0].Utf8().find("не будут сохранены"), std::string::npos);
+        session->settings().window.SplitterPos = 250;
+        session->Shutdown();
+        EXPECT_EQ(prompts.texts.size(), 1u);
+        EXPECT_EQ(fs::is_directory(dir.SettingsFile()) ? "" : Settings(), folder ? "" : letter);
+    }
+    SetErrorReporter(previous);
+    EXPECT_EQ(errors, std::vector<std::string>());
 }
 
 TEST_F(SessionTest, QuestionLoopRepeatsUntilAFileIsChosen) {
