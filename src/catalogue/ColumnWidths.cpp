@@ -1,6 +1,7 @@
 #include "catalogue/ColumnWidths.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace mcb {
 
@@ -17,15 +18,21 @@ int BoundedMagnitude(int value) {
 
 } // namespace
 
-ColumnWidthArray BuiltInColumnWidths(int tableWidth) {
-    const int width = std::clamp(tableWidth, 0, kMaxColumnWidth);
+double FontScale(double averageCharWidth) {
+    return averageCharWidth > 0 && std::isfinite(averageCharWidth) ? averageCharWidth / kReferenceCharWidth : 1.0;
+}
+
+ColumnWidthArray BuiltInColumnWidths(int tableWidth, double fontScale) {
+    const double width = std::clamp(tableWidth, 0, kMaxColumnWidth) * std::max(fontScale, 0.0);
     ColumnWidthArray widths{};
-    for (int k = 0; k < kColumnCount; ++k) widths[k] = static_cast<int>(width * kBuiltInFractions[k]);
+    for (int k = 0; k < kColumnCount; ++k)
+        widths[k] = static_cast<int>(std::min<double>(width * kBuiltInFractions[k], kMaxColumnWidth));
     return widths;
 }
 
-ColumnWidths::ColumnWidths(int tableWidth, const ColumnWidthArray& stored) {
-    const ColumnWidthArray builtIn = BuiltInColumnWidths(tableWidth);
+ColumnWidths::ColumnWidths(int tableWidth, const ColumnWidthArray& stored, double fontScale) {
+    const ColumnWidthArray builtIn = BuiltInColumnWidths(tableWidth, fontScale);
+    identifiersBuiltIn_ = stored[0] == 0;
     for (int k = 0; k < kColumnCount; ++k) {
         const int magnitude = BoundedMagnitude(stored[k]);
         restore_[k] = magnitude == 0 ? builtIn[k] : magnitude;
@@ -37,6 +44,13 @@ ColumnWidths::ColumnWidths(int tableWidth, const ColumnWidthArray& stored) {
 int ColumnWidths::Toggle(int column, int currentWidth) {
     shown_[column] = currentWidth == 0;
     return shown_[column] ? restore_[column] : 0;
+}
+
+std::optional<int> ColumnWidths::WidenForIdentifiers(int currentWidth, int needed) {
+    if (!identifiersBuiltIn_ || !shown_[0] || currentWidth != restore_[0] || needed <= currentWidth)
+        return std::nullopt;
+    restore_[0] = std::min(needed, kMaxColumnWidth);
+    return restore_[0];
 }
 
 ColumnWidthArray ColumnWidths::ToStore(const ColumnWidthArray& current) const {

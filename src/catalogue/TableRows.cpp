@@ -16,4 +16,10 @@ const TableRow* FindRow(const CatalogueTable& table, std::string_view discId) {
     return found == table.rows.end() ? nullptr : &*found;
 }
 
+std::size_t LongestIdentifier(const CatalogueTable& table) {
+    std::size_t longest = 0;
+    for (const TableRow& row : table.rows) longest = std::max(longest, row.cells[0].size());
+    return longest;
+}
+
 } // namespace mcb

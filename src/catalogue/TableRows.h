@@ -4,6 +4,7 @@
 
 #include "catalogue/TableTypes.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ std::string DiscIdOfRow(const CatalogueTable& table, int row);
 
 // The row showing the disc; null when the table does not show it (or the identifier is empty).
 const TableRow* FindRow(const CatalogueTable& table, std::string_view discId);
+
+// Characters of the longest identifier the table shows (0 for an empty table).
+std::size_t LongestIdentifier(const CatalogueTable& table);
 
 } // namespace mcb

@@ -1,17 +1,34 @@
 #include "catalogue/ColumnWidths.h"
 
 #include <climits>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace mcb {
 namespace {
 
-TEST(BuiltInColumnWidths, AreTruncatedFractionsOfTheTableWidth) {
-    const ColumnWidthArray expected = {20, 160, 160, 30, 30, 60, 60, 40, 60, 30, 30, 30};
-    EXPECT_EQ(BuiltInColumnWidths(400), expected);
-    const ColumnWidthArray small = {0, 4, 4, 0, 0, 1, 1, 1, 1, 0, 0, 0};
-    EXPECT_EQ(BuiltInColumnWidths(10), small);
-    EXPECT_EQ(BuiltInColumnWidths(-5), ColumnWidthArray{});
+TEST(BuiltInColumnWidths, AreTruncatedFractionsOfTheTableWidthScaledToTheFont) {
+    const struct {
+        int tableWidth;
+        double scale;
+        ColumnWidthArray expected;
+    } cases[] = {
+        {400, 1.0, {20, 160, 160, 30, 30, 60, 60, 40, 60, 30, 30, 30}},
+        {400, 1.5, {30, 240, 240, 45, 45, 90, 90, 60, 90, 45, 45, 45}},
+        {400, 0.5, {10, 80, 80, 15, 15, 30, 30, 20, 30, 15, 15, 15}},
+        {10, 1.0, {0, 4, 4, 0, 0, 1, 1, 1, 1, 0, 0, 0}},
+        {-5, 1.0, {}},
+        {400, -2.0, {}},
+        {kMaxColumnWidth,
+         3.0,
+         {1500, kMaxColumnWidth, kMaxColumnWidth, 2250, 2250, 4500, 4500, 3000, 4500, 2250, 2250, 2250}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BuiltInColumnWidths(c.tableWidth, c.scale), c.expected) << c.tableWidth << " x " << c.scale;
+    // The reference font gives the widths as laid out; a broken measure does not scale.
+    const std::pair<double, double> scales[] = {{5.0, 1.0},  {6.25, 1.25}, {0.0, 1.0},
+                                                {-3.0, 1.0}, {NAN, 1.0},   {INFINITY, 1.0}};
+    for (const auto& [average, scale] : scales) EXPECT_EQ(FontScale(average), scale) << average;
 }
 
 struct StartCase {
@@ -74,6 +91,33 @@ TEST(ColumnWidths, ShutdownWritesCurrentOrMinusRestoreWidth) {
     EXPECT_FALSE(next.shown(4));
     EXPECT_EQ(next.restoreWidth(4), 55);
     EXPECT_EQ(next.initial()[1], 210);
+}
+
+// The identifier column grows to show every digit only while it has its built-in width.
+TEST(ColumnWidths, IdentifierColumnWidensOnlyFromItsBuiltInWidth) {
+    const struct {
+        const char* name;
+        int stored;
+        int current; // the column's width when the identifiers are measured (built-in: 20)
+        int needed;
+        std::optional<int> widened;
+    } cases[] = {
+        {"built-in and too narrow", 0, 20, 47, 47},
+        {"built-in and wide enough", 0, 20, 20, std::nullopt},
+        {"stored by the user", 30, 30, 47, std::nullopt},
+        {"hidden", -30, 0, 47, std::nullopt},
+        {"dragged", 0, 25, 47, std::nullopt},
+        {"beyond every real column", 0, 20, INT_MAX, kMaxColumnWidth},
+    };
+    for (const auto& c : cases) {
+        ColumnWidthArray stored{};
+        stored[0] = c.stored;
+        ColumnWidths widths(400, stored);
+        EXPECT_EQ(widths.WidenForIdentifiers(c.current, c.needed), c.widened) << c.name;
+        if (c.widened) {
+            EXPECT_EQ(widths.Toggle(0, 0), *c.widened) << c.name << ": shown again at the new width";
+        }
+    }
 }
 
 } // namespace

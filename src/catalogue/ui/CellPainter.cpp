@@ -56,6 +56,10 @@ QString CutToWidth(const QString& text, const QFontMetrics& metrics, int maxWidt
     return fitted;
 }
 
+int CellWidthToShow(const QString& text, const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(text) + 2;
+}
+
 void PaintCatalogueCell(QPainter& painter, const QRect& rect, QString text, const CellState& state,
                         const TableColours& colours, const QPalette& palette, const QFont& font) {
     if (rect.width() <= 0 || rect.height() <= 0) return;

@@ -37,4 +37,7 @@ void PaintCatalogueCell(QPainter& painter, const QRect& rect, QString text, cons
 // The text with characters removed from its end until it is at most maxWidth pixels wide.
 QString CutToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth);
 
+// Width of a cell that shows the text whole: the pixel before the text and one free after it.
+int CellWidthToShow(const QString& text, const QFontMetrics& metrics);
+
 } // namespace mcb

@@ -109,6 +109,7 @@ private:
     void SetSortOrder(int order);
     void HeadingReleased(int column, int dx, int dy);
     void ToggleColumn(int column);
+    void FitIdentifierColumn();
     void PanelMoved();
     void ApplyPanelWidth();
     ColumnWidthArray CurrentWidths() const;

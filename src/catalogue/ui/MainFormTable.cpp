@@ -1,8 +1,10 @@
 // The catalogue window's table: rebuilding and showing it, the sort order, and the columns' widths
 // and toggles.
 #include "catalogue/MainWindowRules.h"
+#include "catalogue/TableRows.h"
 #include "catalogue/TableTexts.h"
 #include "catalogue/ui/CatalogueTableModel.h"
+#include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/ColumnToolBar.h"
 #include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainForm.h"
@@ -10,9 +12,26 @@
 #include "catalogue/ui/MainTableView.h"
 #include "platform/qt/QtText.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 
 namespace mcb {
+
+namespace {
+
+// Room for identifiers of that many digits, whichever digits they are, in bold as lent discs are.
+int IdentifierRoom(std::size_t digits, const QFont& tableFont) {
+    QFont bold = tableFont;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    return CellWidthToShow(QString(static_cast<qsizetype>(digits), widest), metrics);
+}
+
+} // namespace
 
 void TMainForm::RebuildTable() {
     const int remembered = table_->currentIndex().row();
@@ -29,6 +48,7 @@ void TMainForm::ShowTable(int selectRow) {
     const auto texts = CounterTexts(session_.table().counters);
     for (size_t i = 0; i < counters.size(); ++i) counters[i] = ToQ(texts[i]);
     infoPan_->SetCounters(counters);
+    FitIdentifierColumn();
     panelWidth_ = FitInfoPanelWidth(width(), panelWidth_, infoPan_->minimumWidth());
     ApplyPanelWidth();
     emit tableRebuilt();
@@ -63,7 +83,8 @@ void TMainForm::HeadingReleased(int column, int dx, int dy) {
 }
 
 void TMainForm::ApplyColumnSettings(int tableWidth) {
-    columns_.emplace(tableWidth, session_.settings().mainTableWidths);
+    const double scale = FontScale(QFontMetricsF(table_->font()).averageCharWidth());
+    columns_.emplace(tableWidth, session_.settings().mainTableWidths, scale);
     QStringList hints;
     for (const std::string& heading : session_.layout().headers) hints << ToQ(heading);
     columnBar_->SetHeadings(hints);
@@ -71,6 +92,13 @@ void TMainForm::ApplyColumnSettings(int tableWidth) {
         table_->horizontalHeader()->resizeSection(k, columns_->initial()[k]);
         columnBar_->SetShown(k, columns_->shown(k));
     }
+}
+
+void TMainForm::FitIdentifierColumn() {
+    const int needed = IdentifierRoom(LongestIdentifier(session_.table()), table_->font());
+    QHeaderView* header = table_->horizontalHeader();
+    if (const auto width = columns_->WidenForIdentifiers(header->sectionSize(0), needed))
+        header->resizeSection(0, *width);
 }
 
 void TMainForm::ToggleColumn(int column) {

@@ -1,6 +1,7 @@
 // The catalogue window over a real session on a temporary catalogue: its commands, sorting by the
 // heading and the sort menu, column toggles kept across runs, window state, panel width and help.
 #include "catalogue/ui/CatalogueTableModel.h"
+#include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/ColumnToolBar.h"
 #include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainForm.h"
@@ -470,6 +471,38 @@ private slots:
         QVERIFY(panel->minimumWidth() > 0);
         for (QLabel* label : panel->findChildren<QLabel*>())
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
+
+    // Every digit of every identifier shows at the built-in widths, which grow with the table font
+    // (lent discs are bold); switching to longer identifiers widens the column; a stored width stays.
+    void identifiersShowEveryDigit() {
+        const auto everyDigitShows = [this] {
+            QFont bold = form().table()->font();
+            bold.setBold(true);
+            for (const QString& id : Column(0))
+                if (CutToWidth(id, QFontMetrics(bold), header()->sectionSize(0) - 1) != id) return false;
+            return true;
+        };
+        dir_->Write("base.cbf", "[Common]\r\nLastCDID=00012\r\nContacts=0\r\n[Contacts]\r\n0=Petrov\r\n"
+                                "[00008]\r\nNam=Beta\r\nGin=-1\r\n[00012]\r\nNam=Alpha\r\nGin=0\r\n");
+        dir_->Write("big.cbf", "[Common]\r\nLastCDID=1234567\r\n[00012]\r\nNam=Alpha\r\nGin=-1\r\n"
+                               "[1234567]\r\nNam=Beta\r\nGin=-1\r\n");
+        Open();
+        QVERIFY(everyDigitShows());
+        // The title column holds as many average characters as it was laid out for.
+        const int tableWidth = form().width() - form().infoPanelWidth() - form().findChild<QSplitter*>()->handleWidth();
+        const double average = QFontMetricsF(form().table()->font()).averageCharWidth();
+        QVERIFY(header()->sectionSize(1) / average >= int(tableWidth * 0.4) / kReferenceCharWidth - 0.2);
+
+        run_->prompts.ExpectText(dir_->File("big.cbf"));
+        command("mmOpenBase")->trigger();
+        QCOMPARE(Column(0), QStringList({"00012", "1234567"}));
+        QVERIFY(everyDigitShows());
+        Close();
+
+        WriteSettings("[MainTable]\r\nWidth0=20\r\n");
+        Open();
+        QCOMPARE(header()->sectionSize(0), 20);
     }
 
     void startupTasksRunOneSecondAfterShowingDebtsFirst() {
