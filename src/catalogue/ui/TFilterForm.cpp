@@ -3,6 +3,7 @@
 #include "catalogue/FilterRules.h"
 #include "lists/DictSelection.h"
 #include "platform/Services.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -30,8 +31,6 @@ constexpr int kHelpTopic = 5;
 TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FilterForm"));
     setWindowTitle(QStringLiteral("Отбор"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(4);
@@ -48,7 +47,7 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(BtClear);
     buttons->addWidget(BtClose);
     column->addLayout(buttons);
-    setFixedSize(472, 352);
+    FixDialogSize(*this, {472, 352});
     ConnectControls();
 }
 

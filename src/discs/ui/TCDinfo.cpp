@@ -6,6 +6,7 @@
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
 #include "discs/ui/TShotter.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -39,9 +40,7 @@ PictureBox* PictureControl(const char* name, QWidget* parent) {
 
 } // namespace
 
-TCDinfo::TCDinfo(Session& session, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      session_(session) {
+TCDinfo::TCDinfo(Session& session, QWidget* parent) : QDialog(parent), session_(session) {
     setObjectName("TCDinfo");
     setWindowTitle(QStringLiteral("CDinfo"));
     nfo = new QPlainTextEdit(this);
@@ -74,7 +73,7 @@ TCDinfo::TCDinfo(Session& session, QWidget* parent)
     layout->addWidget(nfo, 1);
     layout->addLayout(pictures);
     layout->addLayout(buttons);
-    setFixedSize(576, 397);
+    FixDialogSize(*this, {576, 397});
 }
 
 void TCDinfo::SetPrintHandler(std::function<void(const std::string& discId)> handler) {

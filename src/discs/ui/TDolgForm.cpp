@@ -3,6 +3,7 @@
 #include "catalogue/ui/CellPainter.h"
 #include "discs/ReminderLetters.h"
 #include "discs/ui/ProgramFront.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -118,8 +119,7 @@ private:
 };
 
 TDolgForm::TDolgForm(Prompts& prompts, Shell& shell, const Clock& clock, const DateFormat& dateFormat, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      prompts_(prompts), shell_(shell), clock_(clock), dateFormat_(dateFormat) {
+    : QDialog(parent), prompts_(prompts), shell_(shell), clock_(clock), dateFormat_(dateFormat) {
     setObjectName("TDolgForm");
     setWindowTitle(QStringLiteral("Должники"));
     model_ = new DebtorsModel(list_, this);
@@ -164,7 +164,7 @@ TDolgForm::TDolgForm(Prompts& prompts, Shell& shell, const Clock& clock, const D
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DolgList);
     layout->addLayout(buttons);
-    setFixedSize(536, 288);
+    FixDialogSize(*this, {536, 288});
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

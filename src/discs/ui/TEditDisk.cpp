@@ -2,6 +2,7 @@
 
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -49,7 +50,7 @@ QString DescriptionText(const QPlainTextEdit& edit) {
 TEditDisk::TEditDisk(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EditDisk"));
     setWindowTitle(QStringLiteral("Диск"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ShowOnlyCloseBox(*this);
     setMinimumSize(374, 452);
     resize(374, 452);
     BuildControls();

@@ -3,6 +3,7 @@
 #include "discs/Journal.h"
 #include "discs/JournalText.h"
 #include "platform/Services.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -30,7 +31,7 @@ constexpr int kJournalHelpTopic = 7;
 TMagForm::TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
     setObjectName("MagForm");
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    ShowCloseAndMaximiseBoxes(*this);
     MemoMag = new QPlainTextEdit(this);
     MemoMag->setObjectName("MemoMag");
     MemoMag->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
