@@ -1,5 +1,8 @@
 #include "platform/qt/HelpBrowser.h"
 
+#include "platform/HelpPages.h"
+#include "platform/qt/QtText.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -39,14 +42,14 @@ QDialog* HelpWindow(QWidget* parent) {
 } // namespace
 
 QString HelpDirectory() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
-    if (QFileInfo(beside).isDir()) return beside;
-    return QStringLiteral(MCB_SOURCE_DIR "/help");
+    return PathToQ(FindHelpDirectory(PathFromQ(QCoreApplication::applicationDirPath()), MCB_SOURCE_DIR));
 }
 
 bool ShowHelpTopic(QWidget* parent, int topic) {
-    const QString page = QDir(HelpDirectory()).filePath(PageName(topic));
-    if (!QFileInfo(page).isFile()) return false;
+    const QString dir = HelpDirectory();
+    const QString page = QDir(dir).filePath(PageName(topic));
+    // An empty folder would be the current one.
+    if (dir.isEmpty() || !QFileInfo(page).isFile()) return false;
     QDialog* window = HelpWindow(parent);
     window->findChild<QTextBrowser*>("HelpText")->setSource(QUrl::fromLocalFile(page));
     window->show();

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace mcb {
 
-// Folder of the help pages: "help" beside the executable, else the one in the source tree.
+// Folder of the help pages (see FindHelpDirectory); empty when there are none.
 QString HelpDirectory();
 
 // Shows topic N (0 = contents) in the help window; false when its page is missing, so that the
