@@ -3,6 +3,7 @@
 #include "storage/IniFileSupport.h"
 #include "storage/Settings.h"
 #include "support/FakeServices.h"
+#include "support/FileChange.h"
 #include "support/TempDir.h"
 
 #include <csignal>
@@ -154,13 +155,16 @@ TEST_F(JournalTest, KilledWhileCuttingLeavesTheOldOrTheNewJournal) {
     bool cutWhileRunning = false;
     for (int delayMs : {3, 11, 29}) {
         dir.Write("base.log", start);
+        const FileStamp before = FileStamp::Of(dir.File("base.log"));
         const pid_t child = ::fork();
         if (child == 0) {
             for (int i = 50;; ++i) Log("event " + std::to_string(i));
         }
+        const bool cut = WaitForChange(dir.File("base.log"), before);
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
+        ASSERT_TRUE(cut) << "the journal was never cut";
         ExpectWholeJournal(Journal(), 50);
         cutWhileRunning = cutWhileRunning || Journal() != start;
     }

@@ -2,6 +2,7 @@
 // or the complete new version.
 #include "IniFileSupport.h"
 #include "storage/MyIniFiles.h"
+#include "support/FileChange.h"
 
 #include <algorithm>
 #include <csignal>
@@ -73,6 +74,7 @@ TEST_F(IniFileCrash, KilledSaverLeavesACompleteVersion) {
     std::mt19937 random(7);
     std::set<std::string> seen;
     for (int round = 0; round < 20; ++round) {
+        const test::FileStamp before = test::FileStamp::Of(file);
         const pid_t pid = ::fork();
         if (pid == 0) {
             TIniFile ini(file);
@@ -81,9 +83,11 @@ TEST_F(IniFileCrash, KilledSaverLeavesACompleteVersion) {
                 ini.UpdateFile();
             }
         }
+        const bool saved = test::WaitForChange(file, before);
         ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(random));
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
+        ASSERT_TRUE(saved) << "round " << round << ": the saver never got to write";
         const std::string content = ReadBytes(file);
         ASSERT_NE(std::find(complete.begin(), complete.end(), content), complete.end())
             << "round " << round << ": " << content.size() << " bytes";
