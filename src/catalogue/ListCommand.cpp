@@ -1,35 +1,14 @@
 #include "catalogue/ListCommand.h"
 
-#include "catalogue/TableBuild.h"
+#include "catalogue/CommandTable.h"
 #include "catalogue/TableTexts.h"
-#include "storage/Layout.h"
-#include "storage/MyIniFiles.h"
-#include "storage/Settings.h"
 #include "storage/TextCodec.h"
 
-#include <cerrno>
 #include <ostream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mcb {
 
 namespace {
-
-// The engine would look for a name without a directory in the settings directory; on the command
-// line such a name means the current directory.
-std::string CommandLinePath(const std::string& path) {
-    return path.find('/') == std::string::npos ? "./" + path : path;
-}
-
-enum class FileState { Missing, Readable, Unreadable };
-
-FileState StateOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    const bool readable = S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
-    return readable ? FileState::Readable : FileState::Unreadable;
-}
 
 std::string PrintableUtf8(std::string cell) {
     for (char& c : cell)
@@ -53,25 +32,9 @@ void PrintTable(const CatalogueTable& table, const TableLayout& layout, int sort
 } // namespace
 
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err) {
-    const std::string path = CommandLinePath(request.cataloguePath);
-    switch (StateOf(path)) {
-    case FileState::Unreadable:
-        err << "mirvane-cdbase: не удается прочитать файл базы " << request.cataloguePath << '\n';
-        return 1;
-    case FileState::Missing:
-        err << "mirvane-cdbase: файл базы " << request.cataloguePath << " не найден, показана пустая база\n";
-        break;
-    case FileState::Readable:
-        break;
-    }
-    // Opened for reading only: the engine writes a file back only after a change.
-    const TIniFile catalogue(path);
-    const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
-    const Settings settings = ReadSettings(settingsFile, request.today);
-    const TableLayout layout = ReadLayout(request.layoutPath);
-    const TableBuildResult built =
-        BuildTable(catalogue, settings.filter, settings.setup, layout, request.today, /*collectDebts=*/false);
-    PrintTable(built.table, layout, settings.setup.SortOrder, out);
+    const std::optional<CommandTable> loaded = LoadCommandTable(request, err);
+    if (!loaded) return 1;
+    PrintTable(loaded->table, loaded->layout, loaded->settings.setup.SortOrder, out);
     return out.good() ? 0 : 1;
 }
 

@@ -52,14 +52,18 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 }
 
 // Lines Lin points beyond the last stored key are not read, so a hand-edited huge Lin costs no more
-// than the keys that exist; a missing line in between reads as an empty one.
-std::string ReadDescription(const TIniFile& catalogue, const std::string& section) {
+// than the keys that exist.
+std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
     const int count = std::min(catalogue.ReadInteger(section, "Lin", 0), HighestLineKey(catalogue, section));
+    std::vector<std::string> lines;
+    for (int k = 1; k <= count; ++k) lines.push_back(catalogue.ReadString(section, LineKey(k), ""));
+    return lines;
+}
+
+std::string ReadDescription(const TIniFile& catalogue, const std::string& section) {
+    const std::vector<std::string> lines = ReadDescriptionLines(catalogue, section);
     std::string text;
-    for (int k = 1; k <= count; ++k) {
-        if (k > 1) text += "\r\n";
-        text += catalogue.ReadString(section, LineKey(k), "");
-    }
+    for (size_t k = 0; k < lines.size(); ++k) text.append(k ? "\r\n" : "").append(lines[k]);
     return text;
 }
 

@@ -14,8 +14,11 @@ std::vector<std::string> DescriptionToLines(const std::string& text);
 
 void WriteDescription(TIniFile& catalogue, const std::string& section, const std::string& text);
 
-// The stored lines joined by CR LF. Keys above Lin are ignored; a damaged Lin never reads beyond
-// the keys that exist.
+// The stored lines Li1 ... Li<Lin>. Keys above Lin are ignored; a damaged Lin never reads beyond
+// the keys that exist, and a missing line in between reads as an empty one.
+std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section);
+
+// The stored lines joined by CR LF.
 std::string ReadDescription(const TIniFile& catalogue, const std::string& section);
 
 } // namespace mcb

@@ -44,6 +44,8 @@ struct SetupSettings {
     int UpdateDate = 0; // day number; today when the key is missing
     bool DolgColor = true;
     bool NoUpdating = false;
+
+    bool operator==(const SetupSettings&) const = default;
 };
 
 // Section WindowState. MainState: 0 minimized, 1 normal, 2 maximized; a size of 0 keeps the

@@ -1,0 +1,30 @@
+#include "output/PrintCommand.h"
+
+#include "catalogue/CommandTable.h"
+#include "output/PrintJob.h"
+#include "storage/TextCodec.h"
+
+#include <ostream>
+
+namespace mcb {
+
+int RunPrintCommand(const PrintRequest& request, const PrintDevice& device, const Clock& clock,
+                    const DateFormat& dateFormat, std::ostream& err) {
+    const std::optional<CommandTable> loaded = LoadCommandTable(request.table, err);
+    if (!loaded) return 1;
+    const Settings& settings = loaded->settings;
+    const ReportSources sources{loaded->table, *loaded->catalogue, settings.filter, settings.printer,
+                                clock,         dateFormat};
+    const JobResult result =
+        PrintCatalogueReport(device.canvas, ChoosePrintFont(settings.printer, device.fonts), sources);
+    if (result.outcome == JobOutcome::Printed) return 0;
+    if (result.outcome == JobOutcome::NothingToPrint)
+        err << "mirvane-cdbase: Нет данных для печати в " << request.table.cataloguePath << ", файл "
+            << request.outputPath << " не записан\n";
+    else
+        err << "mirvane-cdbase: не удается записать файл " << request.outputPath << ": " << Utf8FromCp1251(result.error)
+            << '\n';
+    return 1;
+}
+
+} // namespace mcb

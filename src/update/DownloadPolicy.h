@@ -1,0 +1,28 @@
+// What the download of the news file may do: only HTTPS (plain HTTP only to the computer itself, so
+// that tests can serve the file locally), redirects only to HTTPS, a time limit and a size cap.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mcb {
+
+inline constexpr int kDownloadTimeoutMs = 10000;
+inline constexpr long long kDownloadMaxBytes = 64 * 1024;
+
+// The address of the first request: HTTPS to any host, or HTTP to a literal loopback address
+// (127.0.0.0/8 or ::1, with or without brackets). Scheme and host as the URL parser gave them.
+bool RequestAllowed(std::string_view scheme, std::string_view host);
+
+// A redirect is followed only to HTTPS.
+bool RedirectAllowed(std::string_view scheme);
+
+// The site of the news file and the installer: the MIRVANE_UPDATE_SITE environment variable when set
+// and not empty, otherwise the project's site; without a trailing "/".
+std::string UpdateSite();
+
+std::string NewsUrl(const std::string& site);
+// The installer link with every blank written as "%20".
+std::string InstallerUrl(const std::string& site);
+
+} // namespace mcb

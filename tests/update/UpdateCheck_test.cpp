@@ -1,0 +1,162 @@
+#include "UpdateFakes.h"
+#include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+#include "update/UpdateTexts.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace mcb {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSite = "https://mirror.test";
+
+std::string GoodNews(const std::string& lines) {
+    return "[VersionList]\r\nSignature=Quillor\r\nversions=2\r\nversion1=1.8.1\r\nversion2=1.9\r\n[1.9]\r\n" + lines;
+}
+
+std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    std::vector<std::string> RunCheck(const std::string& folder) {
+        memo.lines = {"explanation"};
+        int finishedCalls = 0;
+        check.Check(folder, memo, [&] { ++finishedCalls; });
+        EXPECT_EQ(finishedCalls, 1);
+        EXPECT_FALSE(check.Downloading());
+        return memo.lines;
+    }
+
+    test::TempDir dir;
+    test::FixedClock clock{46364};
+    test::FixedAddress address;
+    test::PreparedDownload download;
+    test::ScriptedPrompts prompts;
+    test::RecordingShell shell;
+    test::LinesMemo memo;
+    UpdateCheck check{{clock, address, download, prompts, shell}, "1.8.1", kSite};
+};
+
+TEST_F(UpdateCheckTest, MemoTellsWhatTheCheckFound) {
+    const std::vector<std::string> failure = Join({LoadingLine()}, FailureLines(kSite));
+    const struct {
+        const char* what;
+        std::string address;
+        DownloadResult result;
+        std::string answer;
+        std::vector<std::string> memo;
+        bool found;
+    } cases[] = {
+        {"no address",
+         "0.0.0.0",
+         DownloadResult::Ok,
+         GoodNews("Lines=1\r\nline1=x\r\n"),
+         {LoadingLine(), NoConnectionLine()},
+         false},
+        {"download failed", "10.0.0.2", DownloadResult::Failed, "", failure, false},
+        {"answer too large", "10.0.0.2", DownloadResult::TooLarge, "", failure, false},
+        {"no answer in time", "10.0.0.2", DownloadResult::TimedOut, "", failure, false},
+        {"redirect refused", "10.0.0.2", DownloadResult::Refused, "", failure, false},
+        {"signature in another case", "10.0.0.2", DownloadResult::Ok,
+         "[VersionList]\r\nSignature=quillor\r\nversions=2\r\nversion1=1.8.1\r\nversion2=1.9\r\n[1.9]\r\nLines=1\r\n"
+         "line1=x\r\n",
+         failure, false},
+        {"nothing newer",
+         "10.0.0.2",
+         DownloadResult::Ok,
+         GoodNews("Lines=1\r\nline1=\r\n"),
+         {LoadingLine(), NotFoundLine()},
+         false},
+        {"newer version", "127.0.1.1", DownloadResult::Ok,
+         GoodNews("Lines=2\r\nline1=" + W("Печать") + "\r\nline2=PDF\r\n"),
+         Join(Join(FoundHeadLines(), {W("Печать"), "PDF"}), FoundTailLines("1.9")), true},
+    };
+    for (const auto& c : cases) {
+        address.address = c.address;
+        download.result = c.result;
+        download.answer = c.answer;
+        download.requests.clear();
+        SetupSettings setup;
+        check.Show(setup);
+        EXPECT_EQ(RunCheck(dir.Path()), c.memo) << c.what;
+        EXPECT_EQ(check.Found(), c.found) << c.what;
+        EXPECT_EQ(download.requests, c.address == "0.0.0.0" ? std::vector<std::string>{}
+                                                            : std::vector<std::string>{kSite + "/whatnews.txt"})
+            << c.what;
+        EXPECT_FALSE(fs::exists(dir.File("news.txt"))) << c.what << ": the news file is removed in every case";
+    }
+}
+
+TEST_F(UpdateCheckTest, NewsFileGoesBesideTheCatalogueOrToAPrivateFolder) {
+    download.answer = GoodNews("");
+    RunCheck(dir.Path() + "/");
+    EXPECT_EQ(download.paths.back(), dir.Path() + "/news.txt");
+
+    // A folder that cannot be written (here: one that does not exist) sends it to a temporary folder.
+    RunCheck(dir.File("gone"));
+    const fs::path elsewhere = download.paths.back();
+    EXPECT_EQ(elsewhere.filename(), "news.txt");
+    EXPECT_NE(elsewhere.parent_path(), fs::path(dir.File("gone")));
+    EXPECT_FALSE(fs::exists(elsewhere.parent_path())) << "the temporary folder goes with the file";
+
+    // A news.txt of the user's own is neither replaced nor removed.
+    dir.Write("mine/news.txt", "my notes");
+    RunCheck(dir.File("mine"));
+    EXPECT_NE(download.paths.back(), dir.File("mine/news.txt"));
+    EXPECT_EQ(test::TempDir::Read(dir.File("mine/news.txt")), "my notes");
+}
+
+TEST_F(UpdateCheckTest, WindowWaitsForTheDownload) {
+    download.deferred = true;
+    download.answer = GoodNews("Lines=1\r\nline1=x\r\n");
+    bool finished = false;
+    check.Check(dir.Path(), memo, [&] { finished = true; });
+    EXPECT_TRUE(check.Downloading());
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(memo.lines, std::vector<std::string>{LoadingLine()});
+    download.pending(DownloadResult::Ok);
+    EXPECT_FALSE(check.Downloading());
+    EXPECT_TRUE(finished);
+    EXPECT_TRUE(check.Found());
+}
+
+TEST_F(UpdateCheckTest, ShowingRestartsThePeriodAndForgetsTheFoundVersion) {
+    download.answer = GoodNews("Lines=1\r\nline1=x\r\n");
+    RunCheck(dir.Path());
+    ASSERT_TRUE(check.Found());
+    SetupSettings setup;
+    setup.UpdateDate = 100;
+    const std::vector<std::string> explanation = check.Show(setup);
+    EXPECT_EQ(setup.UpdateDate, 46364);
+    EXPECT_FALSE(check.Found());
+    ASSERT_EQ(explanation.size(), 5u);
+    EXPECT_NE(explanation[3].find(W("галочку \"Не проверять в дальнейшем\". Проверить")), std::string::npos);
+}
+
+TEST_F(UpdateCheckTest, DownloadOfferOpensTheInstallerLink) {
+    UpdateCheck spaced{{clock, address, download, prompts, shell}, "1.8.1", "https://host.test/my soft"};
+    spaced.OfferDownload();
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + DownloadOfferMessage()});
+    EXPECT_EQ(shell.links, std::vector<std::string>{"https://host.test/my%20soft/MVBase.exe"});
+}
+
+TEST_F(UpdateCheckTest, ClosingWritesNoUpdatingAndKeepsTheRest) {
+    dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=4\r\nNoUpdating=1\r\n");
+    for (const bool ticked : {false, true}) {
+        UpdateCheck::Close(ticked);
+        const TIniFile settings(kSettingsFileName);
+        EXPECT_EQ(settings.ReadString("Setup", "NoUpdating", "?"), ticked ? "1" : "0");
+        EXPECT_EQ(settings.ReadInteger("Setup", "SortOrder", 0), 4);
+    }
+}
+
+} // namespace
+} // namespace mcb

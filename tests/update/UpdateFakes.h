@@ -1,0 +1,58 @@
+// Test doubles of the update check's services: a fixed local address, a download that writes a
+// prepared answer (or fails) and remembers what it was asked, a shell that records the links, and a
+// memo that keeps its lines.
+#pragma once
+
+#include "platform/Services.h"
+#include "update/UpdateCheck.h"
+
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace mcb::test {
+
+class FixedAddress : public LocalAddress {
+public:
+    std::string GetLocalIP() override { return address; }
+    std::string address = "192.168.1.5";
+};
+
+class PreparedDownload : public Download {
+public:
+    void Fetch(const std::string& url, const std::string& path, std::function<void(DownloadResult)> done) override {
+        requests.push_back(url);
+        paths.push_back(path);
+        if (result == DownloadResult::Ok) std::ofstream(path, std::ios::binary) << answer;
+        if (deferred)
+            pending = std::move(done);
+        else
+            done(result);
+    }
+
+    DownloadResult result = DownloadResult::Ok;
+    std::string answer;
+    bool deferred = false; // keep `done` in `pending` instead of calling it
+    std::function<void(DownloadResult)> pending;
+    std::vector<std::string> requests;
+    std::vector<std::string> paths;
+};
+
+class RecordingShell : public Shell {
+public:
+    bool OpenLink(const std::string& url) override {
+        links.push_back(url);
+        return true;
+    }
+    std::vector<std::string> links;
+};
+
+class LinesMemo : public UpdateMemo {
+public:
+    void Clear() override { lines.clear(); }
+    void Add(const std::string& line) override { lines.push_back(line); }
+    std::vector<std::string> lines;
+};
+
+} // namespace mcb::test
