@@ -6,6 +6,8 @@ void WireProgram(TMainForm& form) {
     WireDiscs(form);
     WireJournal(form);
     WireLists(form);
+    WireSettings(form);
+    WireUpdate(form);
 }
 
 } // namespace mcb
