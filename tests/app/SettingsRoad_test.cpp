@@ -21,14 +21,6 @@ using namespace mcb;
 
 namespace {
 
-template <class Window> void WhenShown(std::function<void(Window&)> act) {
-    QueueModalScript([act](QDialog& dialog) {
-        auto* window = qobject_cast<Window*>(&dialog);
-        QVERIFY(window);
-        act(*window);
-    });
-}
-
 std::string Stored(const test::TempDir& dir, const char* key) {
     return TIniFile(dir.SettingsFile()).ReadString("Setup", key, "<none>");
 }
@@ -65,7 +57,7 @@ private slots:
         Start("");
         QCOMPARE(Titles(), QString("Alpha|Beta") + kNewMark);
         QVERIFY(Heading(1).startsWith("#"));
-        WhenShown<TSetupForm>([](TSetupForm& setup) {
+        test::WhenShown<TSetupForm>([](TSetupForm& setup) {
             setup.LBSort->setCurrentRow(0);
             setup.ShowNew->click();
             setup.BitBtn1->click();
@@ -77,7 +69,7 @@ private slots:
         QVERIFY(program->form->table()->hasFocus() || !program->form->isActiveWindow());
         QVERIFY(!std::filesystem::exists(program->dir.SettingsFile()));
 
-        WhenShown<TSetupForm>([](TSetupForm& setup) {
+        test::WhenShown<TSetupForm>([](TSetupForm& setup) {
             setup.LBSort->setCurrentRow(1);
             QTest::keyClick(&setup, Qt::Key_Escape);
         });
@@ -93,14 +85,14 @@ private slots:
 
     void aboutBoxOpensFromTheHelpMenu() {
         Start("");
-        WhenShown<TAboutBox>([](TAboutBox& about) { about.OKButton->click(); });
+        test::WhenShown<TAboutBox>([](TAboutBox& about) { about.OKButton->click(); });
         program->form->commands()["mmAboutPrg"]->trigger();
         QCOMPARE(PendingModalScripts(), 0);
     }
 
     void updateWindowByHandWritesNoUpdatingAtOnce() {
         Start("[Setup]\r\nNoUpdating=1\r\n");
-        WhenShown<TUpdateForm>([](TUpdateForm& update) { update.bbCanc->click(); });
+        test::WhenShown<TUpdateForm>([](TUpdateForm& update) { update.bbCanc->click(); });
         program->form->commands()["N22"]->trigger();
         QCOMPARE(PendingModalScripts(), 0);
         QCOMPARE(Stored(program->dir, "NoUpdating"), std::string("0"));
