@@ -60,8 +60,8 @@ TSetupForm::TSetupForm(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     right->addWidget(DebtorGroup());
     right->addStretch();
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(right, 3);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BitBtn1);

@@ -90,7 +90,8 @@ void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFold
     UpdaMemo->clear();
     for (const std::string& line : check_.Show(setup)) memo_->Add(line);
     UpdaMemo->setFrameShape(QFrame::NoFrame);
-    UpdaMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No scroll bar unless the desktop's font makes the explanation longer than the window.
+    UpdaMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     UpdaMemo->moveCursor(QTextCursor::Start);
     bbCheck->setText(QStringLiteral("Проверить"));
     bbCheck->setEnabled(true);
