@@ -68,20 +68,52 @@ bool SyncDirectory(const std::string& prefix) {
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
+    PendingFile file(path, tempName);
+    return file.Ok() && WriteAll(file.Fd(), content) && file.Commit();
+}
+
+PendingFile::PendingFile(const std::string& path, std::string_view tempName) {
     const std::optional<std::string> target = ResolveLinks(path);
-    if (!target) return false;
-    const std::string prefix = DirectoryPrefix(*target);
-    std::string tempPath;
-    const int fd = CreateTemporary(prefix, tempName, tempPath);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, content) && TakeOverAttributes(fd, *target) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = ::rename(tempPath.c_str(), target->c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempPath.c_str());
-        return false;
+    if (!target) {
+        error_ = ELOOP;
+        return;
     }
-    return SyncDirectory(prefix);
+    target_ = *target;
+    prefix_ = DirectoryPrefix(target_);
+    fd_ = CreateTemporary(prefix_, tempName, tempPath_);
+    if (fd_ >= 0) return;
+    error_ = errno;
+    tempPath_.clear(); // not ours to remove
+}
+
+PendingFile::~PendingFile() {
+    Discard();
+}
+
+void PendingFile::Discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+}
+
+bool PendingFile::Fail() {
+    if (error_ == 0) error_ = errno ? errno : EIO;
+    Discard();
+    return false;
+}
+
+bool PendingFile::Commit() {
+    if (fd_ < 0) return false;
+    errno = 0;
+    if (!TakeOverAttributes(fd_, target_) || ::fsync(fd_) != 0) return Fail();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || ::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail();
+    tempPath_.clear();
+    if (SyncDirectory(prefix_)) return true;
+    error_ = EIO;
+    return false;
 }
 
 bool WriteAll(int fd, std::string_view data) {

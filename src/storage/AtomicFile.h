@@ -14,6 +14,37 @@ namespace mcb {
 // untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
 
+// The same replacement for content that other code writes into the temporary file, by its
+// descriptor or by its name. Without a successful Commit() the temporary file is removed.
+class PendingFile {
+public:
+    PendingFile(const std::string& path, std::string_view tempName);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // False when the temporary file could not be created; Error() tells why.
+    bool Ok() const { return fd_ >= 0; }
+    int Fd() const { return fd_; }
+    const std::string& TempPath() const { return tempPath_; }
+    // Flushes the temporary file to disk, gives it the old file's permission bits and renames it
+    // over the target. False when any step fails; the temporary file is then gone.
+    bool Commit();
+    // Removes the temporary file now; the target stays as it is.
+    void Discard();
+    // The errno of the step that failed, 0 when none did.
+    int Error() const { return error_; }
+
+private:
+    bool Fail();
+
+    std::string target_;
+    std::string prefix_;
+    std::string tempPath_;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
 // Writes all of `data` to an open file descriptor, resuming after interrupted or partial writes;
 // false when any write fails.
 bool WriteAll(int fd, std::string_view data);
