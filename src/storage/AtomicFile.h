@@ -8,11 +8,43 @@
 namespace mcb {
 
 // Writes `content` to a new temporary file in the directory of `path` (named `tempName`, with one
-// more "~" in front for as long as a file of that name exists), flushes it to disk, gives it the old
-// file's permission bits and renames it over the old file. A symbolic link at `path` stays a link:
-// the file it points to is replaced. On failure the temporary file is removed, the old file is left
-// untouched and false is returned.
+// more "~" in front while a running save holds that name), flushes it to disk, gives it the old
+// file's permission bits and renames it over the old file. The temporary file stays locked until
+// it is renamed; temporary files that no running save holds are leftovers of interrupted saves and
+// are removed. A symbolic link at `path` stays a link: the file it points to is replaced. On failure
+// the temporary file is removed, the old file is left untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
+
+// The same replacement for content that other code writes into the temporary file, by its
+// descriptor or by its name. Without a successful Commit() the temporary file is removed.
+class PendingFile {
+public:
+    PendingFile(const std::string& path, std::string_view tempName);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // False when the temporary file could not be created; Error() tells why.
+    bool Ok() const { return fd_ >= 0; }
+    int Fd() const { return fd_; }
+    const std::string& TempPath() const { return tempPath_; }
+    // Flushes the temporary file to disk, gives it the old file's permission bits and renames it
+    // over the target. False when any step fails; the temporary file is then gone.
+    bool Commit();
+    // Removes the temporary file now; the target stays as it is.
+    void Discard();
+    // The errno of the step that failed, 0 when none did.
+    int Error() const { return error_; }
+
+private:
+    bool Fail();
+
+    std::string target_;
+    std::string prefix_;
+    std::string tempPath_;
+    int fd_ = -1;
+    int error_ = 0;
+};
 
 // Writes all of `data` to an open file descriptor, resuming after interrupted or partial writes;
 // false when any write fails.
