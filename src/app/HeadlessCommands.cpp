@@ -1,7 +1,9 @@
 #include "app/HeadlessCommands.h"
 
 #include "catalogue/ListCommand.h"
+#include "output/ExportCommand.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/qt/QtServices.h"
 #include "storage/Layout.h"
 
 #include <ostream>
@@ -30,11 +32,38 @@ const char* const kListDetails =
     "Несуществующий файл базы выводится как пустая база (с предупреждением, код 0);\n"
     "нечитаемый файл - ошибка (код 1). Неверные аргументы - код 2.\n";
 
+// Dates of the availability texts in the user's short date form, as the window writes them.
+int RunExport(const HeadlessRun& run) {
+    std::string error;
+    const std::optional<ExportArguments> parsed = ParseExportArguments(run.arguments, error);
+    if (!parsed) {
+        run.err << "mirvane-cdbase: " << error << " (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const ExportRequest request{{parsed->cataloguePath, run.programDir + kLayoutFileName, SystemClock().Today()},
+                                parsed->outputPath,
+                                parsed->options};
+    return RunExportCommand(request, QtDateFormat(), run.err);
+}
+
+const char* const kExportDetails =
+    "Команда --export не требует дисплея и записывает только книгу .xlsx: таблицу в том виде,\n"
+    "в каком ее выводит --list, как при экспорте из окна. ПАРАМЕТРЫ (по умолчанию, как в окне\n"
+    "экспорта, первой строкой идут заголовки колонок, без колонки наличия и без описаний):\n"
+    "  --no-header       без строки заголовков\n"
+    "  --availability    колонка \"Наличие диска\"\n"
+    "  --description=horizontal|vertical|single|none\n"
+    "                    строки описания в ячейки строки, в ячейки столбца, в одну ячейку, нет\n"
+    "Книга записывается во временный файл рядом и переименовывается только целой.\n"
+    "Нечитаемый файл базы, таблица без дисков и ошибка записи - код 1, неверные аргументы - код 2.\n";
+
 } // namespace
 
 const std::vector<HeadlessCommand>& HeadlessCommands() {
     static const std::vector<HeadlessCommand> commands = {
         {"--list", "--list БАЗА.cbf   вывести таблицу каталога в стандартный вывод (UTF-8)", kListDetails, &RunList},
+        {"--export", "--export КНИГА.xlsx [ПАРАМЕТРЫ] БАЗА.cbf   записать таблицу каталога в книгу .xlsx",
+         kExportDetails, &RunExport},
     };
     return commands;
 }

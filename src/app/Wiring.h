@@ -14,6 +14,9 @@ void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).
 void WireLists(TMainForm& form);
 
+// The spreadsheet export window (ExportWiring.cpp).
+void WireExport(TMainForm& form);
+
 // Every subsystem's wiring, once, right after the main window is made.
 void WireProgram(TMainForm& form);
 

@@ -119,4 +119,15 @@ private:
     std::string input_;
 };
 
+// Records every link the program hands to the desktop; `opens` says whether a program took it.
+class RecordingShell : public Shell {
+public:
+    bool OpenLink(const std::string& url) override {
+        links.push_back(url);
+        return opens;
+    }
+    std::vector<std::string> links;
+    bool opens = true;
+};
+
 } // namespace mcb::test

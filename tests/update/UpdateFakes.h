@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "support/FakeServices.h"
 #include "update/UpdateCheck.h"
 
 #include <fstream>
@@ -37,15 +38,6 @@ public:
     std::function<void(DownloadResult)> pending;
     std::vector<std::string> requests;
     std::vector<std::string> paths;
-};
-
-class RecordingShell : public Shell {
-public:
-    bool OpenLink(const std::string& url) override {
-        links.push_back(url);
-        return true;
-    }
-    std::vector<std::string> links;
 };
 
 class LinesMemo : public UpdateMemo {

@@ -11,6 +11,8 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTime>
 #include <QUrl>
@@ -138,8 +140,31 @@ std::optional<int> QtPrompts::ChooseColour(int stored) {
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
+namespace {
+
+constexpr int kQueryTimeoutMs = 3000;
+
+// The desktop's opener starts even when no program is registered for a file's type and then fails
+// where nobody sees it; asking first lets the caller say where the file is instead.
+bool HasProgramFor(const QString& file) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(file).name()});
+    if (!query.waitForFinished(kQueryTimeoutMs)) {
+        query.kill();
+        query.waitForFinished();
+        return false;
+    }
+    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+           !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
 bool QtShell::OpenLink(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(ToQ(url), QUrl::StrictMode));
+    const QUrl link(ToQ(url), QUrl::StrictMode);
+    if (link.isLocalFile() && !HasProgramFor(link.toLocalFile())) return false;
+    return QDesktopServices::openUrl(link);
 }
 
 } // namespace mcb

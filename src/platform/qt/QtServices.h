@@ -44,6 +44,7 @@ private:
 
 class QtShell : public Shell {
 public:
+    // A "file:" link is opened only when the desktop has a program for the file's type.
     bool OpenLink(const std::string& url) override;
 };
 
