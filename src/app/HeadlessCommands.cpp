@@ -1,6 +1,7 @@
 #include "app/HeadlessCommands.h"
 
 #include "catalogue/ListCommand.h"
+#include "discs/DebtorsCommand.h"
 #include "output/ExportCommand.h"
 #include "platform/posix/SystemClock.h"
 #include "platform/qt/QtServices.h"
@@ -30,7 +31,25 @@ const char* const kListDetails =
     "заголовков (колонка сортировки помечена \"#  \"), по строке на каждый показанный диск\n"
     "(ячейки разделены табуляцией), пустая строка и четыре строки счетчиков.\n"
     "Несуществующий файл базы выводится как пустая база (с предупреждением, код 0);\n"
-    "нечитаемый файл - ошибка (код 1). Неверные аргументы - код 2.\n";
+    "нечитаемый файл и файл, не являющийся базой, - ошибка (код 1). Неверные аргументы - код 2.\n";
+
+// Dates and times in the letters follow the user's locale, as in the window.
+int RunDebtors(const HeadlessRun& run) {
+    if (run.arguments.size() != 1) {
+        run.err << "mirvane-cdbase: после --debtors нужен ровно один файл базы (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const SystemClock clock;
+    const QtDateFormat dates;
+    return RunDebtorsCommand({run.arguments[0], clock, dates}, run.out, run.err);
+}
+
+const char* const kDebtorsDetails =
+    "Команда --debtors не требует дисплея и ничего не записывает. Она выводит долги старше\n"
+    "DolgDays дней из файла настроек (DolgReminder и отбор не учитываются) так, как их\n"
+    "показывает окно \"Должники\": должник, диск, срок долга и e-mail через табуляцию; затем\n"
+    "пустую строку и по строке на каждое письмо - ссылку mailto:, которую открыла бы кнопка\n"
+    "\"Создать письма\" при всех отмеченных строках (должники без годного адреса пропускаются).\n";
 
 // Dates of the availability texts in the user's short date form, as the window writes them.
 int RunExport(const HeadlessRun& run) {
@@ -62,6 +81,8 @@ const char* const kExportDetails =
 const std::vector<HeadlessCommand>& HeadlessCommands() {
     static const std::vector<HeadlessCommand> commands = {
         {"--list", "--list БАЗА.cbf   вывести таблицу каталога в стандартный вывод (UTF-8)", kListDetails, &RunList},
+        {"--debtors", "--debtors БАЗА.cbf   вывести просроченные долги и письма-напоминания (UTF-8)", kDebtorsDetails,
+         &RunDebtors},
         {"--export", "--export КНИГА.xlsx [ПАРАМЕТРЫ] БАЗА.cbf   записать таблицу каталога в книгу .xlsx",
          kExportDetails, &RunExport},
     };

@@ -4,8 +4,11 @@ namespace mcb {
 
 void WireProgram(TMainForm& form) {
     WireDiscs(form);
+    WireDiscInfo(form);
     WireJournal(form);
     WireLists(form);
+    WireSettings(form);
+    WireUpdate(form);
     WireExport(form);
 }
 

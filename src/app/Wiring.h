@@ -9,10 +9,16 @@ class TMainForm;
 
 // Disc commands, disc editor and filter dialog (DiscWiring.cpp).
 void WireDiscs(TMainForm& form);
+// The disc information group, the summary window and the debtors window (DiscInfoWiring.cpp).
+void WireDiscInfo(TMainForm& form);
 // The event journal window (JournalWiring.cpp).
 void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).
 void WireLists(TMainForm& form);
+// The settings dialog and the about box (SettingsWiring.cpp).
+void WireSettings(TMainForm& form);
+// The update check, by hand and at start-up (UpdateWiring.cpp).
+void WireUpdate(TMainForm& form);
 
 // The spreadsheet export window (ExportWiring.cpp).
 void WireExport(TMainForm& form);
