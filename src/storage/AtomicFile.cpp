@@ -6,6 +6,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace mcb {
 
@@ -67,21 +68,35 @@ bool SyncDirectory(const std::string& prefix) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
+PendingFile::PendingFile(const std::string& path, std::string_view tempName) {
     const std::optional<std::string> target = ResolveLinks(path);
-    if (!target) return false;
-    const std::string prefix = DirectoryPrefix(*target);
-    std::string tempPath;
-    const int fd = CreateTemporary(prefix, tempName, tempPath);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, content) && TakeOverAttributes(fd, *target) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = ::rename(tempPath.c_str(), target->c_str()) == 0;
+    if (!target) return;
+    target_ = *target;
+    prefix_ = DirectoryPrefix(target_);
+    fd_ = CreateTemporary(prefix_, tempName, tempPath_);
+}
+
+PendingFile::~PendingFile() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(tempPath_.c_str());
+}
+
+bool PendingFile::Commit() {
+    if (fd_ < 0) return false;
+    bool ok = TakeOverAttributes(fd_, target_) && ::fsync(fd_) == 0;
+    ok = ::close(std::exchange(fd_, -1)) == 0 && ok;
+    if (ok) ok = ::rename(tempPath_.c_str(), target_.c_str()) == 0;
     if (!ok) {
-        ::unlink(tempPath.c_str());
+        ::unlink(tempPath_.c_str());
         return false;
     }
-    return SyncDirectory(prefix);
+    return SyncDirectory(prefix_);
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
+    PendingFile file(path, tempName);
+    return file.Ok() && WriteAll(file.Descriptor(), content) && file.Commit();
 }
 
 bool WriteAll(int fd, std::string_view data) {
