@@ -1,11 +1,9 @@
-// Entry point: commands that need no display, then a display check, then the catalogue window.
+// Entry point: commands that need no display, then a display check, then the program's windows.
+#include "app/HeadlessCommands.h"
+#include "app/ProgramWindow.h"
 #include "catalogue/CommandLine.h"
-#include "catalogue/ListCommand.h"
-#include "catalogue/ui/CatalogueWindowRun.h"
 #include "platform/posix/ExecutablePath.h"
-#include "platform/posix/SystemClock.h"
 #include "platform/qt/QtText.h"
-#include "storage/Layout.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -22,12 +20,6 @@ bool HasDisplay() {
     return (x11 && *x11) || (wayland && *wayland);
 }
 
-int RunList(const std::string& catalogue, const char* argv0) {
-    const mcb::ListRequest request{catalogue, mcb::ExecutableDirectory(argv0) + mcb::kLayoutFileName,
-                                   mcb::SystemClock().Today()};
-    return mcb::RunListCommand(request, std::cout, std::cerr);
-}
-
 // The command line again without the options the window toolkit took for itself.
 mcb::CommandLine ToolkitLeftOver(const QApplication& app) {
     std::vector<std::string> args;
@@ -42,13 +34,12 @@ int main(int argc, char* argv[]) {
     const mcb::CommandLine line = mcb::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (line.mode) {
     case mcb::CommandLine::Mode::Help:
-        std::fputs(mcb::CommandLineHelp(), stdout);
+        std::fputs(mcb::CommandLineHelp().c_str(), stdout);
         return 0;
-    case mcb::CommandLine::Mode::Error:
-        std::fprintf(stderr, "mirvane-cdbase: %s (см. mirvane-cdbase --help)\n", line.error.c_str());
-        return 2;
-    case mcb::CommandLine::Mode::List:
-        return RunList(line.catalogue, argv[0]);
+    case mcb::CommandLine::Mode::Command:
+        if (const mcb::HeadlessCommand* command = mcb::FindHeadlessCommand(line.command))
+            return command->run({line.arguments, mcb::ExecutableDirectory(argv[0]), std::cout, std::cerr});
+        break; // an option of the window toolkit
     case mcb::CommandLine::Mode::Window:
         break;
     }
@@ -58,5 +49,5 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    return mcb::RunCatalogueWindow(ToolkitLeftOver(app).catalogue, mcb::ExecutableDirectory(argv[0]));
+    return mcb::RunProgramWindow(ToolkitLeftOver(app).catalogue, mcb::ExecutableDirectory(argv[0]));
 }

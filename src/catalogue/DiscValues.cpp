@@ -1,6 +1,6 @@
 #include "catalogue/DiscValues.h"
 
-#include "catalogue/UpperTable.h"
+#include "storage/Cp1251.h"
 #include "storage/DecimalInt.h"
 #include "storage/MyIniFiles.h"
 

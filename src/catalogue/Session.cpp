@@ -32,7 +32,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 Session::Session(SessionServices services, std::string programDir)
     : services_(services), programDir_(std::move(programDir)) {
-    caption_ = "Mirvane CD Base 1.8.1";
+    caption_ = ProgramCaption();
 }
 
 Session::~Session() = default;

@@ -1,7 +1,7 @@
 #include "catalogue/TableSort.h"
 
 #include "catalogue/ExchangeOrder.h"
-#include "catalogue/UpperTable.h"
+#include "storage/Cp1251.h"
 
 #include <algorithm>
 #include <array>

@@ -2,13 +2,18 @@
 
 #include "storage/Literal.h"
 #include "storage/TextCodec.h"
+#include "storage/Version.h"
 
 namespace mcb {
+
+std::string ProgramCaption() {
+    return std::string("Mirvane CD Base ") + kProgramVersion;
+}
 
 std::string WindowCaption(const std::string& baseFileName) {
     const size_t slash = baseFileName.rfind('/');
     const std::string name = slash == std::string::npos ? baseFileName : baseFileName.substr(slash + 1);
-    return "Mirvane CD Base 1.8.1 - " + Cp1251FromUtf8(name).text;
+    return ProgramCaption() + " - " + Cp1251FromUtf8(name).text;
 }
 
 std::array<std::string, kColumnCount> HeadingRow(const TableLayout& layout, int sortOrder) {

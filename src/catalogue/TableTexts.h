@@ -9,8 +9,11 @@
 
 namespace mcb {
 
-// "Mirvane CD Base 1.8.1 - " and the file name of the catalogue without its directory; the native
-// path is turned into Windows-1251 text.
+// The window's caption before the first table build: "Mirvane CD Base" and the program's version.
+std::string ProgramCaption();
+
+// ProgramCaption(), " - " and the file name of the catalogue without its directory; the native path
+// is turned into Windows-1251 text.
 std::string WindowCaption(const std::string& baseFileName);
 
 // The twelve column headings, the one of column `sortOrder` (when 0..11) prefixed with "#  ".

@@ -1,9 +1,12 @@
 #include "discs/DiscCommands.h"
 
+#include "catalogue/TableRows.h"
 #include "discs/DiscEditor.h"
 #include "storage/DecimalInt.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
+
+#include <optional>
 
 namespace mcb {
 
@@ -37,10 +40,18 @@ bool ConfirmForeign(const TableRow& row, const DiscCommandContext& c, const char
            c.prompts.Confirm(W("Это не ваш диск. Хозяин диска ") + Contact(c, row.oth) + ". " + W(question));
 }
 
+// A copy of the disc's row: a window opened on the way may rebuild the table.
+std::optional<TableRow> ShownRow(const DiscCommandContext& c, const std::string& discId) {
+    const TableRow* row = FindRow(c.table, discId);
+    return row ? std::optional<TableRow>(*row) : std::nullopt;
+}
+
 } // namespace
 
-bool DeleteDisc(const TableRow& row, const DiscCommandContext& c) {
-    if (row.cells[0].empty()) return false;
+bool DeleteDisc(const std::string& discId, const DiscCommandContext& c) {
+    const std::optional<TableRow> shown = ShownRow(c, discId);
+    if (!shown) return false;
+    const TableRow& row = *shown;
     const std::string title = Title(row, c);
     if (!c.prompts.Confirm(W("Удалить диск ") + Quoted(title) + " ?")) return false;
     if (!ConfirmForeign(row, c, "Удалить диск из базы ?")) return false;
@@ -56,8 +67,10 @@ bool DeleteDisc(const TableRow& row, const DiscCommandContext& c) {
     return true;
 }
 
-bool LendDisc(const TableRow& row, const DiscCommandContext& c) {
-    if (row.cells[0].empty()) return false;
+bool LendDisc(const std::string& discId, const DiscCommandContext& c) {
+    const std::optional<TableRow> shown = ShownRow(c, discId);
+    if (!shown) return false;
+    const TableRow& row = *shown;
     const std::string title = Title(row, c);
     if (!c.prompts.Confirm(W("Отдать диск ") + Quoted(title) + W(" в долг ?"))) return false;
     if (!ConfirmForeign(row, c, "Отдать диск в долг ?")) return false;
@@ -81,8 +94,10 @@ bool LendDisc(const TableRow& row, const DiscCommandContext& c) {
     return true;
 }
 
-bool ReturnDisc(const TableRow& row, const DiscCommandContext& c) {
-    if (row.cells[0].empty()) return false;
+bool ReturnDisc(const std::string& discId, const DiscCommandContext& c) {
+    const std::optional<TableRow> shown = ShownRow(c, discId);
+    if (!shown) return false;
+    const TableRow& row = *shown;
     if (!row.IsLent()) {
         c.prompts.Message(W("Диск в наличии. Забирать не у кого."));
         return false;

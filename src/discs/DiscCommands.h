@@ -1,6 +1,6 @@
-// The main window's commands on the disc in the current table row: delete, lend and return. They
-// decide from the row's copies of the lending values, ask and refuse with fixed texts, change the
-// disc's section, save the catalogue file and write the journal line.
+// The main window's commands on a disc given by its identifier: delete, lend and return. They decide
+// from the copies of the lending values in the disc's table row, ask and refuse with fixed texts,
+// change the disc's section, save the catalogue file and write the journal line.
 #pragma once
 
 #include "catalogue/TableTypes.h"
@@ -13,6 +13,7 @@ namespace mcb {
 class TIniFile;
 
 struct DiscCommandContext {
+    const CatalogueTable& table; // the rows as last built
     TIniFile& catalogue;
     Prompts& prompts;
     ListPicker& picker;
@@ -20,10 +21,11 @@ struct DiscCommandContext {
     const DateFormat& dateFormat;  // dates in the messages
 };
 
-// Each returns true when the catalogue was changed, so that the table must be rebuilt. A row
-// without an identifier (the one row of an empty table) does nothing.
-bool DeleteDisc(const TableRow& row, const DiscCommandContext& context);
-bool LendDisc(const TableRow& row, const DiscCommandContext& context);
-bool ReturnDisc(const TableRow& row, const DiscCommandContext& context);
+// Each returns true when the catalogue was changed, so that the table must be rebuilt. An
+// identifier that no row of the table shows (an empty one, from the one row of an empty table) does
+// nothing.
+bool DeleteDisc(const std::string& discId, const DiscCommandContext& context);
+bool LendDisc(const std::string& discId, const DiscCommandContext& context);
+bool ReturnDisc(const std::string& discId, const DiscCommandContext& context);
 
 } // namespace mcb

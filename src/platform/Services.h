@@ -32,7 +32,7 @@ struct FileDialogSpec {
     std::string title;
     // Filter pairs in the form "description|pattern|description|pattern".
     std::string filter;
-    std::string initialPath;      // folder or proposed file, may be empty
+    std::string initialPath; // folder or proposed file, may be empty
 };
 
 class Prompts {
@@ -40,20 +40,36 @@ public:
     virtual ~Prompts() = default;
     // A plain message box with an OK button.
     virtual void Message(const std::string& text) = 0;
+    // An error box with an OK button, for failures the program reports (a file that cannot be written).
+    virtual void Error(const std::string& text) = 0;
+    // A warning with an OK button that names characters Windows-1251 cannot hold; so that it can name
+    // them, its text is UTF-8 (UnstorableMessage gives it).
+    virtual void WarnUnstorable(const std::string& utf8Text) = 0;
     // A confirmation with the buttons Yes and No; true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
     // A warning with the buttons Yes and No; true for Yes.
     virtual bool Warn(const std::string& text) = 0;
     // A question with the buttons Yes, No and Help (help topic given); closing the box gives Cancel.
     virtual Answer Ask(const std::string& text, int helpTopic) = 0;
-    // A one-line input box; nothing when cancelled.
-    virtual std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
-                                                 const std::string& initial) = 0;
+    // A one-line input box; nothing when cancelled. What the user types goes into Windows-1251 files,
+    // so a text with characters the code page cannot hold is refused with the message naming them and
+    // offered again as typed; the answer can always be stored.
+    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
+                                         const std::string& initial);
     // File dialogs; the open dialog accepts only existing files, the save dialog asks before
     // replacing the file as named (the caller adds a missing extension itself). They return a native
     // path, nothing when cancelled.
     virtual std::optional<std::string> OpenFileName(const FileDialogSpec& options) = 0;
     virtual std::optional<std::string> SaveFileName(const FileDialogSpec& options) = 0;
+    // A colour choice starting from a stored colour (24 bits, red in the lowest byte); nothing when
+    // cancelled.
+    virtual std::optional<int> ChooseColour(int stored) = 0;
+
+protected:
+    // The input box of InputLine as the user sees it: caption and prompt Windows-1251, the initial and
+    // the typed text UTF-8 exactly as typed.
+    virtual std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,
+                                                const std::string& initialUtf8) = 0;
 };
 
 class Shell {

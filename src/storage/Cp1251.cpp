@@ -6,28 +6,38 @@ namespace mcb {
 
 namespace {
 
-std::array<unsigned char, 256> BuildUpperTable() {
-    std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 32);
-    for (int c = 0xE0; c <= 0xFF; ++c) table[c] = static_cast<unsigned char>(c - 32); // а..я
+std::array<char, 256> BuildUpperTable() {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c);
+    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<char>(c - 32);
+    for (int c = 0xE0; c <= 0xFF; ++c) table[c] = static_cast<char>(c - 32); // а..я
     // The remaining Cyrillic lower-case letters of the code page and their capitals.
     const unsigned char pairs[][2] = {{0xB8, 0xA8}, {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C},
                                       {0x9D, 0x8D}, {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xBC, 0xA3},
                                       {0xB4, 0xA5}, {0xBA, 0xAA}, {0xBF, 0xAF}, {0xB3, 0xB2}, {0xBE, 0xBD}};
-    for (const auto& p : pairs) table[p[0]] = p[1];
+    for (const auto& p : pairs) table[p[0]] = static_cast<char>(p[1]);
     return table;
 }
 
-const std::array<unsigned char, 256> kUpper = BuildUpperTable();
+const std::array<char, 256> kUpper = BuildUpperTable();
 
-unsigned char UpperByte(char c) { return kUpper[static_cast<unsigned char>(c)]; }
+unsigned char UpperByte(char c) {
+    return static_cast<unsigned char>(kUpper[static_cast<unsigned char>(c)]);
+}
 
-bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsControlOrBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 } // namespace
 
-char UpperChar(char c) { return static_cast<char>(UpperByte(c)); }
+char UpperChar(char c) {
+    return static_cast<char>(UpperByte(c));
+}
+
+const std::array<char, 256>& UpperTable() {
+    return kUpper;
+}
 
 std::string UpperCase(std::string_view text) {
     std::string result(text);
@@ -45,7 +55,9 @@ int CompareUpper(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-bool EqualsUpper(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareUpper(a, b) == 0; }
+bool EqualsUpper(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareUpper(a, b) == 0;
+}
 
 std::string_view TrimControl(std::string_view text) {
     while (!text.empty() && IsControlOrBlank(text.front())) text.remove_prefix(1);

@@ -2,6 +2,7 @@
 // ordering of the program goes through, so that Cyrillic letters compare case-insensitively too.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@ namespace mcb {
 // Upper-case form of one Windows-1251 byte (Latin a-z, Cyrillic а-я, ё and the other Cyrillic
 // letters of the code page); every other byte is returned unchanged.
 char UpperChar(char c);
+
+// The same mapping as a table, for loops that upper-case many bytes: table[b] is UpperChar(b).
+const std::array<char, 256>& UpperTable();
 
 std::string UpperCase(std::string_view text);
 

@@ -125,25 +125,34 @@ TEST_F(ListCommandTest, UnreadableCatalogueIsAnError) {
 
 TEST(CommandLine, Parsing) {
     using Mode = CommandLine::Mode;
+    using Args = std::vector<std::string>;
     struct Case {
-        std::vector<std::string> args;
+        Args args;
         Mode mode;
         std::string catalogue;
+        std::string command;
+        Args arguments;
     } cases[] = {
-        {{}, Mode::Window, ""},
-        {{"films.cbf"}, Mode::Window, "films.cbf"},
-        {{"-platform", "offscreen", "films.cbf"}, Mode::Window, ""},
-        {{"--list", "films.cbf"}, Mode::List, "films.cbf"},
-        {{"--list"}, Mode::Error, ""},
-        {{"--list", "a.cbf", "b.cbf"}, Mode::Error, ""},
-        {{"--help"}, Mode::Help, ""},
-        {{"-h"}, Mode::Help, ""},
+        {{}, Mode::Window, "", "", {}},
+        {{"films.cbf"}, Mode::Window, "films.cbf", "", {}},
+        {{"-platform", "offscreen", "films.cbf"}, Mode::Window, "", "", {}},
+        {{"--list", "films.cbf"}, Mode::Command, "", "--list", {"films.cbf"}},
+        {{"--list"}, Mode::Command, "", "--list", {}},
+        {{"--export", "out.xlsx", "--no-header", "a.cbf"},
+         Mode::Command,
+         "",
+         "--export",
+         {"out.xlsx", "--no-header", "a.cbf"}},
+        {{"--"}, Mode::Window, "", "", {}},
+        {{"--help"}, Mode::Help, "", "", {}},
+        {{"-h"}, Mode::Help, "", "", {}},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.args);
         EXPECT_EQ(c.mode, line.mode) << testing::PrintToString(c.args);
         EXPECT_EQ(c.catalogue, line.catalogue) << testing::PrintToString(c.args);
-        EXPECT_EQ(c.mode == Mode::Error, !line.error.empty());
+        EXPECT_EQ(c.command, line.command) << testing::PrintToString(c.args);
+        EXPECT_EQ(c.arguments, line.arguments) << testing::PrintToString(c.args);
     }
 }
 

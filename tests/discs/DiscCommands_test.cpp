@@ -46,19 +46,23 @@ struct Case {
 
 class DiscCommandsTest : public DiscsTest {
 protected:
-    bool Run(Command command, const TableRow& row) {
+    // The command on the disc of the row, over a table that shows the row.
+    bool Run(Command command, const TableRow& row, const std::string& discId) {
+        CatalogueTable table;
+        table.rows = {row};
         const JournalContext journal = Journal();
-        const DiscCommandContext context{*catalogue, prompts, picker, journal, dates};
+        const DiscCommandContext context{table, *catalogue, prompts, picker, journal, dates};
         switch (command) {
         case Command::Delete:
-            return DeleteDisc(row, context);
+            return DeleteDisc(discId, context);
         case Command::Lend:
-            return LendDisc(row, context);
+            return LendDisc(discId, context);
         case Command::Return:
-            return ReturnDisc(row, context);
+            return ReturnDisc(discId, context);
         }
         return false;
     }
+    bool Run(Command command, const TableRow& row) { return Run(command, row, row.cells[0]); }
 };
 
 TEST_F(DiscCommandsTest, QuestionsRefusalsAndJournal) {
@@ -204,6 +208,29 @@ TEST_F(DiscCommandsTest, LendAndReturnKeepTheirDatesOnDisk) {
     ASSERT_TRUE(Run(Command::Return, Row("00001", "Свой", "46364", "0", "-1")));
     EXPECT_EQ(OnDisk("00001", "Gin"), "-1");
     EXPECT_EQ(OnDisk("00001", "Giv"), "46364");
+}
+
+// The commands decide from the row of the identifier they are given, wherever the table shows it; a
+// disc the table does not show is left alone without a question.
+TEST_F(DiscCommandsTest, CommandsFindTheRowOfTheirDisc) {
+    OpenCatalogue(kCatalogue);
+    const std::string before = TempDir::Read(CataloguePath());
+    CatalogueTable table;
+    table.rows = {kOwn, kForeignLent, kLent};
+    const JournalContext journal = Journal();
+    const DiscCommandContext context{table, *catalogue, prompts, picker, journal, dates};
+    for (const std::string id : {"00004", "00005", "0001", ""}) {
+        EXPECT_FALSE(DeleteDisc(id, context)) << id;
+        EXPECT_FALSE(LendDisc(id, context)) << id;
+        EXPECT_FALSE(ReturnDisc(id, context)) << id;
+    }
+    EXPECT_TRUE(prompts.asked.empty());
+
+    prompts.Expect(Answer::No);
+    EXPECT_FALSE(ReturnDisc("00003", context));
+    EXPECT_EQ(prompts.asked.back(),
+              W("confirm: Диск \"Отданный\" отдан D46100 в долг.   Должник: Пётр.   Списать долг ?"));
+    EXPECT_EQ(TempDir::Read(CataloguePath()), before);
 }
 
 TEST_F(DiscCommandsTest, DeletedIdentifierIsNotReused) {

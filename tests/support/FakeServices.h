@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "storage/TextCodec.h"
 
 #include <deque>
 #include <optional>
@@ -34,35 +35,53 @@ private:
     static std::string Tagged(char tag, int value) { return std::string(1, tag).append(std::to_string(value)); }
 };
 
-// Every prompt takes the next scripted reply; a prompt without one fails the test by throwing.
+// Every question takes the next scripted reply and every box is recorded in `asked`; a question
+// without a reply fails the test by throwing.
 class ScriptedPrompts : public Prompts {
 public:
     struct Reply {
         Answer answer = Answer::Yes;
         std::optional<std::string> text; // input line or file name; nothing = cancelled
+        bool typed = false;              // text is UTF-8 as typed rather than Windows-1251
+        std::optional<int> colour;
     };
 
-    void Expect(Answer answer) { replies_.push_back({answer, std::nullopt}); }
-    void ExpectText(std::optional<std::string> text) { replies_.push_back({Answer::Yes, std::move(text)}); }
+    void Expect(Answer answer) { replies_.push_back({answer, std::nullopt, false, std::nullopt}); }
+    // An input line's text in Windows-1251, or a native file name; nothing cancels.
+    void ExpectText(std::optional<std::string> text) {
+        replies_.push_back({Answer::Yes, std::move(text), false, std::nullopt});
+    }
+    // An input line typed in UTF-8, for characters that Windows-1251 cannot hold.
+    void ExpectTyped(std::string utf8) { replies_.push_back({Answer::Yes, std::move(utf8), true, std::nullopt}); }
+    void ExpectColour(std::optional<int> colour) { replies_.push_back({Answer::Yes, std::nullopt, false, colour}); }
 
     void Message(const std::string& text) override { asked.push_back("message: " + text); }
+    void Error(const std::string& text) override { asked.push_back("error: " + text); }
+    void WarnUnstorable(const std::string& utf8Text) override { asked.push_back("unstorable: " + utf8Text); }
     bool Confirm(const std::string& text) override { return Next("confirm: " + text).answer == Answer::Yes; }
     bool Warn(const std::string& text) override { return Next("warn: " + text).answer == Answer::Yes; }
     Answer Ask(const std::string& text, int) override { return Next("ask: " + text).answer; }
-    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
-                                         const std::string&) override {
-        return Next("input: " + caption + " / " + prompt).text;
-    }
     std::optional<std::string> OpenFileName(const FileDialogSpec& options) override {
         return Next("open: " + options.title).text;
     }
     std::optional<std::string> SaveFileName(const FileDialogSpec& options) override {
         return Next("save: " + options.title).text;
     }
+    std::optional<int> ChooseColour(int stored) override { return Next("colour: " + std::to_string(stored)).colour; }
 
     bool Exhausted() const { return replies_.empty(); }
 
     std::vector<std::string> asked;
+    std::vector<std::string> typedInitials; // UTF-8 text each input line was opened with
+
+protected:
+    std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,
+                                        const std::string& initialUtf8) override {
+        typedInitials.push_back(initialUtf8);
+        const Reply reply = Next("input: " + caption + " / " + prompt);
+        if (!reply.text || reply.typed) return reply.text;
+        return Utf8FromCp1251(*reply.text);
+    }
 
 private:
     Reply Next(const std::string& question) {
@@ -82,14 +101,19 @@ class AgreeingPrompts : public Prompts {
 public:
     explicit AgreeingPrompts(std::string input = "Bench") : input_(std::move(input)) {}
     void Message(const std::string&) override {}
+    void Error(const std::string&) override {}
+    void WarnUnstorable(const std::string&) override {}
     bool Confirm(const std::string&) override { return true; }
     bool Warn(const std::string&) override { return true; }
     Answer Ask(const std::string&, int) override { return Answer::Yes; }
-    std::optional<std::string> InputLine(const std::string&, const std::string&, const std::string&) override {
-        return input_;
-    }
     std::optional<std::string> OpenFileName(const FileDialogSpec&) override { return std::nullopt; }
     std::optional<std::string> SaveFileName(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<int> ChooseColour(int) override { return std::nullopt; }
+
+protected:
+    std::optional<std::string> TypeLine(const std::string&, const std::string&, const std::string&) override {
+        return Utf8FromCp1251(input_);
+    }
 
 private:
     std::string input_;

@@ -28,10 +28,16 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
         counters_[i]->setObjectName(QString::fromLatin1(names[i]));
         groupLayout->addWidget(counters_[i]);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(group);
-    layout->addStretch(1);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(2, 2, 2, 2);
+    layout_->addWidget(group);
+    layout_->addStretch(1);
+}
+
+void InfoPanel::SetInfoGroup(QWidget* group) {
+    delete layout_->takeAt(1); // the stretch that kept the counters at the top
+    layout_->addWidget(group, 1);
+    group->show(); // taking a new parent hid it
 }
 
 void InfoPanel::SetCounters(const std::array<QString, 4>& texts) {

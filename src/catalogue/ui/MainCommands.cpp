@@ -14,8 +14,8 @@ namespace mcb {
 
 namespace {
 
-// One menu item; a null name is a separator. Items not ready are shown disabled until their
-// windows exist.
+// One menu item; a null name is a separator. Items the window does not run itself (ready false)
+// stay disabled until the program's wiring connects them to their windows.
 struct ItemSpec {
     const char* name;
     const char* caption;
@@ -37,24 +37,24 @@ constexpr ItemSpec kBaseMenu[] = {
 };
 
 constexpr ItemSpec kDiscMenu[] = {
-    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", true},
-    {"mmEditCD", "Редактировать", "Редактировать данные о диске", true},
-    {"mmKillCD", "Удалить из базы", "Удалить диск из базы", true},
+    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", false},
+    {"mmEditCD", "Редактировать", "Редактировать данные о диске", false},
+    {"mmKillCD", "Удалить из базы", "Удалить диск из базы", false},
     kSeparator,
     {"svodka", "Сводка", "Сводка", false},
     kSeparator,
-    {"mmGiveCD", "Отдать диск", "Дать диск в долг", true},
-    {"mmReturnCD", "Забрать диск", "Списать долг", true},
+    {"mmGiveCD", "Отдать диск", "Дать диск в долг", false},
+    {"mmReturnCD", "Забрать диск", "Списать долг", false},
     kSeparator,
-    {"mmFilter", "Отбор / поиск", "Отбор / поиск", true},
-    {"mmMagazine", "Журнал событий", "Журнал событий", true},
+    {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
+    {"mmMagazine", "Журнал событий", "Журнал событий", false},
 };
 
 constexpr ItemSpec kSetupMenu[] = {
-    {"mmGenres", "Жанры", "Редактор списка жанров", true},
-    {"mmCountries", "Страны", "Редактор списка стран", true},
-    {"mmContactList", "Контакты", "Редактор списка контактов", true},
-    {"mmCompList", "Компании-производители", "Редактор списка компаний-производителей", true},
+    {"mmGenres", "Жанры", "Редактор списка жанров", false},
+    {"mmCountries", "Страны", "Редактор списка стран", false},
+    {"mmContactList", "Контакты", "Редактор списка контактов", false},
+    {"mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false},
     kSeparator,
     {"mmMainSetup", "Настройки программы", "Настройки программы", false},
 };

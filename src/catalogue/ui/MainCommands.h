@@ -1,6 +1,7 @@
 // The commands of the catalogue window: the main menu, the toolbar `ToolBar`, the sort submenu
 // `Sort1` and the table's context menu `PopUpMainTable`. Each command is a QAction named after its
-// control; commands whose windows do not exist yet are present but disabled.
+// control; commands the window does not run itself are present but disabled until the program's
+// wiring connects them (TMainForm::ConnectCommand).
 #pragma once
 
 #include "catalogue/TableTypes.h"

@@ -1,17 +1,18 @@
 #include "catalogue/ui/MainForm.h"
 
+#include "catalogue/TableRows.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/ColumnToolBar.h"
 #include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
-#include "catalogue/ui/SessionWindows.h"
-#include "discs/ui/DiscCommandWindows.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
 #include <QTimer>
@@ -22,9 +23,7 @@ namespace mcb {
 TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
-    picker_ = std::make_unique<SessionListPicker>(session_, this);
     BuildLayout();
-    discs_ = new DiscCommandWindows(session_, *this);
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
@@ -78,20 +77,9 @@ void TMainForm::ConnectCommands() {
     on("mmSaveBaseAs", [this] { SwitchCatalogue(SwitchMode::SaveAs); });
     on("mmVihod", [this] { close(); });
     on("mmExit", [this] { close(); });
-    on("mmAddCD", [this] { discs_->mmAddCDClick(); });
-    on("mmEditCD", [this] { discs_->mmEditCDClick(); });
-    on("mmKillCD", [this] { discs_->mmKillCDClick(); });
-    on("mmGiveCD", [this] { discs_->mmGiveCDClick(); });
-    on("mmReturnCD", [this] { discs_->mmReturnCDClick(); });
-    on("mmFilter", [this] { discs_->mmFilterClick(); });
     on("N18", [this] { ShowHelp(kHelpContents); });
     on("N23", [this] { ShowHelp(kHelpVersionHistory); });
     on("N20", [this] { ShowHelp(kHelpAuthors); });
-    on("mmMagazine", [this] { ShowJournal(); });
-    on("mmGenres", [this] { EditList(DictKind::Genres); });
-    on("mmCountries", [this] { EditList(DictKind::Countries); });
-    on("mmContactList", [this] { EditList(DictKind::Contacts); });
-    on("mmCompList", [this] { EditList(DictKind::Companies); });
     for (int order = 0; order < kColumnCount; ++order)
         connect(commands_.sortItems[order], &QAction::triggered, this, [this, order] { SetSortOrder(order); });
     connect(table_, &QWidget::customContextMenuRequested, this,
@@ -99,6 +87,53 @@ void TMainForm::ConnectCommands() {
     connect(table_->heading(), &MainTableHeader::headingReleased, this, &TMainForm::HeadingReleased);
     connect(columnBar_, &ColumnToolBar::columnToggled, this, &TMainForm::ToggleColumn);
     connect(splitter_, &QSplitter::splitterMoved, this, &TMainForm::PanelMoved);
+    connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
+    connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
+    table_->installEventFilter(this);
+}
+
+void TMainForm::ConnectCommand(const char* control, std::function<void()> handler) {
+    QAction* action = commands_[control];
+    Q_ASSERT_X(action, "ConnectCommand", control);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    action->setEnabled(true);
+}
+
+std::string TMainForm::CurrentDiscId() const {
+    return DiscIdOfRow(session_.table(), table_->currentIndex().row());
+}
+
+void TMainForm::FocusTable() {
+    table_->setFocus();
+}
+
+void TMainForm::SetInfoGroup(QWidget* group) {
+    infoPan_->SetInfoGroup(group);
+}
+
+const TableColours& TMainForm::tableColours() const {
+    return table_->colours();
+}
+
+void TMainForm::SetTableColours(const TableColours& colours) {
+    table_->colours() = colours;
+    table_->viewport()->update();
+    table_->horizontalHeader()->viewport()->update();
+}
+
+// The table's keys run their commands when released, before the table asks for the disc
+// information again; a command not connected yet is disabled and does nothing.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != table_ || event->type() != QEvent::KeyRelease || static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        return QMainWindow::eventFilter(watched, event);
+    static const QHash<int, const char*> kKeys = {{Qt::Key_Insert, "mmAddCD"},
+                                                  {Qt::Key_F2, "mmEditCD"},
+                                                  {Qt::Key_F3, "svodka"},
+                                                  {Qt::Key_Delete, "mmKillCD"},
+                                                  {Qt::Key_F6, "mmFilter"}};
+    if (const char* command = kKeys.value(static_cast<QKeyEvent*>(event)->key(), nullptr))
+        commands_[command]->trigger();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::SwitchCatalogue(SwitchMode mode) {
@@ -118,18 +153,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         shutDown_ = true;
     }
     event->accept();
-}
-
-void TMainForm::ShowJournal() {
-    ShowJournalWindow(session_, this);
-    table_->setFocus();
-}
-
-// Plain editing of a list; the table is not rebuilt afterwards.
-void TMainForm::EditList(DictKind kind) {
-    DictParams params{kind, true, false, ""};
-    picker_->Pick(params);
-    table_->setFocus();
 }
 
 } // namespace mcb

@@ -1,12 +1,16 @@
 // The catalogue window `TMainForm`: menus, toolbars, the table with its column toggles and the
 // information panel, shown over a started Session. It reads the window's settings from the session
 // when it is created and puts them back before the session shuts down at close.
+//
+// It knows no window of another subsystem. The program's wiring (app/) connects its commands to
+// them (ConnectCommand), asks it for the current disc, listens to its signals and puts the disc
+// information group into its panel.
 #pragma once
 
 #include "catalogue/ColumnWidths.h"
 #include "catalogue/Session.h"
+#include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/MainCommands.h"
-#include "lists/DictTypes.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -21,7 +25,6 @@ class QTimer;
 namespace mcb {
 
 class CatalogueTableModel;
-class DiscCommandWindows;
 class ColumnToolBar;
 class InfoPanel;
 class MainTableView;
@@ -44,9 +47,27 @@ public:
     explicit TMainForm(Session& session, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Rebuilds the table from the catalogue and shows the result.
+    // Rebuilds the table from the catalogue and shows the result; tableRebuilt() follows.
     void RebuildTable();
+    // Gives the keyboard focus back to the table, as every command does when it ends.
+    void FocusTable();
 
+    // Runs the handler when the command (a QAction named after its control, for example "mmPrintBase")
+    // is triggered from the menu, the toolbar, the context menu or a key, and enables it: commands
+    // stay disabled until something is connected to them.
+    void ConnectCommand(const char* control, std::function<void()> handler);
+
+    // The identifier of the disc in the current row; empty when no row holding a disc is current.
+    std::string CurrentDiscId() const;
+
+    // Puts the disc information group into the information panel, below the counters.
+    void SetInfoGroup(QWidget* group);
+
+    // The running table colours (new-disc mark, lent discs); setting them repaints the table.
+    const TableColours& tableColours() const;
+    void SetTableColours(const TableColours& colours);
+
+    Session& session() { return session_; }
     MainTableView* table() const { return table_; }
     InfoPanel* infoPanel() const { return infoPan_; }
     ColumnToolBar* columnBar() const { return columnBar_; }
@@ -56,13 +77,17 @@ public:
     void SetStartupTaskWindows(StartupTaskWindows windows) { startupWindows_ = std::move(windows); }
     QTimer* startupTimer() const { return tumer_; }
 
-    // The reference-list window for the commands and dialogs that pick entries.
-    ListPicker& picker() { return *picker_; }
-
     // Width the information panel is kept at (SplitterPos).
     int infoPanelWidth() const { return panelWidth_; }
 
+signals:
+    // The current row changed by mouse or key (the disc information should be shown again).
+    void currentDiscChanged();
+    // A table build was shown (after RebuildTable, and after switching catalogues).
+    void tableRebuilt();
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -77,8 +102,6 @@ private:
     void SwitchCatalogue(SwitchMode mode);
     void ShowHelp(int topic);
     void TumerTimer();
-    void ShowJournal();
-    void EditList(DictKind kind);
     void SetSortOrder(int order);
     void HeadingReleased(int column, int dx, int dy);
     void ToggleColumn(int column);
@@ -98,8 +121,6 @@ private:
     bool shutDown_ = false;
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
-    std::unique_ptr<ListPicker> picker_;
-    DiscCommandWindows* discs_ = nullptr;
 };
 
 } // namespace mcb

@@ -29,6 +29,7 @@ void TMainForm::ShowTable(int selectRow) {
     const auto texts = CounterTexts(session_.table().counters);
     for (size_t i = 0; i < counters.size(); ++i) counters[i] = ToQ(texts[i]);
     infoPan_->SetCounters(counters);
+    emit tableRebuilt();
 }
 
 QStringList TMainForm::Headings() const {

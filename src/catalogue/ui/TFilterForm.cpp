@@ -4,6 +4,7 @@
 #include "lists/DictSelection.h"
 #include "platform/Services.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
 
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -80,7 +80,7 @@ void TFilterForm::ConnectControls() {
 
 bool TFilterForm::Execute(const FilterEnvironment& environment) {
     Open(environment);
-    exec();
+    RunModal(*this);
     return changed_;
 }
 
@@ -156,16 +156,13 @@ void TFilterForm::BtClearClick() {
 // and the dialog stays open rather than search for "?".
 void TFilterForm::done(int result) {
     if (!environment_) return QDialog::done(result);
-    const QString unstorable = UnstorableCharacters(FiNaz->text());
-    if (!unstorable.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Символы «%1» нельзя сохранить в базе. Исправьте текст.").arg(unstorable));
-        return;
-    }
+    const std::optional<std::string> title =
+        StorableFromQ(FiNaz->text(), environment_->prompts, StoreTarget::Catalogue);
+    if (!title) return;
     FilterCriteria& f = environment_->criteria;
     f.Nalichie = FiChNal->isChecked();
     f.Otdacha = FiChDolg->isChecked();
-    f.Nazva = FromQ(FiNaz->text());
+    f.Nazva = *title;
     f.SubNazva = FiSubNaz->isChecked();
     for (int k = 0; k < 4; ++k) f.Au[k] = FiAu[k]->isChecked();
     f.hozi = RbPri2->isChecked() ? 1 : RbPri3->isChecked() ? 2 : 0;

@@ -3,6 +3,7 @@
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Layout.h"
 #include "storage/Literal.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,7 +86,7 @@ void TEditDisk::ApplyStoredSize(int width, int height) {
 
 bool TEditDisk::Edit(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
     Open(environment, isNewDisc, currentDiscId);
-    return exec() == QDialog::Accepted;
+    return RunModal(*this) == QDialog::Accepted;
 }
 
 void TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
@@ -230,9 +230,7 @@ void TEditDisk::ChoosePicture(int k) {
     const auto chosen = environment_->prompts.OpenFileName({W("Открыть"), kPictureFilter, pictures_[k - 1]});
     if (!chosen) return;
     const std::string path = CBpictCopy->isChecked() ? editor_->CopyPictureToBase(k, *chosen) : *chosen;
-    if (RefuseUnstorable(PathToQ(path), QStringLiteral("Путь к картинке содержит символы «%1», которые нельзя "
-                                                       "сохранить в базе. Переименуйте файл или папку.")))
-        return;
+    if (RefuseUnstorable(PathToQ(path), StoreTarget::PicturePath)) return;
     pictures_[k - 1] = path;
     ShowPicture(k);
 }
@@ -244,18 +242,14 @@ void TEditDisk::RemovePicture(int k) {
 
 // Text that Windows-1251 cannot hold would turn into "?" in the file (in a picture path "?" even
 // stands for the catalogue folder); the user corrects it first.
-bool TEditDisk::RefuseUnstorable(const QString& text, const QString& message) {
-    const QString unstorable = UnstorableCharacters(text);
-    if (unstorable.isEmpty()) return false;
-    QMessageBox::warning(this, windowTitle(), message.arg(unstorable));
-    return true;
+bool TEditDisk::RefuseUnstorable(const QString& text, StoreTarget target) {
+    return !StorableFromQ(text, environment_->prompts, target);
 }
 
 bool TEditDisk::RefuseUnstorableFields() {
     QString text;
     for (const QLineEdit* edit : {EdNazva, EdNazva2, EdRoles, EdDirector}) text += edit->text();
-    return RefuseUnstorable(text + EdOpis->toPlainText(),
-                            QStringLiteral("Символы «%1» нельзя сохранить в базе. Исправьте текст."));
+    return RefuseUnstorable(text + EdOpis->toPlainText(), StoreTarget::Catalogue);
 }
 
 void TEditDisk::BitBtn1Click() {

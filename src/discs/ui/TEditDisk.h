@@ -4,6 +4,7 @@
 
 #include "discs/DiscEditor.h"
 #include "lists/DictTypes.h"
+#include "storage/Storable.h"
 
 #include <QDialog>
 #include <array>
@@ -98,7 +99,7 @@ private:
     PictureBox* Box(int k) const;
 
     void BitBtn1Click();
-    bool RefuseUnstorable(const QString& text, const QString& message);
+    bool RefuseUnstorable(const QString& text, StoreTarget target);
     bool RefuseUnstorableFields();
 
 public:

@@ -4,6 +4,7 @@
 #include "discs/JournalText.h"
 #include "platform/Services.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
 #include "storage/Settings.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -60,12 +60,12 @@ TMagForm::TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* pare
 
 void TMagForm::ShowJournal(const std::string& journalFileName) {
     LoadJournal(journalFileName);
-    exec();
+    RunModal(*this);
 }
 
 void TMagForm::ShowDescription(const std::string& caption, const std::string& text) {
     LoadDescription(caption, text);
-    exec();
+    RunModal(*this);
 }
 
 void TMagForm::LoadJournal(const std::string& journalFileName) {
@@ -133,15 +133,8 @@ void TMagForm::SetEditable(bool editable) {
 // The journal is kept in Windows-1251; characters it cannot hold are named and the window stays
 // open with the text as typed, rather than saving them as "?".
 bool TMagForm::SaveEditedJournal() {
-    const QString text = MemoMag->toPlainText();
-    const QString unstorable = UnstorableCharacters(text);
-    if (!unstorable.isEmpty()) {
-        QMessageBox::warning(
-            this, windowTitle(),
-            QStringLiteral("Символы «%1» нельзя сохранить в журнале. Исправьте текст.").arg(unstorable));
-        return false;
-    }
-    return SaveJournal(journalFileName_, FromQ(text));
+    const std::optional<std::string> text = StorableFromQ(MemoMag->toPlainText(), prompts_, StoreTarget::Journal);
+    return text && SaveJournal(journalFileName_, *text);
 }
 
 } // namespace mcb

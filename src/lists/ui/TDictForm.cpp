@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
@@ -131,7 +132,7 @@ void TDictForm::BuildControls() {
 
 bool TDictForm::Execute(DictParams& params) {
     Prepare(params);
-    return exec() == QDialog::Accepted;
+    return RunModal(*this) == QDialog::Accepted;
 }
 
 void TDictForm::Prepare(DictParams& params) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -36,14 +37,6 @@ QString Extensions(const QString& patterns) {
 }
 
 } // namespace
-
-int QtClock::Today() const {
-    return static_cast<int>(kDayZero.daysTo(QDate::currentDate()));
-}
-
-int QtClock::SecondsOfDay() const {
-    return QTime(0, 0).secsTo(QTime::currentTime());
-}
 
 std::string QtDateFormat::ShortDate(int dayNumber) const {
     return FromQ(QLocale::system().toString(kDayZero.addDays(dayNumber), QLocale::ShortFormat));
@@ -79,6 +72,14 @@ void QtPrompts::Message(const std::string& text) {
     QMessageBox::information(Parent(), AppTitle(), ToQ(text));
 }
 
+void QtPrompts::Error(const std::string& text) {
+    QMessageBox::critical(Parent(), AppTitle(), ToQ(text));
+}
+
+void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
+    QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
+}
+
 bool QtPrompts::Confirm(const std::string& text) {
     return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
@@ -104,13 +105,13 @@ Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
     return Answer::Cancel;
 }
 
-std::optional<std::string> QtPrompts::InputLine(const std::string& caption, const std::string& prompt,
-                                                const std::string& initial) {
+std::optional<std::string> QtPrompts::TypeLine(const std::string& caption, const std::string& prompt,
+                                               const std::string& initialUtf8) {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(initial), &ok);
+    const QString text = QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(initialUtf8), &ok);
     if (!ok) return std::nullopt;
-    return FromQ(text);
+    return text.toStdString();
 }
 
 std::optional<std::string> QtPrompts::OpenFileName(const FileDialogSpec& options) {
@@ -128,6 +129,13 @@ std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& option
     dialog.setNameFilters(NameFilters(options.filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQ(dialog.selectedFiles().constFirst());
+}
+
+std::optional<int> QtPrompts::ChooseColour(int stored) {
+    const QColor initial(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(initial, Parent());
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
 bool QtShell::OpenLink(const std::string& url) {

@@ -1,5 +1,5 @@
-// Production adapters of the platform services: the system clock and locale, Qt's standard dialogs
-// and the desktop's link handling.
+// Production adapters of the platform services: the locale's date and time texts, Qt's standard
+// dialogs and the desktop's link handling. (The clock is the POSIX one, platform/posix/SystemClock.)
 #pragma once
 
 #include "platform/Services.h"
@@ -9,12 +9,6 @@
 #include <functional>
 
 namespace mcb {
-
-class QtClock : public Clock {
-public:
-    int Today() const override;
-    int SecondsOfDay() const override;
-};
 
 class QtDateFormat : public DateFormat {
 public:
@@ -28,13 +22,18 @@ public:
     explicit QtPrompts(std::function<QWidget*()> parent = {}, std::function<void(int)> showHelp = {});
 
     void Message(const std::string& text) override;
+    void Error(const std::string& text) override;
+    void WarnUnstorable(const std::string& utf8Text) override;
     bool Confirm(const std::string& text) override;
     bool Warn(const std::string& text) override;
     Answer Ask(const std::string& text, int helpTopic) override;
-    std::optional<std::string> InputLine(const std::string& caption, const std::string& prompt,
-                                         const std::string& initial) override;
     std::optional<std::string> OpenFileName(const FileDialogSpec& options) override;
     std::optional<std::string> SaveFileName(const FileDialogSpec& options) override;
+    std::optional<int> ChooseColour(int stored) override;
+
+protected:
+    std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,
+                                        const std::string& initialUtf8) override;
 
 private:
     QWidget* Parent() const;

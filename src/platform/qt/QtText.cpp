@@ -1,5 +1,6 @@
 #include "platform/qt/QtText.h"
 
+#include "platform/Services.h"
 #include "storage/TextCodec.h"
 
 #include <QFile>
@@ -14,11 +15,11 @@ std::string FromQ(const QString& text) {
     return Cp1251FromUtf8(text.toStdString()).text;
 }
 
-QString UnstorableCharacters(const QString& text) {
-    const auto result = Cp1251FromUtf8(text.toStdString());
-    QStringList chars;
-    for (char32_t c : result.unstorable) chars << QString::fromStdString(Utf8FromCodePoint(c));
-    return chars.join(' ');
+std::optional<std::string> StorableFromQ(const QString& typed, Prompts& prompts, StoreTarget target) {
+    StorableText text = CheckStorable(typed.toStdString());
+    if (text.Ok()) return std::move(text.text);
+    prompts.WarnUnstorable(UnstorableMessage(target, text.unstorable));
+    return std::nullopt;
 }
 
 QString PathToQ(const std::string& path) {

@@ -1,17 +1,23 @@
 // Text at the screen boundary: Windows-1251 texts of the program to and from QString.
 #pragma once
 
+#include "storage/Storable.h"
+
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace mcb {
 
+class Prompts;
+
 QString ToQ(const std::string& cp1251);
-// Characters that Windows-1251 cannot hold become '?'; callers that must not lose them check first
-// with UnstorableCharacters.
+// Characters that Windows-1251 cannot hold become '?': for texts the program made itself. Text the
+// user typed goes through StorableFromQ.
 std::string FromQ(const QString& text);
-// The characters of the text that Windows-1251 cannot hold, each once, joined by blanks; empty when all fit.
-QString UnstorableCharacters(const QString& text);
+// The Windows-1251 form of a text the user typed; nothing when it holds characters the code page
+// cannot, after the prompts' warning has named them (the caller keeps the input as typed).
+std::optional<std::string> StorableFromQ(const QString& typed, Prompts& prompts, StoreTarget target);
 
 // Native file paths (UTF-8 on Linux).
 QString PathToQ(const std::string& path);

@@ -14,8 +14,10 @@
 #include <QActionGroup>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -158,27 +160,27 @@ private slots:
         row("mmPrintBase", "Печатать базу", "Печатать базу", false);
         row("mmExcel", "Экспортировать базу в Excel", "Экспортировать базу в Excel", false);
         row("mmVihod", "Выход", "Выход", true);
-        row("mmAddCD", "Добавить в базу", "Добавить диск в базу", true);
-        row("mmEditCD", "Редактировать", "Редактировать данные о диске", true);
-        row("mmKillCD", "Удалить из базы", "Удалить диск из базы", true);
+        row("mmAddCD", "Добавить в базу", "Добавить диск в базу", false);
+        row("mmEditCD", "Редактировать", "Редактировать данные о диске", false);
+        row("mmKillCD", "Удалить из базы", "Удалить диск из базы", false);
         row("svodka", "Сводка", "Сводка", false);
-        row("mmGiveCD", "Отдать диск", "Дать диск в долг", true);
-        row("mmReturnCD", "Забрать диск", "Списать долг", true);
-        row("mmFilter", "Отбор / поиск", "Отбор / поиск", true);
-        row("mmMagazine", "Журнал событий", "Журнал событий", true);
-        row("mmGenres", "Жанры", "Редактор списка жанров", true);
-        row("mmCountries", "Страны", "Редактор списка стран", true);
-        row("mmContactList", "Контакты", "Редактор списка контактов", true);
-        row("mmCompList", "Компании-производители", "Редактор списка компаний-производителей", true);
+        row("mmGiveCD", "Отдать диск", "Дать диск в долг", false);
+        row("mmReturnCD", "Забрать диск", "Списать долг", false);
+        row("mmFilter", "Отбор / поиск", "Отбор / поиск", false);
+        row("mmMagazine", "Журнал событий", "Журнал событий", false);
+        row("mmGenres", "Жанры", "Редактор списка жанров", false);
+        row("mmCountries", "Страны", "Редактор списка стран", false);
+        row("mmContactList", "Контакты", "Редактор списка контактов", false);
+        row("mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false);
         row("mmMainSetup", "Настройки программы", "Настройки программы", false);
         row("N18", "Содержание", "Содержание", true);
         row("N23", "История версий", "История версий", true);
         row("N22", "Проверить наличие новой версии", "Проверить наличие новой версии", false);
         row("mmAboutPrg", "О программе", "О программе", false);
         row("N20", "Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true);
-        row("N7", "Добавить диск", "", true);
-        row("N13", "Отдать диск в долг", "", true);
-        row("N11", "Отбор / поиск", "", true);
+        row("N7", "Добавить диск", "", false);
+        row("N13", "Отдать диск в долг", "", false);
+        row("N11", "Отбор / поиск", "", false);
         row("smNosort", "Без  сортировки", "", true);
         row("smLon", "По длительномти", "", true);
         row("smNos", "По типу носителя", "", true);
@@ -448,41 +450,72 @@ private slots:
         QVERIFY(!form().startupTimer()->isActive());
     }
 
-    // The list and journal commands open their windows on the open catalogue; each window is closed
-    // by a timer as soon as it runs modally.
-    void listAndJournalCommandsOpenTheirWindows_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("genres") << "mmGenres"
-                                << "mcb::TDictForm"
-                                << "Список";
-        QTest::newRow("contacts") << "ToolButton20"
-                                  << "mcb::TDictForm"
-                                  << "Список";
-        QTest::newRow("journal") << "ToolButton16"
-                                 << "mcb::TMagForm"
-                                 << "Журнал событий";
+    // Commands of other windows: connecting one enables it for the menu, the toolbar, the context
+    // menu and the table's keys, and the table turns its current row into the disc's identifier.
+    void connectedCommandsRunOnTheCurrentDisc() {
+        Open();
+        QStringList ran;
+        form().ConnectCommand("mmKillCD", [&] { ran << "kill " + QString::fromStdString(form().CurrentDiscId()); });
+        form().ConnectCommand("svodka", [&] { ran << "summary " + QString::fromStdString(form().CurrentDiscId()); });
+        QVERIFY(command("mmKillCD")->isEnabled());
+        QVERIFY(command("N9")->isEnabled());
+        QVERIFY(command("N24")->isEnabled());
+        QVERIFY(!command("mmGiveCD")->isEnabled());
+        form().table()->SelectRow(2);
+        QTest::keyClick(form().table(), Qt::Key_Delete);
+        QTest::keyClick(form().table(), Qt::Key_F3);
+        QTest::keyClick(form().table(), Qt::Key_F6); // not connected: nothing
+        command("N9")->trigger();
+        form().table()->SelectRow(0);
+        const QRect cell = form().table()->visualRect(form().table()->model()->index(0, 1));
+        // A real double click starts with a press on the cell.
+        QTest::mouseClick(form().table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form().table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(ran, QStringList({"kill 00003", "summary 00003", "kill 00003", "summary 00002"}));
     }
 
-    void listAndJournalCommandsOpenTheirWindows() {
-        QFETCH(QString, control);
-        QFETCH(QString, window);
-        QFETCH(QString, caption);
+    void emptyTableHasNoCurrentDisc() {
+        std::ofstream(dir_->File("base.cbf"), std::ios::binary) << "[Common]\r\nLastCDID=00000\r\n";
         Open();
-        QString seen;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            seen = QString(dialog->metaObject()->className()) + "|" + dialog->windowTitle();
-            dialog->reject();
-        });
-        if (control.startsWith("ToolButton"))
-            form().findChild<QToolButton*>(control)->click();
-        else
-            command(control.toLatin1().constData())->trigger();
-        QCOMPARE(seen, window + "|" + caption);
-        QVERIFY(form().table()->hasFocus() || !form().isActiveWindow());
+        form().table()->SelectRow(0);
+        QCOMPARE(form().CurrentDiscId(), std::string());
+    }
+
+    void signalsFollowTheTableAndItsCurrentRow() {
+        Open();
+        QSignalSpy rebuilt(&form(), &TMainForm::tableRebuilt);
+        QSignalSpy current(&form(), &TMainForm::currentDiscChanged);
+        form().RebuildTable();
+        QCOMPARE(rebuilt.count(), 1);
+        QTest::keyClick(form().table(), Qt::Key_Down);
+        QVERIFY(current.count() >= 1);
+    }
+
+    void infoGroupGoesBelowTheCountersAndColoursRepaint() {
+        Open();
+        auto* group = new QWidget;
+        group->setObjectName("GroupInfo");
+        form().SetInfoGroup(group);
+        form().infoPanel()->layout()->activate();
+        QCOMPARE(group->parentWidget(), static_cast<QWidget*>(form().infoPanel()));
+        QVERIFY(group->y() >
+                form().infoPanel()->findChild<QLabel*>("LaNalVisi")->mapTo(form().infoPanel(), QPoint()).y());
+
+        QFont plain = form().table()->font();
+        plain.setStyleStrategy(QFont::NoAntialias); // exact ink colours in the grabbed pixels
+        form().table()->setFont(plain);
+        form().table()->clearSelection();
+        TableColours colours = form().tableColours();
+        colours.lent = QColor(1, 2, 3);
+        form().SetTableColours(colours);
+        QCOMPARE(form().tableColours().lent, QColor(1, 2, 3));
+        const QImage shown = form().table()->viewport()->grab().toImage();
+        const QRect lentCell = form().table()->visualRect(form().table()->model()->index(0, 1)); // Alpha, lent
+        bool inked = false;
+        for (int y = lentCell.top(); y <= lentCell.bottom(); ++y)
+            for (int x = lentCell.left(); x <= lentCell.right(); ++x)
+                inked = inked || shown.pixelColor(x, y).rgb() == QColor(1, 2, 3).rgb();
+        QVERIFY(inked);
     }
 
     void noPendingTaskStartsNoTimer() {

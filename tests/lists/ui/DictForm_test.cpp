@@ -183,6 +183,28 @@ private slots:
         QCOMPARE(form->dict->columnWidth(1), 77);
     }
 
+    // Names, e-mail and telephone go to the catalogue in Windows-1251: a character it cannot hold is
+    // named, and the input box comes back with the text as typed rather than storing "?".
+    void contactInputThatCannotBeStoredIsRefusedAndKept() {
+        Open(DictKind::Contacts, true, false);
+        for (const char* typed : {"Łódź", "Мюллер", "müller@x.de", "muller@x.de", "+48 ☎ 12", "+48 12"})
+            prompts->ExpectTyped(typed);
+        Key(Qt::Key_Insert);
+        std::vector<std::string> refusals;
+        for (const std::string& asked : prompts->asked)
+            if (asked.rfind("unstorable: ", 0) == 0) refusals.push_back(asked);
+        QCOMPARE(refusals,
+                 (std::vector<std::string>{"unstorable: Символы «Ł ó ź» нельзя сохранить в базе. Исправьте текст.",
+                                           "unstorable: Символы «ü» нельзя сохранить в базе. Исправьте текст.",
+                                           "unstorable: Символы «☎» нельзя сохранить в базе. Исправьте текст."}));
+        // Each refused text comes back in the box as typed.
+        QCOMPARE(prompts->typedInitials, (std::vector<std::string>{"", "Łódź", "", "müller@x.de", "", "+48 ☎ 12"}));
+        QCOMPARE(Stored("Contacts", "2"), std::string("Мюллер"));
+        QCOMPARE(Stored("Contacts", "2_mail"), std::string("muller@x.de"));
+        QCOMPARE(Stored("Contacts", "2_phone"), std::string("+48 12"));
+        QVERIFY(prompts->Exhausted());
+    }
+
     void importReportsWhatItFound() {
         dir->Write("other.cbf", W("[Common]\r\nGenres=1\r\n[Genres]\r\n0=Мюзикл\r\n1=драма\r\n"));
         Open(DictKind::Genres, true, false);

@@ -1,24 +1,23 @@
 // The disc commands in the real catalogue window over a started session: a disc is added with a
 // picture copied beside the catalogue, edited, lent to a new contact, returned, filtered out by its
 // debtor and deleted, with the catalogue file and the journal checked after each step.
+#include "WiredProgram.h"
+#include "app/DiscCommandWindows.h"
 #include "catalogue/Session.h"
 #include "catalogue/ui/MainForm.h"
 #include "catalogue/ui/MainTableView.h"
 #include "catalogue/ui/TFilterForm.h"
-#include "discs/ui/DiscCommandWindows.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/TEditDisk.h"
+#include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
-#include "support/FakeServices.h"
-#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -29,13 +28,12 @@ using namespace mcb;
 
 namespace {
 
-// Runs the action once a modal window is up (the command under test runs its own event loop).
-void WhenModal(std::function<void()> act) {
-    QTimer::singleShot(10, [act] {
-        if (QApplication::activeModalWidget())
-            act();
-        else
-            WhenModal(act);
+// What the user does in the next window of the given kind that the command under test shows.
+template <class Window> void WhenShown(std::function<void(Window&)> act) {
+    QueueModalScript([act](QDialog& dialog) {
+        auto* window = qobject_cast<Window*>(&dialog);
+        QVERIFY(window);
+        act(*window);
     });
 }
 
@@ -59,14 +57,13 @@ class DiscRoadTest : public QObject {
     Q_OBJECT
 
 private:
-    test::TempDir dir;
-    test::FixedClock clock;
-    test::FixedDateFormat dates;
-    test::ScriptedPrompts prompts;
+    test::WiredProgram program;
+    test::TempDir& dir = program.dir;
+    test::FixedClock& clock = program.clock;
+    test::ScriptedPrompts& prompts = program.prompts;
     FunctionPicker picker;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TMainForm> form;
-    DiscCommandWindows* discs = nullptr;
+    Session* session = nullptr;
+    TMainForm* form = nullptr;
 
     std::string OnDisk(const std::string& section, const std::string& key) const {
         return TIniFile(dir.File("base.cbf")).ReadString(section, key, "<none>");
@@ -83,28 +80,21 @@ private slots:
         QImage cover(300, 200, QImage::Format_RGB32);
         cover.fill(Qt::darkBlue);
         cover.save(QString::fromStdString(dir.File("cover.png")));
-        session = std::make_unique<Session>(SessionServices{clock, dates, prompts}, dir.Path());
-        session->Start(dir.File("base.cbf"));
-        form = std::make_unique<TMainForm>(*session);
+        QVERIFY(program.Start());
+        session = program.session.get();
+        form = program.form.get();
         QFont plain = form->table()->font();
         plain.setStyleStrategy(QFont::NoAntialias);
         form->table()->setFont(plain);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        discs = form->findChild<DiscCommandWindows*>();
+        auto* discs = form->findChild<DiscCommandWindows*>();
         QVERIFY(discs);
         discs->SetPicker(&picker);
     }
-    void cleanupTestCase() {
-        form->close();
-        form.reset();
-        session.reset();
-    }
+    void cleanupTestCase() { program.Stop(); }
 
     void addWithPictureCopiedBesideTheCatalogue() {
         prompts.ExpectText(dir.File("cover.png"));
-        WhenModal([this] {
-            TEditDisk& editor = discs->editDisk();
+        WhenShown<TEditDisk>([](TEditDisk& editor) {
             editor.EdNazva->setText(QStringLiteral("матрица"));
             QTest::mouseDClick(editor.Pict1, Qt::LeftButton);
             editor.BitBtn1->click();
@@ -120,8 +110,7 @@ private slots:
 
     void editKeepsThePicture() {
         Select(0);
-        WhenModal([this] {
-            TEditDisk& editor = discs->editDisk();
+        WhenShown<TEditDisk>([](TEditDisk& editor) {
             QVERIFY(!editor.Pict1->ShowsPlaceholder());
             editor.EdNazva2->setText(QStringLiteral("The Matrix"));
             editor.BitBtn1->click();
@@ -173,8 +162,7 @@ private slots:
             params.selection = "0 ";
             return true;
         };
-        WhenModal([this] {
-            TFilterForm& filter = discs->filterForm();
+        WhenShown<TFilterForm>([](TFilterForm& filter) {
             filter.FiChNal->click(); // lent discs only
             filter.FiSelDol->click();
             QCOMPARE(filter.FiDolList->text(), QStringLiteral("Нео"));
@@ -185,9 +173,9 @@ private slots:
         QVERIFY(session->table().IsEmpty()); // the disc is back in stock
         QCOMPARE(session->table().counters.all, 1);
 
-        WhenModal([this] {
-            discs->filterForm().BtClear->click();
-            discs->filterForm().BtClose->click();
+        WhenShown<TFilterForm>([](TFilterForm& filter) {
+            filter.BtClear->click();
+            filter.BtClose->click();
         });
         form->commands()["mmFilter"]->trigger();
         QCOMPARE(session->table().counters.shown, 1);
@@ -204,6 +192,7 @@ private slots:
         QVERIFY(session->table().IsEmpty());
         QVERIFY(QFile::exists(QString::fromStdString(dir.File("00001_1.png"))));
         QVERIFY(prompts.Exhausted());
+        QCOMPARE(PendingModalScripts(), 0);
     }
 };
 

@@ -1,8 +1,10 @@
-#include "catalogue/ui/CatalogueWindowRun.h"
+#include "app/ProgramWindow.h"
 
+#include "app/Wiring.h"
 #include "catalogue/Session.h"
 #include "catalogue/ui/MainForm.h"
 #include "platform/DesktopIntegration.h"
+#include "platform/posix/SystemClock.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtText.h"
@@ -10,7 +12,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QTranslator>
@@ -35,23 +36,22 @@ void RegisterFileType() {
 
 } // namespace
 
-int RunCatalogueWindow(const std::string& catalogue, const std::string& programDir) {
+int RunProgramWindow(const std::string& catalogue, const std::string& programDir) {
     auto& app = *qobject_cast<QApplication*>(QCoreApplication::instance());
     QTranslator translator;
     LoadRussianTranslation(app, translator);
     RegisterFileType();
 
-    QtClock clock;
+    SystemClock clock;
     QtDateFormat dates;
     QPointer<QWidget> window;
     QtPrompts prompts([&window] { return window.data(); }, [&window](int topic) { ShowHelpTopic(window, topic); });
-    SetErrorReporter([&window](const std::string& message) {
-        QMessageBox::critical(window.data(), QStringLiteral("Mirvane CD Base"), ToQ(message));
-    });
+    SetErrorReporter([&prompts](const std::string& message) { prompts.Error(message); });
     Session session(SessionServices{clock, dates, prompts}, programDir);
     session.Start(catalogue.empty() ? std::nullopt : std::optional<std::string>(catalogue));
     TMainForm form(session);
     window = &form;
+    WireProgram(form);
     form.show();
     const int result = QApplication::exec();
     SetErrorReporter({});

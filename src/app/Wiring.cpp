@@ -1,0 +1,11 @@
+#include "app/Wiring.h"
+
+namespace mcb {
+
+void WireProgram(TMainForm& form) {
+    WireDiscs(form);
+    WireJournal(form);
+    WireLists(form);
+}
+
+} // namespace mcb

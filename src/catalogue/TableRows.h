@@ -1,0 +1,19 @@
+// Between the table's rows and disc identifiers: windows turn their current row into an identifier,
+// and the disc commands find the row (with its hidden lending values) of the identifier they get.
+#pragma once
+
+#include "catalogue/TableTypes.h"
+
+#include <string>
+#include <string_view>
+
+namespace mcb {
+
+// The identifier of the disc shown in a row; empty for a row outside the table and for the one row
+// of an empty table.
+std::string DiscIdOfRow(const CatalogueTable& table, int row);
+
+// The row showing the disc; null when the table does not show it (or the identifier is empty).
+const TableRow* FindRow(const CatalogueTable& table, std::string_view discId);
+
+} // namespace mcb
