@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/qt/FontChoiceDialog.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
 #include <QAbstractButton>
@@ -136,6 +138,12 @@ std::optional<int> QtPrompts::ChooseColour(int stored) {
     const QColor chosen = QColorDialog::getColor(initial, Parent());
     if (!chosen.isValid()) return std::nullopt;
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+}
+
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontChoice& current, int minPoints, int maxPoints) {
+    FontChoiceDialog dialog(current, minPoints, maxPoints, Parent());
+    if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
 }
 
 bool QtShell::OpenLink(const std::string& url) {
