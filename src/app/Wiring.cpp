@@ -6,6 +6,7 @@ void WireProgram(TMainForm& form) {
     WireDiscs(form);
     WireJournal(form);
     WireLists(form);
+    WirePrint(form);
 }
 
 } // namespace mcb

@@ -14,6 +14,9 @@ void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).
 void WireLists(TMainForm& form);
 
+// The print window: "Печатать базу" (PrintWiring.cpp).
+void WirePrint(TMainForm& form);
+
 // Every subsystem's wiring, once, right after the main window is made.
 void WireProgram(TMainForm& form);
 

@@ -30,10 +30,11 @@ private slots:
     void commandsOfBuiltWindowsAreEnabled_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("enabled");
-        for (const char* wired : {"mmAddCD", "mmEditCD", "mmKillCD", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine",
-                                  "mmGenres", "mmCountries", "mmContactList", "mmCompList", "N7", "N13", "N11"})
+        for (const char* wired :
+             {"mmAddCD", "mmEditCD", "mmKillCD", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine", "mmGenres",
+              "mmCountries", "mmContactList", "mmCompList", "N7", "N13", "N11", "mmPrintBase"})
             QTest::newRow(wired) << QString(wired) << true;
-        for (const char* waiting : {"mmPrintBase", "mmExcel", "svodka", "N24", "mmMainSetup", "N22", "mmAboutPrg"})
+        for (const char* waiting : {"mmExcel", "svodka", "N24", "mmMainSetup", "N22", "mmAboutPrg"})
             QTest::newRow(waiting) << QString(waiting) << false;
     }
 
@@ -56,6 +57,12 @@ private slots:
         QTest::newRow("journal") << "ToolButton16"
                                  << "mcb::TMagForm"
                                  << "Журнал событий";
+        QTest::newRow("print") << "mmPrintBase"
+                               << "mcb::TPrintForm"
+                               << "Печать базы";
+        QTest::newRow("print button") << "ToolButton5"
+                                      << "mcb::TPrintForm"
+                                      << "Печать базы";
     }
 
     void listAndJournalCommandsOpenTheirWindows() {
