@@ -6,7 +6,6 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace mcb {
 
@@ -68,35 +67,53 @@ bool SyncDirectory(const std::string& prefix) {
 
 } // namespace
 
+bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
+    PendingFile file(path, tempName);
+    return file.Ok() && WriteAll(file.Fd(), content) && file.Commit();
+}
+
 PendingFile::PendingFile(const std::string& path, std::string_view tempName) {
     const std::optional<std::string> target = ResolveLinks(path);
-    if (!target) return;
+    if (!target) {
+        error_ = ELOOP;
+        return;
+    }
     target_ = *target;
     prefix_ = DirectoryPrefix(target_);
     fd_ = CreateTemporary(prefix_, tempName, tempPath_);
+    if (fd_ >= 0) return;
+    error_ = errno;
+    tempPath_.clear(); // not ours to remove
 }
 
 PendingFile::~PendingFile() {
-    if (fd_ < 0) return;
-    ::close(fd_);
-    ::unlink(tempPath_.c_str());
+    Discard();
+}
+
+void PendingFile::Discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
+    tempPath_.clear();
+}
+
+bool PendingFile::Fail() {
+    if (error_ == 0) error_ = errno ? errno : EIO;
+    Discard();
+    return false;
 }
 
 bool PendingFile::Commit() {
     if (fd_ < 0) return false;
-    bool ok = TakeOverAttributes(fd_, target_) && ::fsync(fd_) == 0;
-    ok = ::close(std::exchange(fd_, -1)) == 0 && ok;
-    if (ok) ok = ::rename(tempPath_.c_str(), target_.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempPath_.c_str());
-        return false;
-    }
-    return SyncDirectory(prefix_);
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
-    PendingFile file(path, tempName);
-    return file.Ok() && WriteAll(file.Descriptor(), content) && file.Commit();
+    errno = 0;
+    if (!TakeOverAttributes(fd_, target_) || ::fsync(fd_) != 0) return Fail();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || ::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail();
+    tempPath_.clear();
+    if (SyncDirectory(prefix_)) return true;
+    error_ = EIO;
+    return false;
 }
 
 bool WriteAll(int fd, std::string_view data) {

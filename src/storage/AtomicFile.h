@@ -14,9 +14,8 @@ namespace mcb {
 // untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
 
-// The same replacement for content that another writer puts into the temporary file by its name:
-// the temporary file exists from construction, Commit() flushes it to disk, gives it the old file's
-// permission bits and renames it over the target; without a successful Commit() it is removed.
+// The same replacement for content that other code writes into the temporary file, by its
+// descriptor or by its name. Without a successful Commit() the temporary file is removed.
 class PendingFile {
 public:
     PendingFile(const std::string& path, std::string_view tempName);
@@ -24,15 +23,26 @@ public:
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
-    // False when the temporary file could not be made.
+    // False when the temporary file could not be created; Error() tells why.
     bool Ok() const { return fd_ >= 0; }
+    int Fd() const { return fd_; }
     const std::string& TempPath() const { return tempPath_; }
-    int Descriptor() const { return fd_; }
+    // Flushes the temporary file to disk, gives it the old file's permission bits and renames it
+    // over the target. False when any step fails; the temporary file is then gone.
     bool Commit();
+    // Removes the temporary file now; the target stays as it is.
+    void Discard();
+    // The errno of the step that failed, 0 when none did.
+    int Error() const { return error_; }
 
 private:
-    std::string target_, prefix_, tempPath_;
+    bool Fail();
+
+    std::string target_;
+    std::string prefix_;
+    std::string tempPath_;
     int fd_ = -1;
+    int error_ = 0;
 };
 
 // Writes all of `data` to an open file descriptor, resuming after interrupted or partial writes;

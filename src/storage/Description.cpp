@@ -53,9 +53,12 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 
 // Lines Lin points beyond the last stored key are not read, so a hand-edited huge Lin costs no more
 // than the keys that exist.
+// A disc without description skips the walk over its keys.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
-    const int count = std::min(catalogue.ReadInteger(section, "Lin", 0), HighestLineKey(catalogue, section));
+    const int lin = catalogue.ReadInteger(section, "Lin", 0);
     std::vector<std::string> lines;
+    if (lin <= 0) return lines;
+    const int count = std::min(lin, HighestLineKey(catalogue, section));
     for (int k = 1; k <= count; ++k) lines.push_back(catalogue.ReadString(section, LineKey(k), ""));
     return lines;
 }

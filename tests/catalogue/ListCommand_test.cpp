@@ -1,6 +1,7 @@
 #include "CatalogueFixture.h"
 #include "catalogue/CommandLine.h"
 #include "catalogue/ListCommand.h"
+#include "support/FileSnapshot.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -45,14 +46,6 @@ std::string SmallCatalogue() {
     });
 }
 
-// Every file and folder below the root with its size and modification time.
-std::map<std::string, std::pair<uintmax_t, fs::file_time_type>> Snapshot(const fs::path& root) {
-    std::map<std::string, std::pair<uintmax_t, fs::file_time_type>> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        entries[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0, entry.last_write_time()};
-    return entries;
-}
-
 class ListCommandTest : public ::testing::Test {
 protected:
     int Run(const std::string& catalogue) {
@@ -75,7 +68,7 @@ TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
     Write("base/films.cbf", SmallCatalogue());
     Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
     Write("bin/fields.ini", W("[TableHeaders]\r\nHeader1=Заглавие\r\n"));
-    const auto before = Snapshot(dir_.Path());
+    const auto before = test::Snapshot(dir_.Path());
 
     EXPECT_EQ(0, Run(dir_.File("base/films.cbf")));
     EXPECT_EQ("ID\t#  Заглавие\tВторое название\tЖанр\tАудитория\tВ гл.ролях\tРежиссер\tСтрана\t"
@@ -89,7 +82,7 @@ TEST_F(ListCommandTest, PrintsTheTableAsTheWindowBuildsItAndWritesNothing) {
               "   из них отданных в долг: 1\n",
               out_.str());
     EXPECT_EQ("", err_.str());
-    EXPECT_EQ(before, Snapshot(dir_.Path()));
+    EXPECT_EQ(before, test::Snapshot(dir_.Path()));
 }
 
 TEST_F(ListCommandTest, WithoutSettingsAndLayoutUsesDefaultsAndCreatesNoSettingsFolder) {

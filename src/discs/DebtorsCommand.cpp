@@ -1,0 +1,34 @@
+#include "discs/DebtorsCommand.h"
+
+#include "catalogue/CommandCatalogue.h"
+#include "catalogue/TableBuild.h"
+#include "discs/DebtorsList.h"
+#include "discs/ReminderLetters.h"
+#include "storage/MyIniFiles.h"
+#include "storage/Settings.h"
+
+#include <array>
+#include <ostream>
+
+namespace mcb {
+
+int RunDebtorsCommand(const DebtorsRequest& request, std::ostream& out, std::ostream& err) {
+    const auto path = CommandCataloguePath(request.cataloguePath, err);
+    if (!path) return 1;
+    // Opened for reading only: the engine writes a file back only after a change.
+    const TIniFile catalogue(*path);
+    const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
+    const int today = request.clock.Today();
+    SetupSettings setup = ReadSettings(settingsFile, today).setup;
+    setup.DolgReminder = true; // the command itself is the request
+    const DebtorsList list(BuildTable(catalogue, FilterCriteria{}, setup, BuiltInLayout(), today, true).debts);
+    for (const DebtorsRow& row : list.rows())
+        PrintCells(std::array<std::string, 4>{row.debt.name, row.debt.title, row.debt.days, row.debt.mail}, out);
+    out << '\n';
+    const AddressQuestion noAddress = [](const std::string&, const std::string&) { return std::nullopt; };
+    for (const std::string& link : ComposeLetters(list.rows(), request.clock, request.dateFormat, noAddress))
+        out << link << '\n';
+    return out.good() ? 0 : 1;
+}
+
+} // namespace mcb
