@@ -1,8 +1,10 @@
 #include "app/HeadlessCommands.h"
 
 #include "catalogue/ListCommand.h"
+#include "discs/DebtorsCommand.h"
 #include "output/ui/PdfCommand.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/qt/QtServices.h"
 #include "storage/Layout.h"
 
 #include <ostream>
@@ -46,12 +48,32 @@ const char* const kListDetails =
     "Несуществующий файл базы выводится как пустая база (с предупреждением, код 0);\n"
     "нечитаемый файл - ошибка (код 1). Неверные аргументы - код 2.\n";
 
+// Dates and times in the letters follow the user's locale, as in the window.
+int RunDebtors(const HeadlessRun& run) {
+    if (run.arguments.size() != 1) {
+        run.err << "mirvane-cdbase: после --debtors нужен ровно один файл базы (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const SystemClock clock;
+    const QtDateFormat dates;
+    return RunDebtorsCommand({run.arguments[0], clock, dates}, run.out, run.err);
+}
+
+const char* const kDebtorsDetails =
+    "Команда --debtors не требует дисплея и ничего не записывает. Она выводит долги старше\n"
+    "DolgDays дней из файла настроек (DolgReminder и отбор не учитываются) так, как их\n"
+    "показывает окно \"Должники\": должник, диск, срок долга и e-mail через табуляцию; затем\n"
+    "пустую строку и по строке на каждое письмо - ссылку mailto:, которую открыла бы кнопка\n"
+    "\"Создать письма\" при всех отмеченных строках (должники без годного адреса пропускаются).\n";
+
 } // namespace
 
 const std::vector<HeadlessCommand>& HeadlessCommands() {
     static const std::vector<HeadlessCommand> commands = {
         {"--list", "--list БАЗА.cbf   вывести таблицу каталога в стандартный вывод (UTF-8)", kListDetails, &RunList},
         {"--print", "--print ОТЧЕТ.pdf БАЗА.cbf   напечатать отчет о каталоге в файл PDF", kPrintDetails, &RunPrint},
+        {"--debtors", "--debtors БАЗА.cbf   вывести просроченные долги и письма-напоминания (UTF-8)", kDebtorsDetails,
+         &RunDebtors},
     };
     return commands;
 }

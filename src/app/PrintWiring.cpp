@@ -1,6 +1,7 @@
 #include "app/Wiring.h"
 #include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/MainForm.h"
+#include "discs/ui/TCDinfo.h"
 #include "output/ui/TPrintForm.h"
 
 namespace mcb {
@@ -33,6 +34,11 @@ void WirePrint(TMainForm& form) {
         form.RebuildTable();
         form.FocusTable();
     });
+    // The summary window, wired before, prints the sheet of the disc it shows.
+    if (auto* summary = form.findChild<TCDinfo*>())
+        summary->SetPrintHandler([print, &form](const std::string& discId) {
+            print->Execute(PrintMode::DiscSheet, discId, Running(form.tableColours()));
+        });
 }
 
 } // namespace mcb

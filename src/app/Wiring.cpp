@@ -4,6 +4,7 @@ namespace mcb {
 
 void WireProgram(TMainForm& form) {
     WireDiscs(form);
+    WireDiscInfo(form);
     WireJournal(form);
     WireLists(form);
     WirePrint(form);

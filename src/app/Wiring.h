@@ -9,6 +9,8 @@ class TMainForm;
 
 // Disc commands, disc editor and filter dialog (DiscWiring.cpp).
 void WireDiscs(TMainForm& form);
+// The disc information group, the summary window and the debtors window (DiscInfoWiring.cpp).
+void WireDiscInfo(TMainForm& form);
 // The event journal window (JournalWiring.cpp).
 void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).

@@ -1,8 +1,10 @@
 #include "discs/ReminderLetters.h"
 
+#include "catalogue/DiscValues.h"
 #include "platform/MailLink.h"
 #include "storage/Cp1251.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
 
 #include <charconv>
 #include <memory>
@@ -103,7 +105,7 @@ std::vector<std::string> ComposeLetters(const std::vector<DebtorsRow>& rows, con
                                         const DateFormat& dateFormat, const AddressQuestion& ask) {
     std::vector<std::string> links;
     std::optional<std::string> debtor; // whose letter is being built
-    std::unique_ptr<Letter> letter; // none while no letter is open
+    std::unique_ptr<Letter> letter;    // none while no letter is open
     auto open = [&] {
         if (letter) links.push_back(letter->Link());
         letter.reset();
@@ -136,6 +138,32 @@ std::optional<std::string> LoanReminderLink(const LoanReminder& reminder) {
     return MailLink(
         {Trimmed(reminder.address), W(kSubject),
          reminder.lendingDate + W(" Вы взяли в долг диск <") + names + W(">. Сегодня ") + reminder.today + "."});
+}
+
+LettersOpened OpenLetters(const std::vector<std::string>& links, Shell& shell) {
+    LettersOpened letters;
+    for (const std::string& link : links) ++(shell.OpenLink(link) ? letters.opened : letters.failed);
+    return letters;
+}
+
+std::string MailProgramFailedText() {
+    return W("Не удалось открыть почтовую программу.");
+}
+
+std::vector<std::string> ClosingMessages(const LettersOpened& letters) {
+    std::vector<std::string> messages;
+    if (letters.failed > 0) messages.push_back(MailProgramFailedText());
+    messages.push_back(LettersCreatedText(letters.opened));
+    return messages;
+}
+
+std::optional<std::string> DiscReminderLink(const TIniFile& catalogue, const std::string& discId, const Clock& clock,
+                                            const DateFormat& dateFormat) {
+    const DiscValues disc = ReadDiscValues(catalogue, discId);
+    if (!disc.IsLent()) return std::nullopt;
+    return LoanReminderLink({catalogue.ReadString("Contacts", disc.Gin + "_mail", ""),
+                             dateFormat.ShortDate(DayValue(disc.Giv)), disc.Nam, disc.Nam2,
+                             dateFormat.ShortDate(clock.Today())});
 }
 
 } // namespace mcb

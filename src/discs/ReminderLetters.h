@@ -13,6 +13,8 @@
 
 namespace mcb {
 
+class TIniFile;
+
 // Which of the three Russian forms goes with the number n: 1, 21, 101 take the first; 2-4, 22-24 the
 // second; 0, 5-20, 25-30 and every number ending in 11-14 the third.
 int PluralForm(long long n);
@@ -45,6 +47,20 @@ AddressQuestion PromptForAddress(Prompts& prompts);
 std::vector<std::string> ComposeLetters(const std::vector<DebtorsRow>& rows, const Clock& clock,
                                         const DateFormat& dateFormat, const AddressQuestion& ask);
 
+// Hands each link to the shell; a link the shell could not open is not counted as a letter.
+struct LettersOpened {
+    int opened = 0;
+    int failed = 0;
+};
+LettersOpened OpenLetters(const std::vector<std::string>& links, Shell& shell);
+
+// The messages after "Создать письма": that the mail program did not open (when a link failed),
+// then "Создано <n> ..." with the letters actually opened.
+std::vector<std::string> ClosingMessages(const LettersOpened& letters);
+
+// Said when the shell could not hand a letter to the mail program.
+std::string MailProgramFailedText();
+
 // The panel's single reminder for a lent disc: nothing when the address is not a plain address.
 struct LoanReminder {
     std::string address;     // the debtor's e-mail as stored
@@ -53,5 +69,10 @@ struct LoanReminder {
     std::string today; // today's short date
 };
 std::optional<std::string> LoanReminderLink(const LoanReminder& reminder);
+
+// The same for a disc of the catalogue, with its debtor's e-mail, its names and its lending date;
+// nothing for a disc that is not lent or whose debtor has no plain address.
+std::optional<std::string> DiscReminderLink(const TIniFile& catalogue, const std::string& discId, const Clock& clock,
+                                            const DateFormat& dateFormat);
 
 } // namespace mcb

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -31,10 +32,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("enabled");
         for (const char* wired :
-             {"mmAddCD", "mmEditCD", "mmKillCD", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine", "mmGenres",
-              "mmCountries", "mmContactList", "mmCompList", "N7", "N13", "N11", "mmPrintBase"})
+             {"mmAddCD", "mmEditCD", "mmKillCD", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine", "svodka", "N24",
+              "mmGenres", "mmCountries", "mmContactList", "mmCompList", "N7", "N13", "N11", "mmPrintBase"})
             QTest::newRow(wired) << QString(wired) << true;
-        for (const char* waiting : {"mmExcel", "svodka", "N24", "mmMainSetup", "N22", "mmAboutPrg"})
+        for (const char* waiting : {"mmExcel", "mmMainSetup", "N22", "mmAboutPrg"})
             QTest::newRow(waiting) << QString(waiting) << false;
     }
 
@@ -82,6 +83,26 @@ private slots:
         QCOMPARE(PendingModalScripts(), 0);
         QVERIFY(form->table()->hasFocus() || !form->isActiveWindow());
         QVERIFY(program.prompts.asked.empty());
+    }
+
+    // "Печать" of the summary window opens the print window for the sheet of the disc shown.
+    void summaryPrintsTheDiscSheet() {
+        bool sheet = false;
+        QueueModalScript([](QDialog& dialog) {
+            auto* print = dialog.findChild<QPushButton*>("PrintNfo");
+            QVERIFY(print && print->isEnabled());
+            print->click();
+            dialog.reject();
+        });
+        QueueModalScript([&sheet](QDialog& dialog) {
+            sheet = QString(dialog.metaObject()->className()) == "mcb::TPrintForm" &&
+                    dialog.findChild<QWidget*>("DiskPrintParameters")->isVisibleTo(&dialog) &&
+                    !dialog.findChild<QWidget*>("PrintBaseGroup")->isVisibleTo(&dialog);
+            dialog.reject();
+        });
+        form->commands()["svodka"]->trigger();
+        QVERIFY(sheet);
+        QCOMPARE(PendingModalScripts(), 0);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "discs/DebtorsList.h"
 #include "discs/ReminderLetters.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
 #include "storage/TextCodec.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
@@ -205,6 +206,33 @@ TEST(AddressPrompt, AsksAgainUntilAPlainAddressOrNothing) {
     }
 }
 
+// A shell that cannot open the links numbered in `refused` (counting from 0).
+class RefusingShell : public Shell {
+public:
+    explicit RefusingShell(std::vector<int> refused) : refused_(std::move(refused)) {}
+    bool OpenLink(const std::string&) override { return std::count(refused_.begin(), refused_.end(), calls_++) == 0; }
+
+private:
+    std::vector<int> refused_;
+    int calls_ = 0;
+};
+
+TEST(ReminderTexts, ClosingMessageCountsOnlyLettersTheMailProgramGot) {
+    struct Case {
+        std::vector<int> refused;
+        std::vector<std::string> messages;
+    } cases[] = {{{}, {"Создано 3 письма-напоминания."}},
+                 {{1}, {"Не удалось открыть почтовую программу.", "Создано 2 письма-напоминания."}},
+                 {{0, 1, 2}, {"Не удалось открыть почтовую программу.", "Создано 0 писем-напоминаний."}}};
+    for (const Case& c : cases) {
+        RefusingShell shell(c.refused);
+        std::vector<std::string> messages;
+        for (const std::string& m : ClosingMessages(OpenLetters({"mailto:a@b", "mailto:c@d", "mailto:e@f"}, shell)))
+            messages.push_back(Utf8FromCp1251(m));
+        EXPECT_EQ(messages, c.messages);
+    }
+}
+
 TEST(LoanReminder, PanelLetterNamesTheDisc) {
     const auto link = LoanReminderLink({" ivan@example.org", "D46000", W("Солярис"), "Solaris", "D46364"});
     ASSERT_TRUE(link);
@@ -212,6 +240,19 @@ TEST(LoanReminder, PanelLetterNamesTheDisc) {
     EXPECT_EQ(Body(LoanReminderLink({"i@e.org", "D1", "A", "", "D2"}).value()),
               "D1 Вы взяли в долг диск <A>. Сегодня D2.");
     EXPECT_FALSE(LoanReminderLink({"ivan@example.org&attach=x", "D1", "A", "", "D2"}));
+
+    test::TempDir dir;
+    dir.Write("b.cbf",
+              test::CatalogueText({{"Contacts", {{"0", "Иван"}, {"0_mail", "ivan@example.org"}}},
+                                   {"00001", {{"Nam", "Сталкер"}, {"Ent", "46364"}, {"Gin", "0"}, {"Giv", "46000"}}},
+                                   {"00002", {{"Nam", "Зеркало"}, {"Gin", "-1"}}}}));
+    const TIniFile catalogue(dir.File("b.cbf"));
+    test::FixedClock clock(46364);
+    test::FixedDateFormat dates;
+    EXPECT_EQ(Body(DiscReminderLink(catalogue, "00001", clock, dates).value_or("body=")),
+              "D46000 Вы взяли в долг диск <Сталкер>. Сегодня D46364.")
+        << "the disc's own name, without the new-disc mark of the table";
+    EXPECT_FALSE(DiscReminderLink(catalogue, "00002", clock, dates));
 }
 
 class DebtorsCommandTest : public ::testing::Test {

@@ -133,4 +133,14 @@ private:
     std::string input_;
 };
 
+// Records every link the program asks the desktop to open.
+class RecordingShell : public Shell {
+public:
+    bool OpenLink(const std::string& url) override {
+        links.push_back(url);
+        return true;
+    }
+    std::vector<std::string> links;
+};
+
 } // namespace mcb::test

@@ -1,6 +1,5 @@
 // Test doubles of the update check's services: a fixed local address, a download that writes a
-// prepared answer (or fails) and remembers what it was asked, a shell that records the links, and a
-// memo that keeps its lines.
+// prepared answer (or fails) and remembers what it was asked, and a memo that keeps its lines.
 #pragma once
 
 #include "platform/Services.h"
@@ -37,15 +36,6 @@ public:
     std::function<void(DownloadResult)> pending;
     std::vector<std::string> requests;
     std::vector<std::string> paths;
-};
-
-class RecordingShell : public Shell {
-public:
-    bool OpenLink(const std::string& url) override {
-        links.push_back(url);
-        return true;
-    }
-    std::vector<std::string> links;
 };
 
 class LinesMemo : public UpdateMemo {

@@ -75,6 +75,8 @@ public:
     // The one-shot timer `Tumer` runs the session's pending start-up tasks one second after the window
     // is shown: first the debt reminder, then the update check.
     void SetStartupTaskWindows(StartupTaskWindows windows) { startupWindows_ = std::move(windows); }
+    // The same hooks one by one, so that each subsystem's wiring sets its own without clearing another's.
+    StartupTaskWindows& startupTaskWindows() { return startupWindows_; }
     QTimer* startupTimer() const { return tumer_; }
 
     // Width the information panel is kept at (SplitterPos).

@@ -14,17 +14,28 @@ void PictureBox::SetImage(const QImage& image) {
     update();
 }
 
+void PictureBox::SetPlaceholderShown(bool shown) {
+    placeholderShown_ = shown;
+    update();
+}
+
+void PictureBox::SetStretched(bool stretched) {
+    stretched_ = stretched;
+    update();
+}
+
 const QImage& PictureBox::Shown() const {
     return image_.isNull() ? placeholder_ : image_;
 }
 
 QRect PictureBox::ImageRect() const {
     QSize size = Shown().size();
-    if (size.width() > width() || size.height() > height()) size.scale(this->size(), Qt::KeepAspectRatio);
+    if (stretched_ || size.width() > width() || size.height() > height()) size.scale(this->size(), Qt::KeepAspectRatio);
     return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    if (image_.isNull() && !placeholderShown_) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(ImageRect(), Shown());

@@ -12,8 +12,11 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // A null image shows the placeholder.
+    // A null image shows the placeholder, or nothing when the placeholder is switched off.
     void SetImage(const QImage& image);
+    void SetPlaceholderShown(bool shown);
+    // By default the image is only shrunk to fit; stretched, it also grows (its ratio kept).
+    void SetStretched(bool stretched);
     const QImage& image() const { return image_; }
     bool ShowsPlaceholder() const { return image_.isNull(); }
     // The rectangle the image takes inside the box.
@@ -35,6 +38,8 @@ private:
 
     QImage image_;
     QImage placeholder_;
+    bool placeholderShown_ = true;
+    bool stretched_ = false;
 };
 
 } // namespace mcb

@@ -1,0 +1,27 @@
+// The picture viewer: one picture as large as the screen allows, at least 104 pixels high.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QPushButton;
+
+namespace mcb {
+
+class PictureBox;
+
+class TShotter : public QDialog {
+    Q_OBJECT
+public:
+    explicit TShotter(QWidget* parent = nullptr);
+
+    // Shows the picture file (a native path) modally; the caption is Windows-1251.
+    void ShowPicture(const std::string& path, const std::string& caption);
+    // Fills and places the window without showing it.
+    void LoadPicture(const std::string& path, const std::string& caption);
+
+    PictureBox* Img;
+    QPushButton* bb;
+};
+
+} // namespace mcb

@@ -1,0 +1,213 @@
+// The views of one disc over a started session: the information group in each of its states, the
+// summary window and the picture viewer. Pictures are made by the test, some of them hostile.
+#include "catalogue/Session.h"
+#include "discs/ui/DiscInfoGroup.h"
+#include "discs/ui/PanelPictureLoader.h"
+#include "discs/ui/PictureBox.h"
+#include "discs/ui/TCDinfo.h"
+#include "discs/ui/TShotter.h"
+#include "platform/qt/ModalRun.h"
+#include "storage/Literal.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace mcb;
+
+namespace {
+
+void SavePicture(const QString& path, QSize size, const char* format) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    QVERIFY(image.save(path, format));
+}
+
+// A GIF whose header claims 65535 x 65535 pixels.
+QByteArray HugeGif() {
+    QByteArray gif("GIF89a\xff\xff\xff\xff\x80\x00\x00\x00\x00\x00\xff\xff\xff,\x00\x00\x00\x00\xff\xff\xff\xff\x00"
+                   "\x02\x02\x4c\x01\x00;",
+                   35);
+    return gif;
+}
+
+} // namespace
+
+class DiscInfoTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempDir dir;
+    test::FixedClock clock{46364};
+    test::FixedDateFormat dates;
+    test::ScriptedPrompts prompts;
+    test::RecordingShell shell;
+    std::unique_ptr<Session> session;
+
+    QString File(const char* name) const { return QString::fromStdString(dir.File(name)); }
+
+    std::unique_ptr<DiscInfoGroup> Group() {
+        auto group = std::make_unique<DiscInfoGroup>(*session, shell);
+        group->resize(220, 460);
+        return group;
+    }
+
+    // Refreshes, shows and waits until the picture being decoded (if any) has arrived.
+    static void Show(DiscInfoGroup& group, const char* id) {
+        group.Refresh(id);
+        group.pictures().WaitForDone();
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase() {
+        SavePicture(File("wide.png"), {400, 300}, "PNG");
+        SavePicture(File("small.png"), {50, 20}, "PNG");
+        SavePicture(File("cover.jpg"), {600, 800}, "JPG");
+        QFile whole(File("cover.jpg"));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QFile cut(File("cut.jpg"));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(whole.readAll().left(int(whole.size() / 2)));
+        cut.close();
+        QFile gif(File("huge.gif"));
+        QVERIFY(gif.open(QIODevice::WriteOnly));
+        gif.write(HugeGif());
+        gif.close();
+        dir.Write("base.cbf", W("[Common]\r\nLastCDID=00006\r\nContacts=2\r\n"
+                                "[Contacts]\r\n0=Иван\r\n0_mail=ivan@example.org\r\n1=Петр\r\n2=Анна\r\n"
+                                "[00001]\r\nNam=Сталкер\r\nGin=0\r\nGiv=46000\r\nOth=1\r\n"
+                                "[00002]\r\nNam=Солярис\r\nGin=2\r\nGiv=45000\r\nLin=2\r\nLi1=Океан\r\nLi2=Станция\r\n"
+                                "Img2=\"?wide.png\"\r\n"
+                                "[00003]\r\nNam=Зеркало\r\nNam2=Mirror\r\nLon=107\r\nImg1=\"?cover.jpg\"\r\n"
+                                "Img2=\"?small.png\"\r\nLin=1\r\nLi1=Дом\r\n"
+                                "[00004]\r\nNam=Хостиле\r\nImg1=\"?huge.gif\"\r\nImg2=\"?cut.jpg\"\r\n"
+                                "[00005]\r\nNam2=Только второе\r\nGin=-1\r\n"));
+        session = std::make_unique<Session>(SessionServices{clock, dates, prompts}, dir.Path());
+        session->Start(dir.File("base.cbf"));
+    }
+
+    void foreignLentDiscShowsOwnerDebtorAndDate() {
+        auto group = Group();
+        Show(*group, "00001");
+        QVERIFY(!group->isHidden());
+        QCOMPARE(group->LabNalStat->text(), QStringLiteral("чужой, отдан в долг"));
+        QVERIFY(!group->LbHozName->isHidden());
+        QCOMPARE(group->LbHozName->text(), QStringLiteral("Петр"));
+        QVERIFY(!group->DolgPan->isHidden());
+        QCOMPARE(group->LabDolgName->text(), QStringLiteral("Иван"));
+        QCOMPARE(group->LabDolgData->text(), QStringLiteral("D46000"));
+        QVERIFY(group->BtEmail->isEnabled());
+        QVERIFY(group->MemoBtn->isHidden() && group->ImgBtn->isHidden() && group->MemoPan->isHidden() &&
+                group->ImgPan->isHidden());
+
+        QTest::mouseClick(group->BtEmail, Qt::LeftButton);
+        QCOMPARE(shell.links.size(), size_t(1));
+        QVERIFY(shell.links[0].starts_with("mailto:ivan@example.org?subject="));
+        QVERIFY(shell.links[0].find("&body=D46000%20") != std::string::npos);
+    }
+
+    void descriptionAndSecondPictureOnlyShowBothViews() {
+        auto group = Group();
+        Show(*group, "00002");
+        QCOMPARE(group->LabNalStat->text(), QStringLiteral("отдан в долг"));
+        QVERIFY2(!group->BtEmail->isEnabled(), "the debtor has no e-mail");
+        QVERIFY(group->LbHozName->isHidden());
+        QVERIFY(!group->MemoBtn->isHidden() && !group->ImgBtn->isHidden());
+        QVERIFY(group->MemoBtn->isChecked() && !group->MemoPan->isHidden() && group->ImgPan->isHidden());
+        QCOMPARE(group->DiskMemo->toPlainText(), QStringLiteral("Океан\nСтанция"));
+
+        QTest::mouseClick(group->ImgBtn, Qt::LeftButton);
+        group->pictures().WaitForDone();
+        QTRY_VERIFY(!group->Pict->image().isNull());
+        QVERIFY(group->MemoPan->isHidden() && !group->ImgPan->isHidden());
+        QVERIFY(!group->Inum1->isEnabled() && group->INum2->isEnabled() && group->INum2->isChecked());
+        QVERIFY2(group->Pict->width() <= group->ImgPan->width() - 18, "fitted into the panel");
+        QCOMPARE(group->Pict->width() * 3 / 4, group->Pict->height()); // 400 x 300 keeps its ratio
+        QCOMPARE(group->Pict->image().size(), group->Pict->size()); // decoded at the size shown
+
+        Show(*group, "00003"); // description and pictures: the picture view chosen last stays
+        QTRY_VERIFY(!group->Pict->image().isNull());
+        QVERIFY(group->ImgBtn->isChecked() && !group->ImgPan->isHidden());
+        QVERIFY(group->Inum1->isChecked() && group->Inum1->isEnabled() && group->INum2->isEnabled());
+        QTest::mouseClick(group->MemoBtn, Qt::LeftButton);
+        Show(*group, "00002");
+        QVERIFY(!group->MemoPan->isHidden());
+    }
+
+    void hostilePicturesAreNotShown() {
+        auto group = Group();
+        Show(*group, "00004");
+        QVERIFY(!group->ImgPan->isHidden());
+        QVERIFY2(group->Pict->isHidden() && group->Pict->image().isNull(), "65535 x 65535 GIF");
+        QTest::mouseClick(group->INum2, Qt::LeftButton);
+        group->pictures().WaitForDone();
+        QCoreApplication::processEvents();
+        QVERIFY2(group->Pict->isHidden() && group->Pict->image().isNull(), "truncated JPEG");
+    }
+
+    void noDiscHidesTheGroupAndSecondNameOnlyShowsIt() {
+        auto group = Group();
+        Show(*group, "");
+        QVERIFY(group->isHidden());
+        Show(*group, "00005");
+        QVERIFY(!group->isHidden());
+        QCOMPARE(group->LabNalStat->text(), QStringLiteral("в наличии"));
+        QVERIFY(group->DolgPan->isHidden() && group->MemoBtn->isHidden() && group->ImgBtn->isHidden());
+    }
+
+    void descriptionWindowOpensOnADoubleClick() {
+        auto group = Group();
+        group->show();
+        Show(*group, "00002");
+        QString seen;
+        QueueModalScript([&seen](QDialog& window) {
+            seen = window.windowTitle() + "|" + window.findChild<QPlainTextEdit*>("MemoMag")->toPlainText();
+        });
+        QTest::mouseDClick(group->DiskMemo->viewport(), Qt::LeftButton);
+        QCOMPARE(seen, QStringLiteral("Солярис : описание|Океан\nСтанция"));
+        QCOMPARE(PendingModalScripts(), 0);
+    }
+
+    void summaryListsTheFieldsAndShowsThePictures() {
+        TCDinfo summary(*session);
+        summary.LoadDisc("00003");
+        QCOMPARE(summary.windowTitle(), QStringLiteral("CDinfo"));
+        QCOMPARE(summary.size(), QSize(576, 397));
+        QCOMPARE(summary.nfo->toPlainText(), QStringLiteral("Название : Зеркало\nВторое название : Mirror\n \n"
+                                                            "Длительность : 107 мин\n \nДом\n"));
+        QVERIFY(!summary.Pic1->isHidden() && !summary.Pic2->isHidden());
+        QVERIFY(!summary.Pic1->image().isNull());
+        QCOMPARE(summary.Pic2->image().size(), QSize(50, 20)); // never enlarged
+        QVERIFY(!summary.PrintNfo->isEnabled());
+
+        summary.LoadDisc("00002");
+        QVERIFY(summary.Pic1->isHidden() && !summary.Pic2->isHidden());
+        std::string printed;
+        summary.SetPrintHandler([&printed](const std::string& id) { printed = id; });
+        QTest::mouseClick(summary.PrintNfo, Qt::LeftButton);
+        QCOMPARE(printed, std::string("00002"));
+
+        summary.LoadDisc("00001");
+        QVERIFY(summary.Pic1->isHidden() && summary.Pic2->isHidden());
+        QVERIFY2(summary.nfo->height() > summary.height() - 80, "the text takes the pictures' room");
+    }
+
+    void viewerOfASmallPictureIsRaisedTo104PixelsHigh() {
+        TShotter viewer;
+        viewer.LoadPicture(dir.File("small.png"), W("Зеркало Mirror : картинка"));
+        QCOMPARE(viewer.size(), QSize(268, 156));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Зеркало Mirror : картинка"));
+        QCOMPARE(viewer.Img->image().size(), QSize(260, 104));
+        QVERIFY(viewer.bb->isDefault());
+    }
+};
+
+QTEST_MAIN(DiscInfoTest)
+#include "DiscInfo_test.moc"
