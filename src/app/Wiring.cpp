@@ -8,6 +8,8 @@ void WireProgram(TMainForm& form) {
     WireJournal(form);
     WireLists(form);
     WirePrint(form);
+    WireSettings(form);
+    WireUpdate(form);
 }
 
 } // namespace mcb
