@@ -57,7 +57,7 @@ void BM_SaveNewDisc(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         mcb::DiscEditor editor = catalogue.Editor();
-        mcb::DiscRecord record = editor.OpenNew();
+        mcb::DiscRecord record = editor.OpenNew().value();
         record.nam = "Matrix";
         record.description = "line one\r\nline two";
         state.ResumeTiming();

@@ -46,7 +46,7 @@ int RunProgramWindow(const std::string& catalogue, const std::string& programDir
     QtDateFormat dates;
     QPointer<QWidget> window;
     QtPrompts prompts([&window] { return window.data(); }, [&window](int topic) { ShowHelpTopic(window, topic); });
-    SetErrorReporter([&prompts](const std::string& message) { prompts.Error(message); });
+    SetErrorReporter([&prompts](const UserText& message) { prompts.Error(message); });
     Session session(SessionServices{clock, dates, prompts}, programDir);
     session.Start(catalogue.empty() ? std::nullopt : std::optional<std::string>(catalogue));
     TMainForm form(session);

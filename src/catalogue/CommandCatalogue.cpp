@@ -1,41 +1,24 @@
 #include "catalogue/CommandCatalogue.h"
 
+#include "storage/CatalogueFormat.h"
 #include "storage/TextCodec.h"
 
-#include <cerrno>
+#include <optional>
 #include <ostream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mcb {
 
-namespace {
-
-enum class FileState { Missing, Readable, Unreadable };
-
-FileState StateOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    const bool readable = S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
-    return readable ? FileState::Readable : FileState::Unreadable;
-}
-
-} // namespace
-
-// The engine would look for a name without a directory in the settings directory.
-std::optional<std::string> CommandCataloguePath(const std::string& named, std::ostream& err) {
-    const std::string path = named.find('/') == std::string::npos ? "./" + named : named;
-    switch (StateOf(path)) {
-    case FileState::Unreadable:
-        err << "mirvane-cdbase: не удается прочитать файл базы " << named << '\n';
-        return std::nullopt;
-    case FileState::Missing:
-        err << "mirvane-cdbase: файл базы " << named << " не найден, показана пустая база\n";
-        break;
-    case FileState::Readable:
-        break;
+// The engine would look for a name without a directory in the settings directory. Opened for
+// reading only: the engine writes a file back only after a change.
+std::unique_ptr<const TIniFile> OpenCommandCatalogue(const std::string& named, std::ostream& err) {
+    auto catalogue = std::make_unique<const TIniFile>(named.find('/') == std::string::npos ? "./" + named : named);
+    if (const std::optional<UserText> refusal = CatalogueRefusal(*catalogue)) {
+        err << "mirvane-cdbase: " << refusal->Utf8() << '\n';
+        return nullptr;
     }
-    return path;
+    if (catalogue->Loaded() == ReadState::Missing)
+        err << "mirvane-cdbase: файл базы " << named << " не найден, показана пустая база\n";
+    return catalogue;
 }
 
 std::string PrintableUtf8(std::string cell) {

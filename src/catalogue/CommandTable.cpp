@@ -3,14 +3,14 @@
 #include "catalogue/CommandCatalogue.h"
 #include "catalogue/TableBuild.h"
 
+#include <ostream>
+
 namespace mcb {
 
 std::optional<CommandTable> LoadCommandTable(const ListRequest& request, std::ostream& err) {
-    const auto path = CommandCataloguePath(request.cataloguePath, err);
-    if (!path) return std::nullopt;
     CommandTable loaded;
-    // Opened for reading only: the engine writes a file back only after a change.
-    loaded.catalogue = std::make_unique<const TIniFile>(*path);
+    loaded.catalogue = OpenCommandCatalogue(request.cataloguePath, err);
+    if (!loaded.catalogue) return std::nullopt;
     const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
     loaded.settings = ReadSettings(settingsFile, request.today);
     loaded.layout = ReadLayout(request.layoutPath);

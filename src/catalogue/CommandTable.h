@@ -23,7 +23,8 @@ struct CommandTable {
 
 // Filter and sort order come from the settings file in the settings directory; nothing is written.
 // A catalogue file that does not exist gives an empty catalogue, with a note on `err`; one that
-// exists but cannot be read gives nothing, with a message naming it on `err`.
+// exists but cannot be read whole (a size that changed while it was read included) or is not a
+// catalogue gives nothing, with a message naming it on `err`.
 std::optional<CommandTable> LoadCommandTable(const ListRequest& request, std::ostream& err);
 
 } // namespace mcb

@@ -19,6 +19,15 @@ std::string AbsolutePath(const std::string& path);
 std::string PathFromText(const std::string& cp1251);
 std::string PathToText(const std::string& path);
 
+struct Settings;
+
+// The catalogue open at the last close. "BaseName" holds its path as Windows-1251 text, as every
+// version has written it; a path that Windows-1251 cannot hold is also kept, percent-encoded, in
+// "BaseNameUtf8", which is used as long as "BaseName" still names the same path (a version that
+// knows only "BaseName" may have changed it since).
+std::string RememberedCatalogue(const Settings& settings);
+void RememberCatalogue(Settings& settings, const std::string& path);
+
 // True when the content holds at least one section line ("[name]").
 bool HoldsSections(const std::string& content);
 

@@ -17,8 +17,9 @@ struct ListRequest {
 // `out`: the heading row, one line per shown disc (none for an empty table), cells separated by TAB,
 // then an empty line and the four counter texts. Control characters inside cells are printed as
 // blanks so that they cannot break the columns. A catalogue file that does not exist lists as an
-// empty catalogue, with a note on `err`; one that exists but cannot be read is an error (exit
-// code 1, nothing printed on `out`). Returns the exit code.
+// empty catalogue, with a note on `err`; one that exists but cannot be read whole (whatever the
+// reason, a size that changed while it was read included) or is not a catalogue is an error (exit
+// code 1, the reason on `err`, nothing printed on `out`). Returns the exit code.
 int RunListCommand(const ListRequest& request, std::ostream& out, std::ostream& err);
 
 } // namespace mcb

@@ -24,10 +24,11 @@ HeadingRelease ClassifyHeadingRelease(int column, int sortOrder, int dx, int dy)
     return column < 0 ? HeadingRelease::Nothing : HeadingRelease::Sort;
 }
 
-int FitInfoPanelWidth(int clientWidth, int panelWidth) {
-    int width = std::max(panelWidth, kInfoPanelMinWidth);
+int FitInfoPanelWidth(int clientWidth, int panelWidth, int minWidth) {
+    minWidth = std::max(minWidth, kInfoPanelMinWidth);
+    int width = std::max(panelWidth, minWidth);
     if (clientWidth - width < kTableKeepsAtLeast) width = clientWidth - kTableRoomAfterFit;
-    return std::max(width, kInfoPanelMinWidth);
+    return std::max(width, minWidth);
 }
 
 WindowStart StartWindow(int mainState, int mainWidth, int mainHeight, int maxWidth, int maxHeight) {

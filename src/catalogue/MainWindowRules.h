@@ -17,9 +17,10 @@ HeadingRelease ClassifyHeadingRelease(int column, int sortOrder, int dx, int dy)
 constexpr int kInfoPanelMinWidth = 177;
 constexpr int kInfoPanelDefaultWidth = 180;
 
-// Width of the information panel after it or the window was resized: at least 177 pixels, and when
-// the table would keep less than 290 pixels, the client width minus 300.
-int FitInfoPanelWidth(int clientWidth, int panelWidth);
+// Width of the information panel after it or the window was resized: at least its minimum width
+// (177 pixels, or what its counters need in the current font), and when the table would keep less
+// than 290 pixels, the client width minus 300.
+int FitInfoPanelWidth(int clientWidth, int panelWidth, int minWidth = kInfoPanelMinWidth);
 
 constexpr int kDesignedWidth = 638;
 constexpr int kDesignedHeight = 425;

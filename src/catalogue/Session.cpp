@@ -43,11 +43,18 @@ void Session::Start(const std::optional<std::string>& commandLineCatalogue) {
         const TIniFile ini(kSettingsFileName);
         settings_ = ReadSettings(ini, Today());
     }
-    SetBaseFileName(commandLineCatalogue ? AbsolutePath(*commandLineCatalogue) : PathFromText(settings_.BaseName));
+    SetBaseFileName(commandLineCatalogue ? AbsolutePath(*commandLineCatalogue) : RememberedCatalogue(settings_));
+    // A remembered catalogue that is gone is said before anything else: opened as a new, empty one
+    // it would look as if its discs were lost.
+    if (!commandLineCatalogue && !baseFileName_.empty() && !fs::exists(baseFileName_)) {
+        services_.prompts.Message(W("Файл базы ") + UserText::Path(baseFileName_) +
+                                  W(", открытой в прошлый раз, не найден."));
+        SetBaseFileName("");
+    }
+    if (!baseFileName_.empty() && !OpenCatalogue()) SetBaseFileName("");
     if (baseFileName_.empty()) ChooseAtStartUp();
     collectDebts_ = true;
     if (settings_.setup.BackUpBase) MakeBackup();
-    if (!catalogue_) OpenCatalogue();
     RebuildTable();
     pendingStartupTasks_ = debtRows_.empty() ? 0 : kTaskDebtReminder;
     if (settings_.setup.NoUpdating) settings_.setup.UpdateDate = Today();
@@ -72,24 +79,32 @@ bool Session::ChooseAndSwitch(SwitchMode mode) {
     const auto chosen = open ? services_.prompts.OpenFileName(options) : services_.prompts.SaveFileName(options);
     if (!chosen || chosen->empty()) return false;
     const std::string name = open ? AbsolutePath(*chosen) : WithCatalogueExtension(AbsolutePath(*chosen));
-    // The dialog asked about replacing the name as typed; a copy onto another existing file is asked here.
-    if (mode == SwitchMode::SaveAs && name != AbsolutePath(*chosen) && fs::exists(name) &&
-        !SameFile(name, baseFileName_) &&
-        !services_.prompts.Confirm(W("Файл ") + PathToText(name) + W(" уже существует. Заменить ?")))
+    // The dialog asked about replacing the name as typed; the name with the extension added is asked
+    // about here, except a copy onto the open file itself, which keeps it.
+    const bool asked = name == AbsolutePath(*chosen) || (mode == SwitchMode::SaveAs && SameFile(name, baseFileName_));
+    if (!open && !asked && fs::exists(name) &&
+        !services_.prompts.Confirm(W("Файл ") + UserText::Path(name) + W(" уже существует. Заменить ?")))
         return false;
     return SwitchTo(mode, name);
 }
 
+// A chosen file that cannot be used as a catalogue is refused and the catalogue open before is
+// opened again.
 bool Session::SwitchTo(SwitchMode mode, const std::string& chosen) {
+    const std::string previous = baseFileName_;
     catalogue_.reset(); // writes pending changes to the old file
-    bool switched = true;
-    if (mode == SwitchMode::SaveAs) switched = CopyForSaveAs(chosen);
-    if (switched) {
-        SetBaseFileName(chosen);
-        if (mode == SwitchMode::Open) collectDebts_ = true;
+    if (mode == SwitchMode::SaveAs && !CopyForSaveAs(chosen)) {
+        OpenCatalogue();
+        return false;
     }
-    if (!baseFileName_.empty()) OpenCatalogue();
-    return switched;
+    SetBaseFileName(chosen);
+    if (OpenCatalogue()) {
+        if (mode == SwitchMode::Open) collectDebts_ = true;
+        return true;
+    }
+    SetBaseFileName(previous);
+    if (!previous.empty()) OpenCatalogue();
+    return false;
 }
 
 // A catalogue never written yet (no file) is simply continued under the new name, as a new one; saving
@@ -129,9 +144,13 @@ void Session::MakeBackup() {
         services_.prompts.Message(W("Проблемы при создании резервной копии базы"));
 }
 
-void Session::OpenCatalogue() {
+// A refused file stays open as a store that never writes over it, so that there always is one.
+bool Session::OpenCatalogue() {
     catalogue_ = std::make_unique<TIniFile>(baseFileName_);
     catalogue_->SetFileHeader(CatalogueFileHeader());
+    const std::optional<UserText> refusal = CatalogueRefusal(*catalogue_);
+    if (refusal) services_.prompts.Message(*refusal);
+    return !refusal;
 }
 
 void Session::SetBaseFileName(const std::string& name) {
@@ -155,7 +174,7 @@ std::vector<DebtRow> Session::TakeDebtRows() {
 
 void Session::Shutdown() {
     catalogue_.reset();
-    settings_.BaseName = PathToText(baseFileName_);
+    RememberCatalogue(settings_, baseFileName_);
     TIniFile ini(kSettingsFileName);
     WriteSettings(ini, settings_);
 }

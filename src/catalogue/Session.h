@@ -4,16 +4,16 @@
 // written at shutdown. The main window owns one Session and shows its state.
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "catalogue/TableTypes.h"
 #include "platform/Services.h"
 #include "storage/Layout.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace mcb {
 
@@ -70,7 +70,7 @@ private:
     bool SwitchTo(SwitchMode mode, const std::string& chosen);
     bool CopyForSaveAs(const std::string& target);
     void MakeBackup();
-    void OpenCatalogue();
+    bool OpenCatalogue();
     void SetBaseFileName(const std::string& name);
 
     SessionServices services_;

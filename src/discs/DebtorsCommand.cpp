@@ -13,10 +13,9 @@
 namespace mcb {
 
 int RunDebtorsCommand(const DebtorsRequest& request, std::ostream& out, std::ostream& err) {
-    const auto path = CommandCataloguePath(request.cataloguePath, err);
-    if (!path) return 1;
-    // Opened for reading only: the engine writes a file back only after a change.
-    const TIniFile catalogue(*path);
+    const std::unique_ptr<const TIniFile> opened = OpenCommandCatalogue(request.cataloguePath, err);
+    if (!opened) return 1;
+    const TIniFile& catalogue = *opened;
     const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
     const int today = request.clock.Today();
     SetupSettings setup = ReadSettings(settingsFile, today).setup;

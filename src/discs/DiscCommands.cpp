@@ -59,11 +59,9 @@ bool DeleteDisc(const std::string& discId, const DiscCommandContext& c) {
         c.prompts.Message(W("Диск отдан ") + LoanText(row, c));
         return false;
     }
-    c.catalogue.EraseSection(row.cells[0]);
-    if (c.catalogue.UpdateFile())
-        LogEventIfSelected(c.journal, kEventDelete,
-                           W("Данные о диске ") + Quoted(title) + " (ID=" + row.cells[0] +
-                               W(") успешно удалены из базы."));
+    if (!c.catalogue.ChangeAndSave([&] { c.catalogue.EraseSection(row.cells[0]); })) return false;
+    LogEventIfSelected(c.journal, kEventDelete,
+                       W("Данные о диске ") + Quoted(title) + " (ID=" + row.cells[0] + W(") успешно удалены из базы."));
     return true;
 }
 
@@ -85,12 +83,14 @@ bool LendDisc(const std::string& discId, const DiscCommandContext& c) {
         c.prompts.Message(W("Нельзя отдать диск в долг его хозяину!"));
         return false;
     }
-    c.catalogue.WriteString(row.cells[0], "Gin", params.selection);
-    c.catalogue.WriteInteger(row.cells[0], "Giv", c.journal.clock.Today());
-    if (c.catalogue.UpdateFile())
-        LogEventIfSelected(c.journal, kEventLend,
-                           W("Диск ") + Quoted(title) + " (ID=" + row.cells[0] + W(") отдан в долг. Должник: ") +
-                               Contact(c, params.selection) + ".");
+    const bool saved = c.catalogue.ChangeAndSave([&] {
+        c.catalogue.WriteString(row.cells[0], "Gin", params.selection);
+        c.catalogue.WriteInteger(row.cells[0], "Giv", c.journal.clock.Today());
+    });
+    if (!saved) return false;
+    LogEventIfSelected(c.journal, kEventLend,
+                       W("Диск ") + Quoted(title) + " (ID=" + row.cells[0] + W(") отдан в долг. Должник: ") +
+                           Contact(c, params.selection) + ".");
     return true;
 }
 
@@ -105,11 +105,10 @@ bool ReturnDisc(const std::string& discId, const DiscCommandContext& c) {
     const std::string title = Title(row, c);
     if (!c.prompts.Confirm(W("Диск ") + Quoted(title) + W(" отдан ") + LoanText(row, c) + W("   Списать долг ?")))
         return false;
-    c.catalogue.WriteString(row.cells[0], "Gin", "-1");
-    if (c.catalogue.UpdateFile())
-        LogEventIfSelected(c.journal, kEventReturn,
-                           W("Должник ") + Contact(c, row.gin) + W(" вернул диск ") + Quoted(title) +
-                               " (ID=" + row.cells[0] + ").");
+    if (!c.catalogue.ChangeAndSave([&] { c.catalogue.WriteString(row.cells[0], "Gin", "-1"); })) return false;
+    LogEventIfSelected(c.journal, kEventReturn,
+                       W("Должник ") + Contact(c, row.gin) + W(" вернул диск ") + Quoted(title) +
+                           " (ID=" + row.cells[0] + ").");
     return true;
 }
 

@@ -21,9 +21,9 @@ struct DiscCommandContext {
     const DateFormat& dateFormat;  // dates in the messages
 };
 
-// Each returns true when the catalogue was changed, so that the table must be rebuilt. An
-// identifier that no row of the table shows (an empty one, from the one row of an empty table) does
-// nothing.
+// Each returns true when the catalogue was changed and saved, so that the table must be rebuilt. A
+// change that cannot be saved is reported and undone. An identifier that no row of the table shows
+// (an empty one, from the one row of an empty table) does nothing.
 bool DeleteDisc(const std::string& discId, const DiscCommandContext& context);
 bool LendDisc(const std::string& discId, const DiscCommandContext& context);
 bool ReturnDisc(const std::string& discId, const DiscCommandContext& context);

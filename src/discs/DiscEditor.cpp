@@ -20,11 +20,16 @@ std::string ReferenceName(const TIniFile& catalogue, const char* section, const 
     return catalogue.ReadString(section, index, "");
 }
 
-DiscRecord DiscEditor::OpenNew() {
+std::optional<DiscRecord> DiscEditor::OpenNew() {
     isNew_ = true;
-    id_ = DiscIdText(ReadCommonCounters(context_.catalogue).lastCdid + 1);
+    const std::optional<long long> number = NextDiscNumber(context_.catalogue);
+    if (!number) {
+        context_.prompts.Message(W("Невозможно добавить диск: номера дисков в базе исчерпаны."));
+        return std::nullopt;
+    }
+    id_ = DiscIdText(*number);
     titles_.emplace(context_.catalogue);
-    return {};
+    return DiscRecord{};
 }
 
 DiscRecord DiscEditor::OpenExisting(const std::string& id) {
@@ -47,10 +52,12 @@ SaveResult DiscEditor::Save(DiscRecord& record) {
     Capitalise(stored.nam);
     Capitalise(stored.nam2);
     TIniFile& catalogue = context_.catalogue;
-    if (isNew_) catalogue.WriteString("Common", "LastCDID", id_);
     const auto entryDay = isNew_ ? std::optional<int>(context_.journal.clock.Today()) : std::nullopt;
-    WriteDiscRecord(catalogue, id_, stored, context_.baseDir, entryDay);
-    if (!catalogue.UpdateFile()) return SaveResult::WriteFailed;
+    const bool saved = catalogue.ChangeAndSave([&] {
+        if (isNew_) catalogue.WriteString("Common", "LastCDID", id_);
+        WriteDiscRecord(catalogue, id_, stored, context_.baseDir, entryDay);
+    });
+    if (!saved) return SaveResult::WriteFailed;
     Journal(stored);
     record = std::move(stored);
     return SaveResult::Saved;

@@ -36,7 +36,8 @@ public:
     // Both openings index the titles of the catalogue, which stay unchanged while the editor is
     // open, so that saving needs no walk over every disc.
     // Add mode: an empty record for the identifier LastCDID + 1, which nothing claims until saved.
-    DiscRecord OpenNew();
+    // Nothing, after telling the user, when the catalogue has no identifier left to give.
+    std::optional<DiscRecord> OpenNew();
     // Edit mode: the record stored under the identifier.
     DiscRecord OpenExisting(const std::string& id);
 

@@ -4,7 +4,6 @@
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/Settings.h"
-#include "storage/TextCodec.h"
 #include "storage/WholeFile.h"
 
 #include <cerrno>
@@ -32,11 +31,11 @@ std::string CutTempName(const std::string& path) {
 }
 
 void ReportWriteError(const std::string& path) {
-    ReportError("Write error to file " + Cp1251FromUtf8(path).text);
+    ReportFileError("Write error to file ", path);
 }
 
 void ReportReadError(const std::string& path) {
-    ReportError("Read error from file " + Cp1251FromUtf8(path).text);
+    ReportFileError("Read error from file ", path);
 }
 
 // Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as

@@ -3,7 +3,6 @@
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/Literal.h"
-#include "storage/TextCodec.h"
 #include "storage/WholeFile.h"
 
 #include <fcntl.h>
@@ -26,7 +25,7 @@ bool CanOpen(const std::string& path) {
 std::string CopyPictureBeside(const std::string& targetStem, const std::string& source) {
     const auto bytes = ReadWholeFile(source);
     if (!bytes) {
-        if (!CanOpen(source)) ReportError(W("Не удается прочитать файл ") + Cp1251FromUtf8(source).text);
+        if (!CanOpen(source)) ReportFileError(W("Не удается прочитать файл "), source);
         return source;
     }
     const std::string target = targetStem + std::filesystem::path(source).extension().string();

@@ -4,6 +4,7 @@
 #include "lists/DictReferences.h"
 #include "lists/DictSelection.h"
 #include "platform/Services.h"
+#include "storage/CatalogueFormat.h"
 #include "storage/Cp1251.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
@@ -76,9 +77,10 @@ void DictEditor::Add() {
         return;
     }
     row.index = last + 1;
-    catalogue_.WriteInteger("Common", kind().section, row.index);
-    WriteRow(row);
-    catalogue_.UpdateFile();
+    catalogue_.ChangeAndSave([&] {
+        catalogue_.WriteInteger("Common", kind().section, row.index);
+        WriteRow(row);
+    });
     Load(row.index);
 }
 
@@ -88,10 +90,7 @@ void DictEditor::Change() {
     if (const std::optional<std::string> name = AskName(kind().editPrompt, old.name, current_)) {
         DictRow row = old;
         row.name = *name;
-        if (!kind().HasContactFields() || AskContactFields(row, old)) {
-            WriteRow(row);
-            catalogue_.UpdateFile();
-        }
+        if (!kind().HasContactFields() || AskContactFields(row, old)) catalogue_.ChangeAndSave([&] { WriteRow(row); });
     }
     Load(old.index);
 }
@@ -107,21 +106,24 @@ void DictEditor::Delete() {
                          info.noun + W(" имеются ссылки в базе."));
         return;
     }
-    catalogue_.DeleteKey(info.section, row.IndexText());
-    catalogue_.UpdateFile();
+    catalogue_.ChangeAndSave([&] { catalogue_.DeleteKey(info.section, row.IndexText()); });
     Load(std::nullopt);
 }
 
 void DictEditor::Import() {
     const FileDialogSpec options{W("Введите имя файла с открываемой базой"),
-                              W("Файлы базы данных (*.СBF)|*.CBF|Все файлы (*.*)|*.*"),
-                              std::filesystem::path(catalogue_.FileName()).parent_path().string()};
+                                 W("Файлы базы данных (*.СBF)|*.CBF|Все файлы (*.*)|*.*"),
+                                 std::filesystem::path(catalogue_.FileName()).parent_path().string()};
     const std::optional<std::string> file = prompts_.OpenFileName(options);
     if (!file) return;
     ImportCounts counts;
     {
         // Only ever read: as it is never modified, releasing it writes nothing.
         const TIniFile source(*file);
+        if (const std::optional<UserText> refusal = CatalogueRefusal(source)) {
+            prompts_.Message(*refusal);
+            return;
+        }
         counts = ImportEntries(catalogue_, source, params_->kind, rows_, params_->selection);
     }
     Load(CurrentIndex());

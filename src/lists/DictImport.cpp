@@ -20,21 +20,23 @@ ImportCounts ImportEntries(TIniFile& catalogue, const TIniFile& source, DictKind
     }
     std::unordered_set<std::string> known;
     for (const DictRow& row : shown) known.insert(UpperCase(row.name));
-    int last = LastIndex(catalogue, info.section);
-    for (const DictRow& entry : ReadEntries(source, info)) {
-        ++counts.found;
-        // A counter edited up to the largest integer has no index left to give.
-        if (known.contains(UpperCase(entry.name)) || last == INT_MAX) continue;
-        ++counts.imported;
-        const std::string key = std::to_string(++last);
-        catalogue.WriteString(info.section, key, entry.name);
-        if (info.HasContactFields()) {
-            catalogue.WriteString(info.section, key + "_mail", entry.mail);
-            catalogue.WriteString(info.section, key + "_phone", entry.phone);
+    const bool saved = catalogue.ChangeAndSave([&] {
+        int last = LastIndex(catalogue, info.section);
+        for (const DictRow& entry : ReadEntries(source, info)) {
+            ++counts.found;
+            // A counter edited up to the largest integer has no index left to give.
+            if (known.contains(UpperCase(entry.name)) || last == INT_MAX) continue;
+            ++counts.imported;
+            const std::string key = std::to_string(++last);
+            catalogue.WriteString(info.section, key, entry.name);
+            if (info.HasContactFields()) {
+                catalogue.WriteString(info.section, key + "_mail", entry.mail);
+                catalogue.WriteString(info.section, key + "_phone", entry.phone);
+            }
         }
-    }
-    catalogue.WriteInteger("Common", info.section, last);
-    catalogue.UpdateFile();
+        catalogue.WriteInteger("Common", info.section, last);
+    });
+    if (!saved) counts.imported = 0;
     return counts;
 }
 

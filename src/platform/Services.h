@@ -1,7 +1,10 @@
 // Platform services that the program's logic asks for. The windows install adapters built on Qt and
 // POSIX; tests install doubles. Every text crossing these interfaces is Windows-1251, except file
-// paths, which are native file-system paths (UTF-8 on Linux).
+// paths, which are native file-system paths (UTF-8 on Linux); a message that names a file carries
+// its path apart (UserText).
 #pragma once
+
+#include "storage/UserText.h"
 
 #include <optional>
 #include <string>
@@ -39,14 +42,14 @@ class Prompts {
 public:
     virtual ~Prompts() = default;
     // A plain message box with an OK button.
-    virtual void Message(const std::string& text) = 0;
+    virtual void Message(const UserText& text) = 0;
     // An error box with an OK button, for failures the program reports (a file that cannot be written).
-    virtual void Error(const std::string& text) = 0;
+    virtual void Error(const UserText& text) = 0;
     // A warning with an OK button that names characters Windows-1251 cannot hold; so that it can name
     // them, its text is UTF-8 (UnstorableMessage gives it).
     virtual void WarnUnstorable(const std::string& utf8Text) = 0;
     // A confirmation with the buttons Yes and No; true for Yes.
-    virtual bool Confirm(const std::string& text) = 0;
+    virtual bool Confirm(const UserText& text) = 0;
     // A warning with the buttons Yes and No; true for Yes.
     virtual bool Warn(const std::string& text) = 0;
     // A question with the buttons Yes, No and Help (help topic given); closing the box gives Cancel.

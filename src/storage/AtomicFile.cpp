@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,15 +33,81 @@ std::optional<std::string> ResolveLinks(std::string path) {
     return std::nullopt;
 }
 
-// Creates a file of a free name in the directory; the name gets one more "~" for each taken one.
-int CreateTemporary(const std::string& prefix, std::string_view tempName, std::string& tempPath) {
-    std::string name(tempName);
-    for (;;) {
-        tempPath = prefix + name;
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd; // a name too long for the file system ends the loop
-        name.insert(0, 1, '~');
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Every save holds an exclusive lock on its temporary file from its creation to the rename, so a
+// temporary file that nobody holds locked is the leftover of a save that no longer runs (killed,
+// or cut off by a power loss). Removes it when it is one; true when the name is free now.
+bool RemoveLeftover(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT;
+    struct stat held {};
+    struct stat named {};
+    const bool leftover = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+                          ::lstat(path.c_str(), &named) == 0 && SameFile(held, named);
+    const bool removed = leftover && ::unlink(path.c_str()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+void WaitForLock(int fd) {
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) continue;
+}
+
+// Locks a temporary file just created; false when a cleaner took it for a leftover in the moment
+// before the lock, so that the name must be tried again.
+bool KeepAsOwn(int fd, const std::string& path) {
+    WaitForLock(fd);
+    // A file system without locks still gets the file: the check below tells whether it is ours.
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(held, named);
+}
+
+constexpr int kTildeNames = 16; // names with one more "~" each, tried before a name of its own
+constexpr int kAttempts = 64;
+
+std::string TildeName(std::string_view tempName, int tildes) {
+    return std::string(std::size_t(tildes), '~').append(tempName);
+}
+
+// Removes the leftovers with more "~" than the name taken, up to the first free name past those
+// that saves still use.
+void RemoveLeftoversFrom(const std::string& prefix, std::string_view tempName, int tildes) {
+    for (; tempName.size() + std::size_t(tildes) <= NAME_MAX; ++tildes) {
+        const std::string path = prefix + TildeName(tempName, tildes);
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 && tildes >= kTildeNames) return;
+        RemoveLeftover(path);
     }
+}
+
+// Creates and locks a temporary file in the directory. The name is `tempName`, or with "~" put in
+// front while that name belongs to a running save; leftovers of saves no longer running are removed
+// on the way, so the name never depends on how many saves were interrupted before.
+int CreateTemporary(const std::string& prefix, std::string_view tempName, std::string& tempPath) {
+    int tildes = 0;
+    for (int attempt = 0; attempt < kAttempts && tildes < kTildeNames; ++attempt) {
+        tempPath = prefix + TildeName(tempName, tildes);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 && KeepAsOwn(fd, tempPath)) {
+            RemoveLeftoversFrom(prefix, tempName, tildes + 1);
+            return fd;
+        }
+        if (fd >= 0) {
+            ::close(fd);
+            continue;
+        }
+        if (errno != EEXIST) return -1;
+        if (!RemoveLeftover(tempPath)) ++tildes;
+    }
+    // Every such name is held by a running save or by a file that cannot be removed.
+    tempPath = prefix + std::string(tempName) + ".XXXXXX";
+    const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
+    if (fd >= 0) WaitForLock(fd);
+    return fd;
 }
 
 // The new file keeps the old one's permission bits and, where allowed, its owner.
@@ -106,11 +174,12 @@ bool PendingFile::Fail() {
 bool PendingFile::Commit() {
     if (fd_ < 0) return false;
     errno = 0;
-    if (!TakeOverAttributes(fd_, target_) || ::fsync(fd_) != 0) return Fail();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0 || ::rename(tempPath_.c_str(), target_.c_str()) != 0) return Fail();
+    // The lock on the temporary file is held until the file has its final name.
+    if (!TakeOverAttributes(fd_, target_) || ::fsync(fd_) != 0 || ::rename(tempPath_.c_str(), target_.c_str()) != 0)
+        return Fail();
     tempPath_.clear();
+    ::close(fd_); // everything is on disk already: fsync has checked it
+    fd_ = -1;
     if (SyncDirectory(prefix_)) return true;
     error_ = EIO;
     return false;

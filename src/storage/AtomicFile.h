@@ -8,10 +8,11 @@
 namespace mcb {
 
 // Writes `content` to a new temporary file in the directory of `path` (named `tempName`, with one
-// more "~" in front for as long as a file of that name exists), flushes it to disk, gives it the old
-// file's permission bits and renames it over the old file. A symbolic link at `path` stays a link:
-// the file it points to is replaced. On failure the temporary file is removed, the old file is left
-// untouched and false is returned.
+// more "~" in front while a running save holds that name), flushes it to disk, gives it the old
+// file's permission bits and renames it over the old file. The temporary file stays locked until
+// it is renamed; temporary files that no running save holds are leftovers of interrupted saves and
+// are removed. A symbolic link at `path` stays a link: the file it points to is replaced. On failure
+// the temporary file is removed, the old file is left untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
 
 // The same replacement for content that other code writes into the temporary file, by its

@@ -2,6 +2,9 @@
 // file header, the walk over the existing discs, picture paths and the medium/count packing.
 #pragma once
 
+#include "storage/UserText.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,11 @@ std::string DiscIdText(long long n);
 // number); an empty or invalid text gives 0.
 long long ParseDiscId(const std::string& text);
 
+// The number of a new disc: LastCDID + 1, or the next one after it whose section holds nothing, so
+// that a damaged or hand-edited LastCDID never hands out a disc that is there. Nothing when that
+// number would no longer read back as a signed 32-bit integer.
+std::optional<long long> NextDiscNumber(const TIniFile& catalogue);
+
 // The allocation counters of section Common as read with their defaults: no disc ever allocated,
 // every list counter -1.
 struct CommonCounters {
@@ -28,6 +36,11 @@ struct CommonCounters {
 };
 
 CommonCounters ReadCommonCounters(const TIniFile& catalogue);
+
+// Why the file of this store cannot be used as a catalogue, naming the file: it exists but could
+// not be read whole, or it holds text but not one section. Nothing for a readable catalogue or a
+// missing file (a new, empty catalogue). Such a store never writes over its file.
+std::optional<UserText> CatalogueRefusal(const TIniFile& file);
 
 // The comment line that precedes every written catalogue, with the empty line after it.
 const std::string& CatalogueFileHeader();

@@ -5,6 +5,9 @@
 #include "storage/MyIniFiles.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <string_view>
 
 namespace mcb {
 
@@ -14,15 +17,12 @@ std::string LineKey(int k) {
     return "Li" + std::to_string(k);
 }
 
-// Highest k for which a key Li<k> (any letter case, no leading zero) is stored in the section.
-int HighestLineKey(const TIniFile& catalogue, const std::string& section) {
-    int highest = 0;
-    for (const std::string& key : catalogue.KeyNames(section)) {
-        if (key.size() < 3 || UpperChar(key[0]) != 'L' || UpperChar(key[1]) != 'I' || key[2] == '0') continue;
-        const bool digits = std::all_of(key.begin() + 2, key.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (digits) highest = std::max(highest, ParseDecimalInt(std::string_view(key).substr(2)).value_or(0));
-    }
-    return highest;
+// The number k of a key Li<k> (any letter case, no leading zero); nothing for any other key.
+std::optional<int> LineNumber(std::string_view key) {
+    if (key.size() < 3 || UpperChar(key[0]) != 'L' || UpperChar(key[1]) != 'I' || key[2] == '0') return std::nullopt;
+    const std::string_view digits = key.substr(2);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    return ParseDecimalInt(digits);
 }
 
 } // namespace
@@ -51,15 +51,20 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
         catalogue.WriteString(section, LineKey(static_cast<int>(i) + 1), lines[i]);
 }
 
-// Lines Lin points beyond the last stored key are not read, so a hand-edited huge Lin costs no more
-// than the keys that exist.
+// Only the stored keys are visited, so a hand-edited huge Lin costs no more than the keys that
+// exist. Keys above Lin are stale and ignored; a line whose key is missing is not part of the text
+// (filling a gap with empty lines would make a damaged count cost time and memory of its own).
 // A disc without description skips the walk over its keys.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
-    const int lin = catalogue.ReadInteger(section, "Lin", 0);
+    const int count = catalogue.ReadInteger(section, "Lin", 0);
     std::vector<std::string> lines;
-    if (lin <= 0) return lines;
-    const int count = std::min(lin, HighestLineKey(catalogue, section));
-    for (int k = 1; k <= count; ++k) lines.push_back(catalogue.ReadString(section, LineKey(k), ""));
+    if (count <= 0) return lines;
+    std::map<int, std::string> numbered; // the first of equal keys wins, as for every lookup
+    catalogue.VisitLines(section, [&](std::string_view key, std::string_view value) {
+        const std::optional<int> k = LineNumber(key);
+        if (k && *k <= count) numbered.emplace(*k, value);
+    });
+    for (auto& entry : numbered) lines.push_back(std::move(entry.second));
     return lines;
 }
 

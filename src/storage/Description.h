@@ -14,8 +14,8 @@ std::vector<std::string> DescriptionToLines(const std::string& text);
 
 void WriteDescription(TIniFile& catalogue, const std::string& section, const std::string& text);
 
-// The stored lines Li1 ... Li<Lin>. Keys above Lin are ignored; a damaged Lin never reads beyond
-// the keys that exist, and a missing line in between reads as an empty one.
+// The stored lines Li1 ... Li<Lin>, in order. Keys above Lin are ignored; a line whose key is
+// missing is left out, so a damaged Lin costs only the keys that exist.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section);
 
 // The stored lines joined by CR LF.

@@ -1,5 +1,8 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/DecimalInt.h"
+#include "storage/MyIniFiles.h"
+
+#include <limits>
 
 namespace mcb {
 
@@ -11,6 +14,15 @@ std::string DiscIdText(long long n) {
 
 long long ParseDiscId(const std::string& text) {
     return ParseDecimalInt(text).value_or(0);
+}
+
+std::optional<long long> NextDiscNumber(const TIniFile& catalogue) {
+    for (long long n = ReadCommonCounters(catalogue).lastCdid + 1; n <= std::numeric_limits<int>::max(); ++n) {
+        bool used = false;
+        catalogue.VisitLines(DiscIdText(n), [&used](std::string_view, std::string_view) { used = true; });
+        if (!used) return n;
+    }
+    return std::nullopt;
 }
 
 } // namespace mcb

@@ -3,25 +3,29 @@
 #include <cstdio>
 #include <utility>
 
-#include "storage/TextCodec.h"
-
 namespace mcb {
 
 namespace {
 
 ErrorReporter& CurrentReporter() {
-    static ErrorReporter reporter = [](const std::string& message) {
-        std::fprintf(stderr, "%s\n", Utf8FromCp1251(message).c_str());
+    static ErrorReporter reporter = [](const UserText& message) {
+        std::fprintf(stderr, "%s\n", message.Utf8().c_str());
     };
     return reporter;
 }
 
 } // namespace
 
-ErrorReporter SetErrorReporter(ErrorReporter reporter) { return std::exchange(CurrentReporter(), std::move(reporter)); }
+ErrorReporter SetErrorReporter(ErrorReporter reporter) {
+    return std::exchange(CurrentReporter(), std::move(reporter));
+}
 
-void ReportError(const std::string& message) {
+void ReportError(const UserText& message) {
     if (CurrentReporter()) CurrentReporter()(message);
+}
+
+void ReportFileError(const std::string& text, const std::string& path) {
+    ReportError(UserText(text) + UserText::Path(path));
 }
 
 } // namespace mcb

@@ -16,12 +16,14 @@ std::uint32_t CheckedSize(std::size_t size) {
 
 } // namespace
 
-void LineArena::ReadText(const std::string& path) {
+ReadState LineArena::ReadText(const std::string& path) {
     const auto buffer = [this](std::size_t size) {
         fileText_.resize(size);
         return fileText_.data();
     };
-    if (!ReadWholeFileInto(path, buffer)) fileText_.clear();
+    const ReadState state = ReadWholeFileInto(path, buffer);
+    if (state != ReadState::Read) fileText_.clear();
+    return state;
 }
 
 void LineArena::AssignText(std::string_view text) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "storage/BigBlock.h"
+#include "storage/WholeFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,8 +30,8 @@ struct LineRef {
 
 class LineArena {
 public:
-    // The file text; an unreadable file gives the empty text.
-    void ReadText(const std::string& path);
+    // The file text; a missing or unreadable file gives the empty text.
+    ReadState ReadText(const std::string& path);
     void AssignText(std::string_view text);
     std::string_view FileText() const { return {fileText_.data(), fileText_.size()}; }
 

@@ -69,6 +69,27 @@ std::vector<std::string> IniSection::KeyNames(const LineArena& arena) const {
     return keys;
 }
 
+IniSection::Copy IniSection::Save(const LineArena& arena) const {
+    Copy copy{name_, {}, {}};
+    for (const LineRef& line : Lines(arena)) {
+        copy.lines.emplace_back(line.Deleted() ? std::string_view() : arena.Text(line));
+        copy.keySizes.push_back(line.keySize);
+    }
+    return copy;
+}
+
+void IniSection::Restore(LineArena& arena, const Copy& copy) {
+    name_ = copy.name;
+    own_ = std::make_unique<std::vector<LineRef>>();
+    for (std::size_t i = 0; i < copy.lines.size(); ++i) {
+        const std::string_view line = copy.lines[i];
+        own_->push_back(line.empty() ? LineRef{}
+                                     : arena.Add(line.substr(0, copy.keySizes[i]), line.substr(copy.keySizes[i] + 1)));
+    }
+    index_.reset();
+    IndexFrom(arena, 0);
+}
+
 NameTable::Entry* IniSection::Entry(const LineArena& arena, std::string_view key, std::uint64_t hash) const {
     const std::span<const LineRef> lines = Lines(arena);
     return index_->table.Find(hash, [&](const NameTable::Entry& entry) {

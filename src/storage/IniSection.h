@@ -43,6 +43,15 @@ public:
     // Keys of the live lines in order, duplicates included.
     std::vector<std::string> KeyNames(const LineArena& arena) const;
 
+    // The name and every slot's line (empty for a deleted one), to bring the section back exactly.
+    struct Copy {
+        std::string name;
+        std::vector<std::string> lines;
+        std::vector<std::uint32_t> keySizes;
+    };
+    Copy Save(const LineArena& arena) const;
+    void Restore(LineArena& arena, const Copy& copy);
+
 private:
     struct Occurrences {
         std::vector<std::uint32_t> lines; // ascending slot numbers of one key (ignoring case)

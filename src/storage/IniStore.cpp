@@ -8,7 +8,14 @@ NameTable::Entry* IniStore::Entry(std::string_view name, std::uint64_t hash) {
 }
 
 IniSection& IniStore::AppendSection(std::string name) {
-    const auto number = static_cast<std::uint32_t>(sections_.size());
+    nextSameName_.push_back(kNoSection);
+    IniSection& section = sections_.emplace_back(std::move(name));
+    IndexName(static_cast<std::uint32_t>(sections_.size() - 1));
+    return section;
+}
+
+void IniStore::IndexName(std::uint32_t number) {
+    const std::string& name = sections_[number].Name();
     const std::uint64_t hash = UpperHash(name);
     if (NameTable::Entry* entry = Entry(name, hash)) {
         nextSameName_[entry->last] = number;
@@ -16,8 +23,14 @@ IniSection& IniStore::AppendSection(std::string name) {
     } else {
         index_.Insert(hash, number, number);
     }
-    nextSameName_.push_back(kNoSection);
-    return sections_.emplace_back(std::move(name));
+}
+
+void IniStore::Reindex(std::size_t count) {
+    sections_.erase(sections_.begin() + std::ptrdiff_t(count), sections_.end());
+    index_ = NameTable();
+    nextSameName_.assign(count, kNoSection);
+    for (std::uint32_t number = 0; number < count; ++number)
+        if (!sections_[number].Name().empty()) IndexName(number); // erased sections are not found
 }
 
 // The hints that a lookup refreshes are a cache, not part of what the store holds.

@@ -42,8 +42,17 @@ public:
     // False when there is no section of that name.
     bool Erase(std::string_view name);
 
+    std::uint32_t Number(const IniSection& section) const {
+        return static_cast<std::uint32_t>(&section - sections_.data());
+    }
+    IniSection& At(std::uint32_t number) { return sections_[number]; }
+    // Drops the sections from `count` on and indexes the names again; after sections were brought
+    // back by IniSection::Restore.
+    void Reindex(std::size_t count);
+
 private:
     NameTable::Entry* Entry(std::string_view name, std::uint64_t hash);
+    void IndexName(std::uint32_t number);
 
     LineArena arena_;
     BigVector<IniSection> sections_;

@@ -6,20 +6,58 @@
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
 
+#include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace mcb {
 
+namespace {
+
+bool OnlyBlanks(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    return true;
+}
+
+} // namespace
+
 struct TIniFile::Store {
     explicit Store(std::string name) : fileName(std::move(name)) {
-        sections.Arena().ReadText(fileName);
+        loaded = sections.Arena().ReadText(fileName);
         ParseIniText(sections);
+        withoutSections = sections.Sections().empty() && !OnlyBlanks(sections.Arena().FileText());
+    }
+
+    // What the change in progress replaced: the number of sections before it and the first copy
+    // of every older section it touched.
+    struct Undo {
+        std::size_t sectionCount = 0;
+        bool modified = false;
+        std::unordered_map<std::uint32_t, IniSection::Copy> touched;
+    };
+
+    // Called before a change of the section.
+    void Touch(const IniSection& section) {
+        if (!undo) return;
+        const std::uint32_t number = sections.Number(section);
+        if (number < undo->sectionCount && !undo->touched.contains(number))
+            undo->touched.emplace(number, section.Save(sections.Arena()));
+    }
+
+    void RollBack() {
+        for (const auto& [number, copy] : undo->touched) sections.At(number).Restore(sections.Arena(), copy);
+        sections.Reindex(undo->sectionCount);
+        modified = undo->modified;
     }
 
     std::string fileName;
     std::string header;
     IniStore sections;
     bool modified = false;
+    ReadState loaded = ReadState::Missing;
+    bool withoutSections = false;
+    std::optional<Undo> undo;
 };
 
 namespace {
@@ -47,7 +85,9 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     store_->modified = true;
-    store_->sections.FindOrAppend(section).SetValue(store_->sections.Arena(), key, value);
+    IniSection& target = store_->sections.FindOrAppend(section);
+    store_->Touch(target);
+    target.SetValue(store_->sections.Arena(), key, value);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
@@ -67,11 +107,13 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 void TIniFile::EraseSection(const std::string& section) {
+    if (const IniSection* found = store_->sections.Find(section)) store_->Touch(*found);
     if (store_->sections.Erase(section)) store_->modified = true;
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     IniSection* found = store_->sections.Find(section);
+    if (found) store_->Touch(*found);
     if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
 }
 
@@ -81,9 +123,35 @@ bool TIniFile::UpdateFile() {
         return true;
     }
     if (!store_->modified) return true;
-    if (WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header))) return true;
-    ReportError("Write error to file " + store_->fileName);
+    const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
+    if (!unknownContent && WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header)))
+        return true;
+    ReportFileError("Write error to file ", store_->fileName);
     return false;
+}
+
+bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
+    store_->undo.emplace(Store::Undo{store_->sections.Sections().size(), store_->modified, {}});
+    bool saved = false;
+    try {
+        change();
+        saved = UpdateFile();
+    } catch (...) {
+        store_->RollBack();
+        store_->undo.reset();
+        throw;
+    }
+    if (!saved) store_->RollBack();
+    store_->undo.reset();
+    return saved;
+}
+
+ReadState TIniFile::Loaded() const {
+    return store_->loaded;
+}
+
+bool TIniFile::WithoutSections() const {
+    return store_->withoutSections;
 }
 
 const std::string& TIniFile::FileName() const {

@@ -5,6 +5,8 @@
 // Texts are Windows-1251 byte strings and are never converted.
 #pragma once
 
+#include "storage/WholeFile.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +18,7 @@ namespace mcb {
 class TIniFile {
 public:
     // A name without a directory part lives in the settings directory (see SettingsDirectory).
-    // A missing or unreadable file gives an empty store.
+    // A missing or unreadable file gives an empty store; Loaded() tells which.
     explicit TIniFile(const std::string& fileName);
     ~TIniFile(); // runs UpdateFile()
 
@@ -35,8 +37,21 @@ public:
     // Writes the whole store when it was ever modified. The new content goes to a temporary file
     // beside the target, which is flushed to disk and renamed over the target in one step, so the
     // file on disk is always either the old or the new version. Returns false after reporting
-    // "Write error to file <name>" when any step fails; the old file is then untouched.
+    // "Write error to file <name>" when any step fails; the old file is then untouched. A file
+    // that existed but could not be read, or held no section, is never written over: whatever it
+    // holds is not in the store.
     bool UpdateFile();
+
+    // Runs `change` on the store and saves the file. When the file cannot be written (the failure
+    // is reported), the store is brought back to exactly what it was before the change, so that a
+    // change the user was told is not saved is neither shown nor written by a later save. True
+    // when saved.
+    bool ChangeAndSave(const std::function<void()>& change);
+
+    // How the file was found at creation.
+    ReadState Loaded() const;
+    // True when the file held more than blanks and line breaks but not one section.
+    bool WithoutSections() const;
 
     // Names of the sections that were not erased, in file order, duplicates included. Lets callers
     // walk a file without trusting a stored counter.

@@ -44,6 +44,7 @@ std::vector<KeyBinding> WidthKeys(std::array<int, 12>& widths) {
 Settings ReadSettings(const TIniFile& ini, int today) {
     Settings s;
     s.BaseName = ini.ReadString("Base", "BaseName", "");
+    s.BaseNameUtf8 = ini.ReadString("Base", "BaseNameUtf8", "");
     ReadKeys(ini, "WindowState", {{"MainState", &s.window.MainState}});
     ReadKeys(ini, "WindowState", MainSizeKeys(s.window));
     ReadKeys(ini, "WindowState", OtherWindowKeys(s.window));
@@ -59,6 +60,10 @@ Settings ReadSettings(const TIniFile& ini, int today) {
 void WriteSettings(TIniFile& ini, const Settings& settings) {
     Settings s = settings; // the key bindings point into a record of their own
     ini.WriteString("Base", "BaseName", s.BaseName);
+    if (s.BaseNameUtf8.empty())
+        ini.DeleteKey("Base", "BaseNameUtf8");
+    else
+        ini.WriteString("Base", "BaseNameUtf8", s.BaseNameUtf8);
     WriteKeys(ini, "MainTable", WidthKeys(s.mainTableWidths));
     ini.WriteInteger("WindowState", "MainState", s.window.MainState);
     if (s.window.MainState == 1) WriteKeys(ini, "WindowState", MainSizeKeys(s.window));

@@ -82,6 +82,9 @@ struct PrinterSettings {
 
 struct Settings {
     std::string BaseName;
+    // The same path in a form that keeps every character, written only when BaseName cannot hold
+    // the path (see RememberCatalogue); empty otherwise.
+    std::string BaseNameUtf8;
     WindowSettings window;
     // Column widths: 0 = built-in width, negative = hidden column with that width before hiding.
     std::array<int, 12> mainTableWidths{};

@@ -38,6 +38,9 @@ TEST(FitInfoPanelWidth, KeepsMinimumAndRoomForTheTable) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(FitInfoPanelWidth(c.client, c.panel), c.expected) << c.client << " " << c.panel;
+    // Counters that need more room than 177 pixels win even over the room of the table.
+    const Case wide[] = {{638, 180, 240}, {638, 300, 300}, {400, 180, 240}, {638, 200, 240}};
+    for (const auto& c : wide) EXPECT_EQ(FitInfoPanelWidth(c.client, c.panel, 240), c.expected) << c.client;
 }
 
 TEST(StartWindow, FollowsStoredStateAndSize) {

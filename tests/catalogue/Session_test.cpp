@@ -40,14 +40,78 @@ TEST_F(SessionTest, CommandLineArgumentWinsOverTheRememberedCatalogue) {
     EXPECT_NE(Settings().find("BaseName=" + dir.File("a.cbf") + "\r\n"), std::string::npos);
 }
 
-TEST_F(SessionTest, RememberedMissingCatalogueOpensEmptyAndIsNotWritten) {
+// A remembered catalogue that is gone is said first, and not silently replaced by an empty one.
+TEST_F(SessionTest, RememberedMissingCatalogueIsReportedFirst) {
     WriteSettings("[Base]\r\nBaseName=" + dir.File("gone.cbf") + "\r\n");
+    prompts.Expect(Answer::No);
+    prompts.ExpectText(dir.File("new"));
     auto session = StartSession(std::nullopt);
-    EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_TRUE(session->table().IsEmpty());
+    ASSERT_EQ(prompts.asked.size(), 3u);
+    EXPECT_EQ(prompts.asked[0],
+              "message: " + W("Файл базы ") + dir.File("gone.cbf") + W(", открытой в прошлый раз, не найден."));
+    EXPECT_EQ(prompts.asked[1], "ask: " + W("Открыть существующую базу данных ?"));
+    EXPECT_EQ(session->baseFileName(), dir.File("new.cbf"));
     session->Shutdown();
     EXPECT_FALSE(fs::exists(dir.File("gone.cbf")));
     EXPECT_FALSE(fs::exists(dir.File("gone.bak")));
+}
+
+// Folders whose names Windows-1251 holds, and ones it cannot.
+TEST_F(SessionTest, RememberedCatalogueReopensWhateverItsPath) {
+    for (const std::string folder : {"Фильмы", "日本", "Łódź 100%"}) {
+        const std::string file = dir.File(folder + "/films.cbf");
+        dir.Write(folder + "/films.cbf", kDisc);
+        StartSession(file)->Shutdown();
+        prompts = test::ScriptedPrompts();
+        auto again = StartSession(std::nullopt);
+        EXPECT_TRUE(prompts.asked.empty()) << folder;
+        EXPECT_EQ(again->baseFileName(), file) << folder;
+        EXPECT_EQ(again->table().counters.all, 1) << folder;
+        again->Shutdown();
+        // Older versions read "BaseName", which keeps its form whenever it can hold the path.
+        const bool storable = folder == "Фильмы";
+        EXPECT_NE(Settings().find("BaseName=" + W(dir.File(folder + "/films.cbf")) + "\r\n"), std::string::npos)
+            << folder;
+        EXPECT_EQ(Settings().find("BaseNameUtf8=") == std::string::npos, storable) << folder;
+    }
+    // A "BaseName" changed since by a version that does not know the second form wins.
+    dir.Write("a.cbf", kDisc);
+    std::string settings = Settings();
+    settings.replace(settings.find("BaseName="),
+                     settings.find("\r\n", settings.find("BaseName=")) - settings.find("BaseName="),
+                     "BaseName=" + dir.File("a.cbf"));
+    WriteSettings(settings);
+    EXPECT_EQ(StartSession(std::nullopt)->baseFileName(), dir.File("a.cbf"));
+}
+
+// A file that cannot be read, or is no catalogue, is refused naming it, and never written over.
+TEST_F(SessionTest, UnreadableOrForeignFileIsRefused) {
+    const std::string letter = "Dear friend,\r\nthe films are on the shelf.\r\n";
+    dir.Write("letter.cbf", letter);
+    fs::create_directory(dir.File("folder.cbf"));
+    dir.Write("a.cbf", kDisc);
+    for (const std::string name : {"letter.cbf", "folder.cbf"}) {
+        SCOPED_TRACE(name);
+        // Given at start-up: said, then the question loop.
+        prompts = test::ScriptedPrompts();
+        prompts.Expect(Answer::Yes);
+        prompts.ExpectText(dir.File("a.cbf"));
+        auto session = StartSession(dir.File(name));
+        ASSERT_EQ(prompts.texts.size(), 1u);
+        EXPECT_NE(prompts.texts[0].Utf8().find(dir.File(name)), std::string::npos);
+        EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+        // Chosen to open: said, and the open catalogue stays.
+        prompts = test::ScriptedPrompts();
+        prompts.ExpectText(dir.File(name));
+        EXPECT_FALSE(session->ChooseAndSwitch(SwitchMode::Open));
+        EXPECT_EQ(prompts.texts.size(), 1u);
+        EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+        session->RebuildTable();
+        EXPECT_EQ(session->table().counters.all, 1);
+        session->Shutdown();
+    }
+    EXPECT_EQ(TempDir::Read(dir.File("letter.cbf")), letter);
+    EXPECT_TRUE(fs::is_directory(dir.File("folder.cbf")));
 }
 
 TEST_F(SessionTest, QuestionLoopRepeatsUntilAFileIsChosen) {
@@ -100,6 +164,27 @@ TEST_F(SessionTest, SaveAsOfANeverWrittenCatalogueContinuesUnderTheNewName) {
     EXPECT_EQ(prompts.asked.size(), 1u);
 }
 
+// The save dialog asked about the name as typed; the name with ".cbf" added is asked about here.
+TEST_F(SessionTest, NewCatalogueNamedWithoutExtensionAsksBeforeTakingAnExistingFile) {
+    dir.Write("a.cbf", kDisc);
+    dir.Write("old.cbf", "[Common]\r\nLastCDID=00002\r\n\r\n[00001]\r\nNam=A\r\n\r\n[00002]\r\nNam=B\r\n\r\n");
+    auto session = StartSession(dir.File("a.cbf"));
+    const std::string question = "confirm: " + W("Файл ") + dir.File("old.cbf") + W(" уже существует. Заменить ?");
+    prompts.ExpectText(dir.File("old"));
+    prompts.Expect(Answer::No);
+    EXPECT_FALSE(session->ChooseAndSwitch(SwitchMode::New));
+    EXPECT_EQ(prompts.asked.back(), question);
+    EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+
+    prompts.ExpectText(dir.File("old"));
+    prompts.Expect(Answer::Yes);
+    EXPECT_TRUE(session->ChooseAndSwitch(SwitchMode::New));
+    EXPECT_EQ(session->baseFileName(), dir.File("old.cbf"));
+    session->RebuildTable();
+    EXPECT_EQ(session->table().counters.all, 2);
+    EXPECT_TRUE(prompts.Exhausted());
+}
+
 TEST_F(SessionTest, CancelledDialogChangesNothing) {
     dir.Write("a.cbf", kDisc);
     auto session = StartSession(dir.File("a.cbf"));
@@ -120,6 +205,10 @@ TEST_F(SessionTest, BackupNeverReplacesAGoodCopyWithAnEmptyCatalogue) {
     for (const auto& c : cases) {
         dir.Write("b.cbf", c.catalogue);
         dir.Write("b.bak", c.oldBackup);
+        if (c.catalogue.starts_with("garbage")) { // refused: a new catalogue is chosen instead
+            prompts.Expect(Answer::No);
+            prompts.ExpectText(dir.File("other"));
+        }
         StartSession(dir.File("b.cbf"));
         EXPECT_EQ(TempDir::Read(dir.File("b.bak")), c.expectedBackup) << c.catalogue;
     }

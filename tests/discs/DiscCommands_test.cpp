@@ -1,6 +1,8 @@
 #include "discs/DiscCommands.h"
 #include "discs/DiscsFixture.h"
+#include "storage/ErrorReport.h"
 #include "storage/Literal.h"
+#include "support/FullDisk.h"
 
 #include <vector>
 
@@ -239,6 +241,36 @@ TEST_F(DiscCommandsTest, DeletedIdentifierIsNotReused) {
     ASSERT_TRUE(Run(Command::Delete, Row("00003", "Отданный", "0", "-1", "-1")));
     EXPECT_EQ(OnDisk("00003", "Nam"), "<none>");
     EXPECT_EQ(OnDisk("Common", "LastCDID"), "00003");
+}
+
+// A command whose save fails changes nothing: the table shows the disc as before and no later
+// save writes the abandoned change.
+TEST_F(DiscCommandsTest, FailedSaveLeavesTheDiscAsItWas) {
+    const TableRow own = Row("00001", "Свой", "0", "-1", "-1");
+    const struct {
+        Command command;
+        TableRow row;
+    } cases[] = {{Command::Delete, own}, {Command::Lend, own}, {Command::Return, kLent}};
+    ErrorReporter previous = SetErrorReporter([](const UserText&) {});
+    for (const auto& c : cases) {
+        OpenCatalogue(kCatalogue);
+        const std::string before = TempDir::Read(CataloguePath());
+        prompts = ScriptedPrompts();
+        prompts.Expect(Answer::Yes);
+        picker.Expect("0");
+        {
+            FullDisk full;
+            EXPECT_FALSE(Run(c.command, c.row));
+        }
+        EXPECT_EQ(catalogue->ReadString(c.row.cells[0], "Nam", ""),
+                  c.row.cells[0] == "00001" ? W("Свой") : W("Отданный"));
+        EXPECT_EQ(catalogue->ReadString(c.row.cells[0], "Gin", ""), c.row.gin);
+        EXPECT_EQ(catalogue->ReadString(c.row.cells[0], "Giv", ""), c.row.giv);
+        EXPECT_EQ(JournalText(), "");
+        catalogue.reset(); // closing writes nothing either
+        EXPECT_EQ(TempDir::Read(CataloguePath()), before);
+    }
+    SetErrorReporter(previous);
 }
 
 } // namespace

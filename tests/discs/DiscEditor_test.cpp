@@ -1,7 +1,9 @@
 #include "discs/DiscEditor.h"
 #include "discs/DiscsFixture.h"
+#include "storage/CatalogueFormat.h"
 #include "storage/ErrorReport.h"
 #include "storage/Literal.h"
+#include "support/FullDisk.h"
 
 #include <vector>
 
@@ -17,7 +19,7 @@ protected:
     // Saves a new disc with the given names, answering Yes to every similar-name question.
     std::string AddDisc(const std::string& nam, const std::string& nam2 = "") {
         DiscEditor editor = Editor();
-        DiscRecord record = editor.OpenNew();
+        DiscRecord record = editor.OpenNew().value();
         record.nam = W(nam);
         record.nam2 = W(nam2);
         for (int i = 0; i < 10; ++i) prompts.Expect(Answer::Yes);
@@ -41,10 +43,73 @@ TEST_F(DiscEditorTest, NewIdentifierIsClaimedOnlyBySaving) {
     EXPECT_EQ(AddDisc("Четыре"), "00004");
 }
 
+// A new disc never gets an identifier that does not read back or that a disc already has.
+TEST_F(DiscEditorTest, NewIdentifierIsFreeAndReadsBack) {
+    struct Case {
+        const char* catalogue;
+        const char* id; // empty: refused
+    } cases[] = {
+        {"[Common]\nLastCDID=2147483646\n[00001]\nNam=A", "2147483647"},
+        {"[Common]\nLastCDID=2147483647\n[00001]\nNam=A", ""},
+        {"[Common]\nLastCDID=99999999999\n[00001]\nNam=A\n[00002]\nNam=B", "00003"},
+        {"[Common]\nLastCDID=00001\n[00001]\nNam=A\n[00002]\nLin=0", "00003"},
+        {"[00001]\nNam=A", "00002"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.catalogue);
+        OpenCatalogue(c.catalogue);
+        const std::string before = TempDir::Read(CataloguePath());
+        prompts = ScriptedPrompts();
+        DiscEditor editor = Editor();
+        std::optional<DiscRecord> record = editor.OpenNew();
+        if (!*c.id) {
+            EXPECT_FALSE(record);
+            EXPECT_EQ(prompts.asked, std::vector<std::string>{
+                                         "message: " + W("Невозможно добавить диск: номера дисков в базе исчерпаны.")});
+            EXPECT_EQ(TempDir::Read(CataloguePath()), before);
+            continue;
+        }
+        ASSERT_TRUE(record);
+        EXPECT_EQ(editor.CurrentDiscId(), c.id);
+        record->nam = "New";
+        ASSERT_EQ(editor.Save(*record), SaveResult::Saved);
+        EXPECT_EQ(ParseDiscId(OnDisk("Common", "LastCDID")), ParseDiscId(c.id));
+        EXPECT_EQ(OnDisk(c.id, "Nam"), "New");
+        EXPECT_EQ(OnDisk("00001", "Nam"), "A");
+    }
+}
+
+// Отмена after a save that failed: the catalogue is as it was before the editor opened.
+TEST_F(DiscEditorTest, FailedSaveLeavesNothingBehind) {
+    OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Solaris\nLin=1\nLi1=old");
+    const std::string before = TempDir::Read(CataloguePath());
+    ErrorReporter previous = SetErrorReporter([](const UserText&) {});
+    for (const bool isNew : {false, true}) {
+        DiscEditor editor = Editor();
+        DiscRecord record = isNew ? editor.OpenNew().value() : editor.OpenExisting("00001");
+        record.nam = "Changed";
+        record.description = "one\r\ntwo";
+        {
+            FullDisk full;
+            EXPECT_EQ(editor.Save(record), SaveResult::WriteFailed) << isNew;
+        }
+        EXPECT_EQ(catalogue->ReadString("Common", "LastCDID", ""), "00001") << isNew;
+        EXPECT_EQ(catalogue->ReadString("00002", "Nam", "<none>"), "<none>") << isNew;
+        EXPECT_EQ(Editor().OpenExisting("00001").description, "old") << isNew;
+        EXPECT_EQ(catalogue->ReadString("00001", "Nam", ""), "Solaris") << isNew;
+    }
+    EXPECT_EQ(TempDir::Read(CataloguePath()), before);
+    // The next save that succeeds writes nothing of the abandoned changes.
+    AddDisc("Stalker");
+    EXPECT_EQ(OnDisk("00001", "Nam"), "Solaris");
+    EXPECT_EQ(OnDisk("00002", "Nam"), "Stalker");
+    SetErrorReporter(previous);
+}
+
 TEST_F(DiscEditorTest, NewDiscWritesEveryKeyInOrderAndEditKeepsLendingState) {
     OpenCatalogue("");
     DiscEditor editor = Editor();
-    DiscRecord record = editor.OpenNew();
+    DiscRecord record = editor.OpenNew().value();
     record.nam = W("  матрица ");
     record.nam2 = W("ёлка");
     record.medium = 3;
@@ -127,7 +192,7 @@ TEST_F(DiscEditorTest, SimilarNameQuestions) {
         prompts = ScriptedPrompts();
         for (Answer a : c.answers) prompts.Expect(a);
         DiscEditor editor = Editor();
-        DiscRecord record = *c.editId ? editor.OpenExisting(c.editId) : editor.OpenNew();
+        DiscRecord record = *c.editId ? editor.OpenExisting(c.editId) : editor.OpenNew().value();
         record.nam = W(c.nam);
         record.nam2 = W(c.nam2);
         EXPECT_EQ(editor.Save(record), c.result);
@@ -142,7 +207,7 @@ TEST_F(DiscEditorTest, SimilarNameQuestions) {
 TEST_F(DiscEditorTest, DiscWithoutNameIsRefusedAndNothingWritten) {
     OpenCatalogue("");
     DiscEditor editor = Editor();
-    DiscRecord record = editor.OpenNew();
+    DiscRecord record = editor.OpenNew().value();
     record.nam = " \t ";
     record.nam2 = "\r\n";
     EXPECT_EQ(editor.Save(record), SaveResult::NoTitle);
@@ -169,11 +234,11 @@ TEST_F(DiscEditorTest, JournalLines) {
 }
 
 TEST_F(DiscEditorTest, UnwritableCatalogueIsNotReportedAsSaved) {
-    ErrorReporter previous = SetErrorReporter([](const std::string&) {});
+    ErrorReporter previous = SetErrorReporter([](const UserText&) {});
     dir.Write("folder", "a file where a folder should be");
     catalogue = std::make_unique<TIniFile>(dir.File("folder/base.cbf"));
     DiscEditor editor({*catalogue, dir.File("folder/"), prompts, Journal()});
-    DiscRecord record = editor.OpenNew();
+    DiscRecord record = editor.OpenNew().value();
     record.nam = "A";
     EXPECT_EQ(editor.Save(record), SaveResult::WriteFailed);
     EXPECT_EQ(JournalText(), "");
@@ -183,7 +248,7 @@ TEST_F(DiscEditorTest, UnwritableCatalogueIsNotReportedAsSaved) {
 TEST_F(DiscEditorTest, PicturePathsBesideTheCatalogueMoveWithIt) {
     OpenCatalogue("");
     DiscEditor editor = Editor();
-    DiscRecord record = editor.OpenNew();
+    DiscRecord record = editor.OpenNew().value();
     record.nam = "A";
     record.pictures = {BaseDir() + "covers/film.jpg", ""};
     ASSERT_EQ(editor.Save(record), SaveResult::Saved);
@@ -200,7 +265,7 @@ TEST_F(DiscEditorTest, PictureCopyAndItsFallbacks) {
     dir.Write("cover.jpg", std::string("\xFF\xD8 picture\0bytes", 16));
     dir.Write("noext", "data");
     std::vector<std::string> errors;
-    ErrorReporter previous = SetErrorReporter([&](const std::string& m) { errors.push_back(m); });
+    ErrorReporter previous = SetErrorReporter([&](const UserText& m) { errors.push_back(m.Cp1251()); });
 
     DiscEditor editor = Editor();
     editor.OpenNew();

@@ -90,15 +90,16 @@ TEST_F(JournalTest, SwitchedOffOrUnselectedEventsWriteNothing) {
     EXPECT_EQ(Journal(), "D46364 T60319 : 8\r\nD46364 T60319 : 16\r\n");
 }
 
+// The leftover of a cut that was interrupted is removed by the next one.
 TEST_F(JournalTest, StaleTemporaryFileNeverBlocksRecording) {
     dir.Write("base.~og", "left over");
+    dir.Write("~base.~og", "left over too");
     setup.MagazLines = 2;
     dir.Write("base.log", Lines(1, 5));
     Log();
     Log();
     EXPECT_EQ(Journal(), kEvent + kEvent);
-    EXPECT_EQ(TempDir::Read(dir.File("base.~og")), "left over");
-    EXPECT_EQ(ListFolder(dir.Path()), (std::vector<std::string>{"base.log", "base.~og"}));
+    EXPECT_EQ(ListFolder(dir.Path()), (std::vector<std::string>{"base.log"}));
 }
 
 TEST_F(JournalTest, UnreadableJournalIsReportedAndRecordsNothing) {
@@ -158,6 +159,9 @@ TEST_F(JournalTest, KilledWhileCuttingLeavesTheOldOrTheNewJournal) {
         if (child == 0) {
             for (int i = 50;; ++i) Log("event " + std::to_string(i));
         }
+        // On a busy machine the first cut may take longer than the delays: the last round waits for it.
+        for (int waited = 0; delayMs == 29 && Journal() == start && waited < 2000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);

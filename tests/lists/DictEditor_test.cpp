@@ -1,8 +1,12 @@
 #include "ListsFixture.h"
 #include "lists/DictEditor.h"
+#include "storage/ErrorReport.h"
 #include "storage/Settings.h"
 #include "support/FakeServices.h"
+#include "support/FullDisk.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace mcb::test {
@@ -303,6 +307,69 @@ TEST_F(ContactsTest, ImportCopiesMailAndPhone) {
     EXPECT_EQ(base.Stored("Contacts", "2"), "Орлов");
     EXPECT_EQ(base.Stored("Contacts", "2_mail"), "o@x.ru");
     EXPECT_EQ(base.Stored("Contacts", "2_phone"), "77");
+}
+
+// A change whose save fails is undone: the list and the file stay as they were.
+TEST_F(DictEditorTest, FailedSaveLeavesTheListAsItWas) {
+    const std::string source = base.WriteOther("other.cbf", "[Common]\r\nGenres=0\r\n[Genres]\r\n0=Мюзикл\r\n");
+    const std::string before = TempDir::Read(base.path);
+    Open(DictKind::Genres, true, false);
+    const struct {
+        const char* what;
+        std::function<void()> run;
+    } commands[] = {
+        {"add",
+         [&] {
+             Type("Вестерн");
+             editor.Add();
+         }},
+        {"change",
+         [&] {
+             MakeCurrent(1);
+             Type("Мелодрама");
+             editor.Change();
+         }},
+        {"delete",
+         [&] {
+             MakeCurrent(2);
+             prompts.Expect(Answer::Yes);
+             editor.Delete();
+         }},
+        {"import",
+         [&] {
+             prompts.ExpectText(source);
+             editor.Import();
+         }},
+    };
+    ErrorReporter previous = SetErrorReporter([](const UserText&) {});
+    for (const auto& c : commands) {
+        {
+            FullDisk full;
+            c.run();
+        }
+        EXPECT_EQ(Names(editor.rows()), (std::vector<std::string>{"Боевик", "Драма", "Комедия"})) << c.what;
+        EXPECT_EQ(base.ini->ReadInteger("Common", "Genres", -1), 2) << c.what;
+    }
+    EXPECT_EQ(Asked().back(), "message: Найдено записей : 1. Импортировано записей : 0.");
+    base.ini.reset();
+    EXPECT_EQ(TempDir::Read(base.path), before);
+    SetErrorReporter(previous);
+}
+
+TEST_F(DictEditorTest, ImportRefusesAFileItCannotRead) {
+    const std::string letter = base.WriteOther("letter.cbf", "Dear friend,\r\nno sections here.\r\n");
+    const std::string folder = base.dir.File("folder.cbf");
+    std::filesystem::create_directory(folder);
+    Open(DictKind::Genres, true, false);
+    for (const std::string& file : {letter, folder}) {
+        prompts.texts.clear();
+        prompts.ExpectText(file);
+        editor.Import();
+        ASSERT_EQ(prompts.texts.size(), 1u) << file;
+        EXPECT_NE(prompts.texts[0].Utf8().find(file), std::string::npos) << file;
+        EXPECT_EQ(prompts.texts[0].Utf8().find("Импортировано"), std::string::npos) << file;
+    }
+    EXPECT_EQ(editor.rows().size(), 3u);
 }
 
 } // namespace

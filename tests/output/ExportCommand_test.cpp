@@ -120,7 +120,8 @@ TEST_F(ExportCommandTest, FailuresNameTheFileAndLeaveNoWorkbook) {
          "файл базы " + dir_.File("missing.cbf") +
              " не найден, показана пустая база\nmirvane-cdbase: нет данных для экспорта в базе " +
              dir_.File("missing.cbf")},
-        {dir_.File("folder.cbf"), dir_.File("out.xlsx"), "не удается прочитать файл базы " + dir_.File("folder.cbf")},
+        {dir_.File("folder.cbf"), dir_.File("out.xlsx"),
+         "Не удается прочитать файл базы " + dir_.File("folder.cbf") + ". Файл оставлен без изменений."},
         {dir_.File("empty.cbf"), dir_.File("out.xlsx"), "нет данных для экспорта в базе " + dir_.File("empty.cbf")},
         {dir_.File("base.cbf"), dir_.File("no/out.xlsx"),
          "не удалось записать файл " + dir_.File("no/out.xlsx") + ": папка не найдена"},

@@ -179,7 +179,7 @@ TEST(PrintJob, SheetOfTheChosenDiscWithoutPageNumbers) {
 
 TEST(PrintJob, WindowShowsTheOutcome) {
     std::vector<std::string> errors;
-    const ErrorReporter previous = SetErrorReporter([&](const std::string& m) { errors.push_back(m); });
+    const ErrorReporter previous = SetErrorReporter([&](const UserText& m) { errors.push_back(m.Cp1251()); });
     test::ScriptedPrompts prompts;
     ShowJobResult({JobOutcome::NothingToPrint, ""}, prompts);
     ShowJobResult({JobOutcome::Failed, "no paper"}, prompts);

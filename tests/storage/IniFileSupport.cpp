@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fstream>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace mcb::test {
 
@@ -29,8 +32,21 @@ std::vector<std::string> ListFolder(const std::string& path) {
     return names;
 }
 
+int InChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool BecomeNobody() {
+    if (::geteuid() != 0) return true;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+}
+
 ErrorRecorder::ErrorRecorder()
-    : previous_(SetErrorReporter([this](const std::string& message) { messages.push_back(message); })) {}
+    : previous_(SetErrorReporter([this](const UserText& message) { messages.push_back(message.Utf8()); })) {}
 
 ErrorRecorder::~ErrorRecorder() {
     SetErrorReporter(previous_);

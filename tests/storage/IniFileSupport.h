@@ -5,6 +5,7 @@
 #include "storage/ErrorReport.h"
 #include "support/TempDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,6 +19,12 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 bool Exists(const std::string& path);
 // Names in a folder, without "." and "..", sorted.
 std::vector<std::string> ListFolder(const std::string& path);
+
+// Runs `body` in a child process and returns its exit status (-1 when it did not exit normally).
+int InChild(const std::function<int()>& body);
+// In a child process: drops the superuser's rights to those of the user and group 65534, so that
+// permissions count; false when that failed.
+bool BecomeNobody();
 
 // Collects every reported error while it lives.
 class ErrorRecorder {

@@ -55,10 +55,20 @@ public:
     void ExpectTyped(std::string utf8) { replies_.push_back({Answer::Yes, std::move(utf8), true, std::nullopt}); }
     void ExpectColour(std::optional<int> colour) { replies_.push_back({Answer::Yes, std::nullopt, false, colour}); }
 
-    void Message(const std::string& text) override { asked.push_back("message: " + text); }
-    void Error(const std::string& text) override { asked.push_back("error: " + text); }
+    // Recorded in their Windows-1251 form; `texts` keeps every message, error and confirmation whole.
+    void Message(const UserText& text) override {
+        texts.push_back(text);
+        asked.push_back("message: " + text.Cp1251());
+    }
+    void Error(const UserText& text) override {
+        texts.push_back(text);
+        asked.push_back("error: " + text.Cp1251());
+    }
     void WarnUnstorable(const std::string& utf8Text) override { asked.push_back("unstorable: " + utf8Text); }
-    bool Confirm(const std::string& text) override { return Next("confirm: " + text).answer == Answer::Yes; }
+    bool Confirm(const UserText& text) override {
+        texts.push_back(text);
+        return Next("confirm: " + text.Cp1251()).answer == Answer::Yes;
+    }
     bool Warn(const std::string& text) override { return Next("warn: " + text).answer == Answer::Yes; }
     Answer Ask(const std::string& text, int) override { return Next("ask: " + text).answer; }
     std::optional<std::string> OpenFileName(const FileDialogSpec& options) override {
@@ -72,6 +82,7 @@ public:
     bool Exhausted() const { return replies_.empty(); }
 
     std::vector<std::string> asked;
+    std::vector<UserText> texts;
     std::vector<std::string> typedInitials; // UTF-8 text each input line was opened with
 
 protected:
@@ -100,10 +111,10 @@ private:
 class AgreeingPrompts : public Prompts {
 public:
     explicit AgreeingPrompts(std::string input = "Bench") : input_(std::move(input)) {}
-    void Message(const std::string&) override {}
-    void Error(const std::string&) override {}
+    void Message(const UserText&) override {}
+    void Error(const UserText&) override {}
     void WarnUnstorable(const std::string&) override {}
-    bool Confirm(const std::string&) override { return true; }
+    bool Confirm(const UserText&) override { return true; }
     bool Warn(const std::string&) override { return true; }
     Answer Ask(const std::string&, int) override { return Answer::Yes; }
     std::optional<std::string> OpenFileName(const FileDialogSpec&) override { return std::nullopt; }

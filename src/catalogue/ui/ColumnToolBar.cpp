@@ -28,6 +28,8 @@ ColumnToolBar::ColumnToolBar(QWidget* parent) : QToolBar(parent), images_(OnOffI
         button->setObjectName(ButtonName(column));
         button->setCheckable(true);
         button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus); // the keyboard belongs to the table, where Space means nothing
+
         addWidget(button);
         buttons_[column] = button;
         SetShown(column, true);

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mcb {
 
@@ -40,8 +41,11 @@ void InfoPanel::SetInfoGroup(QWidget* group) {
     group->show(); // taking a new parent hid it
 }
 
+// The panel is never narrower than its counters in the current font: no digit may be cut off.
 void InfoPanel::SetCounters(const std::array<QString, 4>& texts) {
     for (int i = 0; i < 4; ++i) counters_[i]->setText(texts[i]);
+    counters_[0]->parentWidget()->updateGeometry(); // the group's new size reaches the layout at once
+    setMinimumWidth(std::max(kInfoPanelMinWidth, layout_->minimumSize().width()));
 }
 
 } // namespace mcb

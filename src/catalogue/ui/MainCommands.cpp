@@ -197,7 +197,8 @@ void BuildSortMenu(QMainWindow& window, MainCommands& commands) {
     commands.sortMenu->setToolTip(QString::fromUtf8(kSortHint));
     commands.sortMenu->menuAction()->setToolTip(commands.sortMenu->toolTip());
     commands.sortGroup = new QActionGroup(commands.sortMenu);
-    commands.sortGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    // Choosing the item of the current order again keeps it checked.
+    commands.sortGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int order = 0; order < kColumnCount; ++order) {
         QAction* item = MakeAction(commands.sortGroup, kSortItems[order]);
         item->setCheckable(true);

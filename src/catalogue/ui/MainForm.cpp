@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,6 +34,8 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     tumer_->setInterval(1000);
     connect(tumer_, &QTimer::timeout, this, &TMainForm::TumerTimer);
     if (session_.pendingStartupTasks() != 0) tumer_->start();
+    // Insert, F2, F6, Delete and the arrows work at once.
+    table_->setFocus();
 }
 
 void TMainForm::TumerTimer() {
@@ -90,6 +93,8 @@ void TMainForm::ConnectCommands() {
     connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
     connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
     table_->installEventFilter(this);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowHelp(focusWidget() == table_ ? kHelpTable : kHelpMainWindow); });
 }
 
 void TMainForm::ConnectCommand(const char* control, std::function<void()> handler) {

@@ -39,6 +39,8 @@ struct StartupTaskWindows {
 constexpr int kHelpContents = 0;
 constexpr int kHelpVersionHistory = 14;
 constexpr int kHelpAuthors = 20;
+constexpr int kHelpMainWindow = 1;
+constexpr int kHelpTable = 15;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // The catalogue window's state kept between runs: window state and size, the information panel's
 // width (SplitterPos), the colours of the table and the column widths.
 #include "catalogue/MainWindowRules.h"
+#include "catalogue/ui/InfoPanel.h"
 #include "catalogue/ui/MainForm.h"
 #include "catalogue/ui/MainTableView.h"
 
@@ -38,7 +39,7 @@ void TMainForm::ApplyWindowSettings() {
     if (start.show == WindowShow::Minimized) setWindowState(Qt::WindowMinimized);
     if (start.show == WindowShow::Maximized) setWindowState(Qt::WindowMaximized);
 
-    panelWidth_ = FitInfoPanelWidth(start.width, window.SplitterPos);
+    panelWidth_ = FitInfoPanelWidth(start.width, window.SplitterPos, infoPan_->minimumWidth());
     ApplyPanelWidth();
 
     TableColours& colours = table_->colours();
@@ -64,12 +65,12 @@ void TMainForm::StoreWindowSettings() {
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    panelWidth_ = FitInfoPanelWidth(width(), panelWidth_);
+    panelWidth_ = FitInfoPanelWidth(width(), panelWidth_, infoPan_->minimumWidth());
     ApplyPanelWidth();
 }
 
 void TMainForm::PanelMoved() {
-    panelWidth_ = FitInfoPanelWidth(width(), splitter_->sizes().value(1));
+    panelWidth_ = FitInfoPanelWidth(width(), splitter_->sizes().value(1), infoPan_->minimumWidth());
     ApplyPanelWidth();
 }
 

@@ -29,6 +29,8 @@ void TMainForm::ShowTable(int selectRow) {
     const auto texts = CounterTexts(session_.table().counters);
     for (size_t i = 0; i < counters.size(); ++i) counters[i] = ToQ(texts[i]);
     infoPan_->SetCounters(counters);
+    panelWidth_ = FitInfoPanelWidth(width(), panelWidth_, infoPan_->minimumWidth());
+    ApplyPanelWidth();
     emit tableRebuilt();
 }
 

@@ -85,11 +85,10 @@ void TEditDisk::ApplyStoredSize(int width, int height) {
 }
 
 bool TEditDisk::Edit(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
-    Open(environment, isNewDisc, currentDiscId);
-    return RunModal(*this) == QDialog::Accepted;
+    return Open(environment, isNewDisc, currentDiscId) && RunModal(*this) == QDialog::Accepted;
 }
 
-void TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
+bool TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
     environment_.emplace(environment);
     editor_.emplace(
         DiscEditorContext{environment.catalogue,
@@ -101,11 +100,10 @@ void TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, c
     LayOut();
     ClearForm();
     CBpictCopy->setChecked(environment.setup.PictureCopy);
-    if (isNewDisc)
-        editor_->OpenNew();
-    else
-        ShowRecord(editor_->OpenExisting(currentDiscId));
+    if (isNewDisc && !editor_->OpenNew()) return false;
+    if (!isNewDisc) ShowRecord(editor_->OpenExisting(currentDiscId));
     EdNazva->setFocus();
+    return true;
 }
 
 std::string TEditDisk::CurrentDiscId() const {

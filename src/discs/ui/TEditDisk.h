@@ -50,8 +50,9 @@ public:
     // The stored size "EditWidth"/"EditHeight"; 0 keeps the designed size.
     void ApplyStoredSize(int width, int height);
 
-    // Clears and fills the form for add mode (a new identifier) or for the disc to edit.
-    void Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId);
+    // Clears and fills the form for add mode (a new identifier) or for the disc to edit; false when
+    // the catalogue has no identifier left for a new disc (the user was told).
+    bool Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId);
     // Open, then shown modally; true when the disc was saved.
     bool Edit(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId);
 

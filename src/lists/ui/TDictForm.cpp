@@ -156,9 +156,11 @@ void TDictForm::SetUpColumns() {
     columnsOfContacts_ = editor_.kind().HasContactFields();
     dict->horizontalHeader()->setStretchLastSection(!columnsOfContacts_);
     if (!columnsOfContacts_) return;
+    // The list's own geometry is set by the layout even before the window is shown; its viewport
+    // gets its size only when shown, too late for the default widths.
     layout()->activate();
     const TIniFile settingsFile(kSettingsFileName);
-    const std::array<int, 3> widths = ReadDictTableWidths(settingsFile, dict->viewport()->width());
+    const std::array<int, 3> widths = ReadDictTableWidths(settingsFile, dict->contentsRect().width());
     for (int column = 0; column < 3; ++column) dict->setColumnWidth(column, widths[column]);
 }
 

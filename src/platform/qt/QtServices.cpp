@@ -68,11 +68,11 @@ QWidget* QtPrompts::Parent() const {
     return parent_ ? parent_() : QApplication::activeWindow();
 }
 
-void QtPrompts::Message(const std::string& text) {
+void QtPrompts::Message(const UserText& text) {
     QMessageBox::information(Parent(), AppTitle(), ToQ(text));
 }
 
-void QtPrompts::Error(const std::string& text) {
+void QtPrompts::Error(const UserText& text) {
     QMessageBox::critical(Parent(), AppTitle(), ToQ(text));
 }
 
@@ -80,7 +80,7 @@ void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
     QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
 }
 
-bool QtPrompts::Confirm(const std::string& text) {
+bool QtPrompts::Confirm(const UserText& text) {
     return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }

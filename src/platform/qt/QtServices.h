@@ -21,10 +21,10 @@ public:
     // Boxes are centred on the given window; the help hook shows a help topic for the Help button.
     explicit QtPrompts(std::function<QWidget*()> parent = {}, std::function<void(int)> showHelp = {});
 
-    void Message(const std::string& text) override;
-    void Error(const std::string& text) override;
+    void Message(const UserText& text) override;
+    void Error(const UserText& text) override;
     void WarnUnstorable(const std::string& utf8Text) override;
-    bool Confirm(const std::string& text) override;
+    bool Confirm(const UserText& text) override;
     bool Warn(const std::string& text) override;
     Answer Ask(const std::string& text, int helpTopic) override;
     std::optional<std::string> OpenFileName(const FileDialogSpec& options) override;

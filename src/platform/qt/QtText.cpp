@@ -11,6 +11,10 @@ QString ToQ(const std::string& cp1251) {
     return QString::fromStdString(Utf8FromCp1251(cp1251));
 }
 
+QString ToQ(const UserText& text) {
+    return QString::fromStdString(text.Utf8());
+}
+
 std::string FromQ(const QString& text) {
     return Cp1251FromUtf8(text.toStdString()).text;
 }

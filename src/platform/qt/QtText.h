@@ -2,6 +2,7 @@
 #pragma once
 
 #include "storage/Storable.h"
+#include "storage/UserText.h"
 
 #include <QString>
 #include <optional>
@@ -12,6 +13,7 @@ namespace mcb {
 class Prompts;
 
 QString ToQ(const std::string& cp1251);
+QString ToQ(const UserText& text);
 // Characters that Windows-1251 cannot hold become '?': for texts the program made itself. Text the
 // user typed goes through StorableFromQ.
 std::string FromQ(const QString& text);

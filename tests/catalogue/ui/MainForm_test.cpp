@@ -264,6 +264,10 @@ private slots:
         for (QAction* item : form().commands().sortItems) checked += item->isChecked();
         QCOMPARE(checked, 1);
         QVERIFY(command("smNos")->isChecked());
+        // Choosing the current order again keeps its item checked.
+        command("smNos")->trigger();
+        QVERIFY(command("smNos")->isChecked());
+        QCOMPARE(settings().setup.SortOrder, 11);
         command("smName2")->trigger();
         QCOMPARE(Column(2), QStringList({"Xi", "Yota", "Zeta"}));
         Close();
@@ -426,6 +430,45 @@ private slots:
         command("N20")->trigger();
         QVERIFY(browser->source().toString().endsWith("topic-20.html"));
         QVERIFY(run_->prompts.asked.empty());
+    }
+
+    // The keyboard starts on the table, not on a column button (where Space would hide a column), and
+    // F1 opens the topic of the table or of the main window.
+    void keyboardStartsOnTheTableAndF1FollowsTheFocus() {
+        Open();
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QCOMPARE(form().focusWidget(), static_cast<QWidget*>(form().table()));
+        for (QToolButton* button : form().findChild<ColumnToolBar*>()->findChildren<QToolButton*>())
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        QTest::keyClick(form().table(), Qt::Key_F1);
+        QTextBrowser* browser = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!browser) browser = w->findChild<QTextBrowser*>("HelpText");
+        QVERIFY(browser);
+        QVERIFY(browser->source().toString().endsWith("topic-15.html"));
+        browser->window()->close();
+        form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QWidget* elsewhere = form().findChild<QSplitter*>()->widget(1);
+        elsewhere->setFocusPolicy(Qt::StrongFocus);
+        elsewhere->setFocus();
+        QTest::keyClick(elsewhere, Qt::Key_F1);
+        QVERIFY(browser->source().toString().endsWith("topic-1.html"));
+    }
+
+    // No counter digit is ever cut off: the panel is at least as wide as its counters need.
+    void countersAreNeverCut() {
+        Open();
+        auto* panel = form().findChild<InfoPanel*>();
+        const QString n = QStringLiteral(" : 1234567890");
+        panel->SetCounters(
+            {QString::fromUtf8("Всего дисков в базе") + n, QString::fromUtf8("   из них отданных в долг") + n,
+             QString::fromUtf8("Показано дисков") + n, QString::fromUtf8("   из них отданных в долг") + n});
+        form().resize(form().width() + 1, form().height());
+        QTRY_VERIFY(panel->width() >= panel->minimumWidth());
+        QVERIFY(panel->minimumWidth() > 0);
+        for (QLabel* label : panel->findChildren<QLabel*>())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
     }
 
     void startupTasksRunOneSecondAfterShowingDebtsFirst() {

@@ -170,7 +170,11 @@ private slots:
         form->close();
         QVERIFY(!QFile::exists(QString::fromStdString(dir->SettingsFile())));
 
+        // The first time, each column takes a third of the list as it is laid out.
         Open(DictKind::Contacts, true, false);
+        const int third = form->dict->contentsRect().width() / 3;
+        QVERIFY(third > 100);
+        for (int column = 0; column < 3; ++column) QCOMPARE(form->dict->columnWidth(column), third);
         QCOMPARE(form->dict->columnCount(), 3);
         QCOMPARE(Column(1), (QStringList{"p@x.ru", ""}));
         QCOMPARE(form->dict->horizontalHeaderItem(2)->text(), QStringLiteral("Телефон"));
