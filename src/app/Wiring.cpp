@@ -7,6 +7,8 @@ void WireProgram(TMainForm& form) {
     WireDiscInfo(form);
     WireJournal(form);
     WireLists(form);
+    WireSettings(form);
+    WireUpdate(form);
 }
 
 } // namespace mcb

@@ -15,6 +15,10 @@ void WireDiscInfo(TMainForm& form);
 void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).
 void WireLists(TMainForm& form);
+// The settings dialog and the about box (SettingsWiring.cpp).
+void WireSettings(TMainForm& form);
+// The update check, by hand and at start-up (UpdateWiring.cpp).
+void WireUpdate(TMainForm& form);
 
 // Every subsystem's wiring, once, right after the main window is made.
 void WireProgram(TMainForm& form);

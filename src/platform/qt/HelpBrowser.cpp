@@ -1,9 +1,13 @@
 #include "platform/qt/HelpBrowser.h"
 
+#include "platform/Services.h"
+#include "storage/Literal.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -52,6 +56,12 @@ bool ShowHelpTopic(QWidget* parent, int topic) {
     window->show();
     window->raise();
     window->activateWindow();
+    return true;
+}
+
+bool HelpKey(QWidget* window, const QKeyEvent& event, int topic, Prompts& prompts) {
+    if (event.key() != Qt::Key_F1) return false;
+    if (!ShowHelpTopic(window, topic)) prompts.Message(W("Не найден файл справки"));
     return true;
 }
 
