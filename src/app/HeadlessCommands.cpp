@@ -3,6 +3,7 @@
 #include "catalogue/ListCommand.h"
 #include "discs/DebtorsCommand.h"
 #include "output/ExportCommand.h"
+#include "output/ui/PdfCommand.h"
 #include "platform/posix/SystemClock.h"
 #include "platform/qt/QtServices.h"
 #include "storage/Layout.h"
@@ -23,6 +24,21 @@ int RunList(const HeadlessRun& run) {
     const ListRequest request{run.arguments[0], run.programDir + kLayoutFileName, SystemClock().Today()};
     return RunListCommand(request, run.out, run.err);
 }
+
+int RunPrint(const HeadlessRun& run) {
+    if (run.arguments.size() != 2) {
+        run.err << "mirvane-cdbase: после --print нужны файл PDF и файл базы (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const ListRequest table{run.arguments[1], run.programDir + kLayoutFileName, SystemClock().Today()};
+    return RunPdfCommand({table, run.arguments[0]}, run.err);
+}
+
+const char* const kPrintDetails =
+    "Команда --print не требует дисплея и записывает только файл PDF: отчет о каталоге для\n"
+    "таблицы, какой ее показывает --list, с параметрами раздела Printer файла настроек (условия\n"
+    "отбора, разделительные линии, описания, номера страниц, цвета, шрифт), на листах A4.\n"
+    "Файл появляется под своим именем только целиком. Ошибка - код 1, неверные аргументы - код 2.\n";
 
 const char* const kListDetails =
     "Команда --list не требует дисплея и ничего не записывает. Таблица строится так же, как\n"
@@ -81,6 +97,7 @@ const char* const kExportDetails =
 const std::vector<HeadlessCommand>& HeadlessCommands() {
     static const std::vector<HeadlessCommand> commands = {
         {"--list", "--list БАЗА.cbf   вывести таблицу каталога в стандартный вывод (UTF-8)", kListDetails, &RunList},
+        {"--print", "--print ОТЧЕТ.pdf БАЗА.cbf   напечатать отчет о каталоге в файл PDF", kPrintDetails, &RunPrint},
         {"--debtors", "--debtors БАЗА.cbf   вывести просроченные долги и письма-напоминания (UTF-8)", kDebtorsDetails,
          &RunDebtors},
         {"--export", "--export КНИГА.xlsx [ПАРАМЕТРЫ] БАЗА.cbf   записать таблицу каталога в книгу .xlsx",

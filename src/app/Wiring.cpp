@@ -7,6 +7,7 @@ void WireProgram(TMainForm& form) {
     WireDiscInfo(form);
     WireJournal(form);
     WireLists(form);
+    WirePrint(form);
     WireSettings(form);
     WireUpdate(form);
     WireExport(form);

@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/qt/FontChoiceDialog.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
 #include <QAbstractButton>
@@ -160,6 +162,12 @@ bool HasProgramFor(const QString& file) {
 }
 
 } // namespace
+
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontChoice& current, int minPoints, int maxPoints) {
+    FontChoiceDialog dialog(current, minPoints, maxPoints, Parent());
+    if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
+}
 
 bool QtShell::OpenLink(const std::string& url) {
     const QUrl link(ToQ(url), QUrl::StrictMode);
