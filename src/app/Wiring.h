@@ -20,6 +20,11 @@ void WireSettings(TMainForm& form);
 // The update check, by hand and at start-up (UpdateWiring.cpp).
 void WireUpdate(TMainForm& form);
 
+// The spreadsheet export window (ExportWiring.cpp).
+void WireExport(TMainForm& form);
+// The print window: "Печатать базу" (PrintWiring.cpp).
+void WirePrint(TMainForm& form);
+
 // Every subsystem's wiring, once, right after the main window is made.
 void WireProgram(TMainForm& form);
 
