@@ -2,43 +2,20 @@
 // double of the tests, so that only the layout itself is measured.
 #include "../tests/output/RecordingCanvas.h"
 #include "../tests/support/FakeServices.h"
+#include "GeneratedCatalogues.h"
 #include "catalogue/TableBuild.h"
-#include "gen/Generator.h"
 #include "output/PrintJob.h"
 #include "storage/MyIniFiles.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
 constexpr int kToday = 46000;
 
-class Scratch {
-public:
-    Scratch() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mcb-bench-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
-        ::setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    std::string Catalogue(int discs) const {
-        const std::string path = dir_ + "/gen" + std::to_string(discs) + ".cbf";
-        mcb::gen::WriteCatalogueFile({discs, 1, kToday}, path);
-        return path;
-    }
-
-private:
-    std::string dir_;
-};
-
 // Every option on, colours and bands included, A4 at 600 dots per inch.
 void BM_CatalogueReportLayout(benchmark::State& state) {
-    const Scratch scratch;
+    const mcb::bench::GeneratedCatalogues scratch(kToday);
     const mcb::TIniFile catalogue(scratch.Catalogue(int(state.range(0))));
     const mcb::FilterCriteria filter;
     const mcb::CatalogueTable table =

@@ -1,47 +1,23 @@
 // Timing of the catalogue table build, its sort and the --list command on generated catalogues.
 #include "../tests/catalogue/LiteralExchangeSort.h"
 #include "../tests/catalogue/RankPatterns.h"
+#include "GeneratedCatalogues.h"
 #include "catalogue/ExchangeOrder.h"
 #include "catalogue/ListCommand.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableSort.h"
-#include "gen/Generator.h"
 #include "storage/Layout.h"
 #include "storage/MyIniFiles.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <ostream>
 
 namespace {
 
 constexpr int kToday = 46000;
 
-// A scratch folder that also serves as the settings directory, so no run touches the user's own.
-class Scratch {
-public:
-    Scratch() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mcb-bench-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
-        ::setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    std::string Catalogue(int discs) const {
-        const std::string path = dir_ + "/gen" + std::to_string(discs) + ".cbf";
-        if (!std::filesystem::exists(path)) mcb::gen::WriteCatalogueFile({discs, 1, kToday}, path);
-        return path;
-    }
-
-private:
-    std::string dir_;
-};
-
-const Scratch& Folder() {
-    static const Scratch scratch;
+const mcb::bench::GeneratedCatalogues& Folder() {
+    static const mcb::bench::GeneratedCatalogues scratch(kToday);
     return scratch;
 }
 

@@ -2,6 +2,8 @@
 
 #include "catalogue/ListCommand.h"
 #include "discs/DebtorsCommand.h"
+#include "output/ExportCommand.h"
+#include "output/ui/PdfCommand.h"
 #include "platform/posix/SystemClock.h"
 #include "platform/qt/QtServices.h"
 #include "storage/Layout.h"
@@ -22,6 +24,21 @@ int RunList(const HeadlessRun& run) {
     const ListRequest request{run.arguments[0], run.programDir + kLayoutFileName, SystemClock().Today()};
     return RunListCommand(request, run.out, run.err);
 }
+
+int RunPrint(const HeadlessRun& run) {
+    if (run.arguments.size() != 2) {
+        run.err << "mirvane-cdbase: после --print нужны файл PDF и файл базы (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const ListRequest table{run.arguments[1], run.programDir + kLayoutFileName, SystemClock().Today()};
+    return RunPdfCommand({table, run.arguments[0]}, run.err);
+}
+
+const char* const kPrintDetails =
+    "Команда --print не требует дисплея и записывает только файл PDF: отчет о каталоге для\n"
+    "таблицы, какой ее показывает --list, с параметрами раздела Printer файла настроек (условия\n"
+    "отбора, разделительные линии, описания, номера страниц, цвета, шрифт), на листах A4.\n"
+    "Файл появляется под своим именем только целиком. Ошибка - код 1, неверные аргументы - код 2.\n";
 
 const char* const kListDetails =
     "Команда --list не требует дисплея и ничего не записывает. Таблица строится так же, как\n"
@@ -50,13 +67,41 @@ const char* const kDebtorsDetails =
     "пустую строку и по строке на каждое письмо - ссылку mailto:, которую открыла бы кнопка\n"
     "\"Создать письма\" при всех отмеченных строках (должники без годного адреса пропускаются).\n";
 
+// Dates of the availability texts in the user's short date form, as the window writes them.
+int RunExport(const HeadlessRun& run) {
+    std::string error;
+    const std::optional<ExportArguments> parsed = ParseExportArguments(run.arguments, error);
+    if (!parsed) {
+        run.err << "mirvane-cdbase: " << error << " (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const ExportRequest request{{parsed->cataloguePath, run.programDir + kLayoutFileName, SystemClock().Today()},
+                                parsed->outputPath,
+                                parsed->options};
+    return RunExportCommand(request, QtDateFormat(), run.err);
+}
+
+const char* const kExportDetails =
+    "Команда --export не требует дисплея и записывает только книгу .xlsx: таблицу в том виде,\n"
+    "в каком ее выводит --list, как при экспорте из окна. ПАРАМЕТРЫ (по умолчанию, как в окне\n"
+    "экспорта, первой строкой идут заголовки колонок, без колонки наличия и без описаний):\n"
+    "  --no-header       без строки заголовков\n"
+    "  --availability    колонка \"Наличие диска\"\n"
+    "  --description=horizontal|vertical|single|none\n"
+    "                    строки описания в ячейки строки, в ячейки столбца, в одну ячейку, нет\n"
+    "Книга записывается во временный файл рядом и переименовывается только целой.\n"
+    "Нечитаемый файл базы, таблица без дисков и ошибка записи - код 1, неверные аргументы - код 2.\n";
+
 } // namespace
 
 const std::vector<HeadlessCommand>& HeadlessCommands() {
     static const std::vector<HeadlessCommand> commands = {
         {"--list", "--list БАЗА.cbf   вывести таблицу каталога в стандартный вывод (UTF-8)", kListDetails, &RunList},
+        {"--print", "--print ОТЧЕТ.pdf БАЗА.cbf   напечатать отчет о каталоге в файл PDF", kPrintDetails, &RunPrint},
         {"--debtors", "--debtors БАЗА.cbf   вывести просроченные долги и письма-напоминания (UTF-8)", kDebtorsDetails,
          &RunDebtors},
+        {"--export", "--export КНИГА.xlsx [ПАРАМЕТРЫ] БАЗА.cbf   записать таблицу каталога в книгу .xlsx",
+         kExportDetails, &RunExport},
     };
     return commands;
 }

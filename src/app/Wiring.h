@@ -15,6 +15,15 @@ void WireDiscInfo(TMainForm& form);
 void WireJournal(TMainForm& form);
 // The reference-list editors of the "Настройки" menu (ListWiring.cpp).
 void WireLists(TMainForm& form);
+// The settings dialog and the about box (SettingsWiring.cpp).
+void WireSettings(TMainForm& form);
+// The update check, by hand and at start-up (UpdateWiring.cpp).
+void WireUpdate(TMainForm& form);
+
+// The spreadsheet export window (ExportWiring.cpp).
+void WireExport(TMainForm& form);
+// The print window: "Печатать базу" (PrintWiring.cpp).
+void WirePrint(TMainForm& form);
 
 // Every subsystem's wiring, once, right after the main window is made.
 void WireProgram(TMainForm& form);

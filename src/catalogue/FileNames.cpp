@@ -15,10 +15,14 @@ std::string WithExtension(const std::string& path, const std::string& ext) {
     return fs::path(path).replace_extension(ext).string();
 }
 
+std::string WithDefaultExtension(const std::string& chosen, const std::string& ext) {
+    const std::string present = fs::path(chosen).extension().string();
+    if (!present.empty() && present != ".") return chosen;
+    return (present == "." ? chosen.substr(0, chosen.size() - 1) : chosen) + ext;
+}
+
 std::string WithCatalogueExtension(const std::string& chosen) {
-    const std::string ext = fs::path(chosen).extension().string();
-    if (!ext.empty() && ext != ".") return chosen;
-    return ext == "." ? chosen.substr(0, chosen.size() - 1) + ".cbf" : chosen + ".cbf";
+    return WithDefaultExtension(chosen, ".cbf");
 }
 
 std::string AbsolutePath(const std::string& path) {

@@ -9,6 +9,9 @@ namespace mcb {
 // The path with its extension replaced (or added when it has none); ext includes the dot.
 std::string WithExtension(const std::string& path, const std::string& ext);
 
+// The chosen name, or with `ext` (with its dot) added when it has no extension or ends in a lone ".".
+std::string WithDefaultExtension(const std::string& chosen, const std::string& ext);
+
 // The name under which "Сохранить как ..." and "Новая база" create a catalogue: the chosen name, or
 // with ".cbf" added when it has no extension or ends in a lone ".".
 std::string WithCatalogueExtension(const std::string& chosen);

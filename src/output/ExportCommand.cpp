@@ -2,7 +2,7 @@
 
 #include "catalogue/CommandTable.h"
 #include "catalogue/TableTexts.h"
-#include "output/XlsxWorkbook.h"
+#include "output/WorkbookExport.h"
 #include "storage/TextCodec.h"
 
 #include <array>
@@ -77,11 +77,10 @@ int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std:
     if (NothingToExport(loaded->table))
         return Fail(err, "нет данных для экспорта в базе " + request.table.cataloguePath);
     const auto headings = HeadingRow(loaded->layout, loaded->settings.setup.SortOrder);
-    XlsxWorkbook workbook(request.outputPath);
     const ExportSource source{headings, loaded->table, *loaded->catalogue, dates};
-    if (ExportTable(source, request.options, workbook) == ExportResult::Done && workbook.Commit()) return 0;
-    return Fail(err,
-                "не удалось записать файл " + request.outputPath + ": " + Utf8FromCp1251(workbook.FailureReason()));
+    std::string failure;
+    if (WriteWorkbook(source, request.options, request.outputPath, failure) == ExportResult::Done) return 0;
+    return Fail(err, "не удалось записать файл " + request.outputPath + ": " + Utf8FromCp1251(failure));
 }
 
 } // namespace mcb

@@ -8,6 +8,15 @@
 
 namespace mcb {
 
+namespace {
+
+std::string FailureNamingFile(const std::string& error, const std::string& path) {
+    if (error.find(path) != std::string::npos) return error;
+    return "не удается записать файл " + path + (error.empty() ? "" : ": " + error);
+}
+
+} // namespace
+
 int RunPrintCommand(const PrintRequest& request, const PrintDevice& device, const Clock& clock,
                     const DateFormat& dateFormat, std::ostream& err) {
     const std::optional<CommandTable> loaded = LoadCommandTable(request.table, err);
@@ -22,8 +31,7 @@ int RunPrintCommand(const PrintRequest& request, const PrintDevice& device, cons
         err << "mirvane-cdbase: Нет данных для печати в " << request.table.cataloguePath << ", файл "
             << request.outputPath << " не записан\n";
     else
-        err << "mirvane-cdbase: не удается записать файл " << request.outputPath << ": " << Utf8FromCp1251(result.error)
-            << '\n';
+        err << "mirvane-cdbase: " << FailureNamingFile(Utf8FromCp1251(result.error), request.outputPath) << '\n';
     return 1;
 }
 

@@ -1,5 +1,6 @@
 #include "output/PrintJob.h"
 
+#include "catalogue/TableRows.h"
 #include "catalogue/TableTexts.h"
 #include "output/ConditionsBlock.h"
 #include "output/DiscBlock.h"
@@ -8,7 +9,6 @@
 #include "storage/ErrorReport.h"
 #include "storage/Literal.h"
 
-#include <algorithm>
 
 namespace mcb {
 
@@ -85,10 +85,8 @@ JobResult PrintCatalogueReport(PrintCanvas& canvas, const PrintFont& font, const
 }
 
 JobResult PrintSingleDisc(PrintCanvas& canvas, const PrintFont& font, const SheetSources& sources) {
-    const auto& rows = sources.table.rows;
-    const auto row =
-        std::find_if(rows.begin(), rows.end(), [&](const TableRow& r) { return r.cells[0] == sources.discId; });
-    if (sources.table.IsEmpty() || sources.discId.empty() || row == rows.end()) return {JobOutcome::NothingToPrint, {}};
+    const TableRow* row = FindRow(sources.table, sources.discId);
+    if (!row) return {JobOutcome::NothingToPrint, {}};
     LayoutOptions options;
     options.fontSize = font.size;
     return RunJob(canvas, font, options, [&](ReportLayout& layout) {

@@ -63,7 +63,7 @@ std::string DesktopEntryText(const std::string& executablePath) {
                        "Name=Mirvane CD Base\n"
                        "Comment=Каталог коллекции дисков\n"
                        "Exec=") +
-           QuotedExec(executablePath) + " %f\nMimeType=" + kMimeType +
+           QuotedExec(executablePath) + " %f\nIcon=mirvane-cdbase\nMimeType=" + kMimeType +
            ";\nTerminal=false\nCategories=Office;Database;\n";
 }
 

@@ -31,6 +31,12 @@ public:
 
 enum class Answer { Yes, No, Cancel, Help };
 
+// A font by its family name (Windows-1251) and size in points.
+struct FontChoice {
+    std::string family;
+    int points = 10;
+};
+
 struct FileDialogSpec {
     std::string title;
     // Filter pairs in the form "description|pattern|description|pattern".
@@ -67,6 +73,9 @@ public:
     // A colour choice starting from a stored colour (24 bits, red in the lowest byte); nothing when
     // cancelled.
     virtual std::optional<int> ChooseColour(int stored) = 0;
+    // A font choice among the installed fonts (only existing ones can be taken) and the sizes
+    // minPoints..maxPoints, starting from `current`; nothing when cancelled.
+    virtual std::optional<FontChoice> ChooseFont(const FontChoice& current, int minPoints, int maxPoints) = 0;
 
 protected:
     // The input box of InputLine as the user sees it: caption and prompt Windows-1251, the initial and

@@ -12,20 +12,23 @@ template <class... F> Overloaded(F...) -> Overloaded<F...>;
 } // namespace
 
 void ReadKeys(const TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys) {
-    for (const auto& [key, field] : keys) {
+    // A named reference rather than a structured binding: Clang before 16 cannot capture those in lambdas.
+    for (const KeyBinding& binding : keys) {
+        const std::string& key = binding.key;
         std::visit(Overloaded{[&](bool* v) { *v = ini.ReadBool(section, key, *v); },
                               [&](int* v) { *v = ini.ReadInteger(section, key, *v); },
                               [&](std::string* v) { *v = ini.ReadString(section, key, *v); }},
-                   field);
+                   binding.field);
     }
 }
 
 void WriteKeys(TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys) {
-    for (const auto& [key, field] : keys) {
+    for (const KeyBinding& binding : keys) {
+        const std::string& key = binding.key;
         std::visit(Overloaded{[&](bool* v) { ini.WriteBool(section, key, *v); },
                               [&](int* v) { ini.WriteInteger(section, key, *v); },
                               [&](std::string* v) { ini.WriteString(section, key, *v); }},
-                   field);
+                   binding.field);
     }
 }
 

@@ -28,15 +28,6 @@ using namespace mcb;
 
 namespace {
 
-// What the user does in the next window of the given kind that the command under test shows.
-template <class Window> void WhenShown(std::function<void(Window&)> act) {
-    QueueModalScript([act](QDialog& dialog) {
-        auto* window = qobject_cast<Window*>(&dialog);
-        QVERIFY(window);
-        act(*window);
-    });
-}
-
 // The reference-list window as a function of the parameters.
 class FunctionPicker : public ListPicker {
 public:
@@ -94,7 +85,7 @@ private slots:
 
     void addWithPictureCopiedBesideTheCatalogue() {
         prompts.ExpectText(dir.File("cover.png"));
-        WhenShown<TEditDisk>([](TEditDisk& editor) {
+        test::WhenShown<TEditDisk>([](TEditDisk& editor) {
             editor.EdNazva->setText(QStringLiteral("матрица"));
             QTest::mouseDClick(editor.Pict1, Qt::LeftButton);
             editor.BitBtn1->click();
@@ -110,7 +101,7 @@ private slots:
 
     void editKeepsThePicture() {
         Select(0);
-        WhenShown<TEditDisk>([](TEditDisk& editor) {
+        test::WhenShown<TEditDisk>([](TEditDisk& editor) {
             QVERIFY(!editor.Pict1->ShowsPlaceholder());
             editor.EdNazva2->setText(QStringLiteral("The Matrix"));
             editor.BitBtn1->click();
@@ -162,7 +153,7 @@ private slots:
             params.selection = "0 ";
             return true;
         };
-        WhenShown<TFilterForm>([](TFilterForm& filter) {
+        test::WhenShown<TFilterForm>([](TFilterForm& filter) {
             filter.FiChNal->click(); // lent discs only
             filter.FiSelDol->click();
             QCOMPARE(filter.FiDolList->text(), QStringLiteral("Нео"));
@@ -173,7 +164,7 @@ private slots:
         QVERIFY(session->table().IsEmpty()); // the disc is back in stock
         QCOMPARE(session->table().counters.all, 1);
 
-        WhenShown<TFilterForm>([](TFilterForm& filter) {
+        test::WhenShown<TFilterForm>([](TFilterForm& filter) {
             filter.BtClear->click();
             filter.BtClose->click();
         });

@@ -5,13 +5,25 @@
 #include "app/Wiring.h"
 #include "catalogue/Session.h"
 #include "catalogue/ui/MainForm.h"
+#include "platform/qt/ModalRun.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
 
+#include <QDialog>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 namespace mcb::test {
+
+// What the user does in the next window of the given kind that the command under test shows.
+template <class Window> void WhenShown(std::function<void(Window&)> act) {
+    QueueModalScript([act](QDialog& dialog) {
+        auto* window = qobject_cast<Window*>(&dialog);
+        QVERIFY(window);
+        act(*window);
+    });
+}
 
 struct WiredProgram {
     TempDir dir;

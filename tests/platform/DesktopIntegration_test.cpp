@@ -26,5 +26,17 @@ TEST(DesktopIntegration, ExecLineQuotesTheProgramPath) {
     for (const auto& c : cases) EXPECT_NE(DesktopEntryText(c.path).find(c.exec), std::string::npos) << c.path;
 }
 
+// The files installed with the program and the ones it registers for the user describe the same
+// program: the user's desktop entry hides the installed one of the same name, so any difference
+// would show (a missing icon, say) once the program has run.
+TEST(DesktopIntegration, InstalledFilesMatchTheRegisteredOnes) {
+    const std::string packaging = MCB_SOURCE_DIR "/packaging/";
+    EXPECT_EQ(test::TempDir::Read(packaging + "mirvane-cdbase.xml"), MimePackageText());
+    std::string registered = DesktopEntryText("/usr/bin/mirvane-cdbase");
+    const std::string exec = "Exec=\"/usr/bin/mirvane-cdbase\" %f";
+    registered.replace(registered.find(exec), exec.size(), "Exec=mirvane-cdbase %f");
+    EXPECT_EQ(test::TempDir::Read(packaging + "mirvane-cdbase.desktop"), registered);
+}
+
 } // namespace
 } // namespace mcb

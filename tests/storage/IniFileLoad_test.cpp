@@ -43,7 +43,9 @@ TEST_F(IniFileLoad, HowTheFileWasFound) {
         EXPECT_EQ(ini.WithoutSections(), c.withoutSections) << c.name;
         const std::optional<UserText> refusal = CatalogueRefusal(ini);
         EXPECT_EQ(refusal.has_value(), c.refused) << c.name;
-        if (refusal) EXPECT_NE(refusal->Utf8().find(file), std::string::npos) << c.name << ": names the file";
+        if (refusal) {
+            EXPECT_NE(refusal->Utf8().find(file), std::string::npos) << c.name << ": names the file";
+        }
     }
 }
 

@@ -44,16 +44,24 @@ public:
         std::optional<std::string> text; // input line or file name; nothing = cancelled
         bool typed = false;              // text is UTF-8 as typed rather than Windows-1251
         std::optional<int> colour;
+        std::optional<FontChoice> font;
     };
 
-    void Expect(Answer answer) { replies_.push_back({answer, std::nullopt, false, std::nullopt}); }
+    void Expect(Answer answer) { replies_.push_back({answer, std::nullopt, false, std::nullopt, std::nullopt}); }
     // An input line's text in Windows-1251, or a native file name; nothing cancels.
     void ExpectText(std::optional<std::string> text) {
-        replies_.push_back({Answer::Yes, std::move(text), false, std::nullopt});
+        replies_.push_back({Answer::Yes, std::move(text), false, std::nullopt, std::nullopt});
     }
     // An input line typed in UTF-8, for characters that Windows-1251 cannot hold.
-    void ExpectTyped(std::string utf8) { replies_.push_back({Answer::Yes, std::move(utf8), true, std::nullopt}); }
-    void ExpectColour(std::optional<int> colour) { replies_.push_back({Answer::Yes, std::nullopt, false, colour}); }
+    void ExpectTyped(std::string utf8) {
+        replies_.push_back({Answer::Yes, std::move(utf8), true, std::nullopt, std::nullopt});
+    }
+    void ExpectColour(std::optional<int> colour) {
+        replies_.push_back({Answer::Yes, std::nullopt, false, colour, std::nullopt});
+    }
+    void ExpectFont(std::optional<FontChoice> font) {
+        replies_.push_back({Answer::Yes, std::nullopt, false, std::nullopt, std::move(font)});
+    }
 
     // Recorded in their Windows-1251 form; `texts` keeps every message, error and confirmation whole.
     void Message(const UserText& text) override {
@@ -78,6 +86,11 @@ public:
         return Next("save: " + options.title).text;
     }
     std::optional<int> ChooseColour(int stored) override { return Next("colour: " + std::to_string(stored)).colour; }
+    std::optional<FontChoice> ChooseFont(const FontChoice& current, int minPoints, int maxPoints) override {
+        return Next("font: " + current.family + " " + std::to_string(current.points) + " (" +
+                    std::to_string(minPoints) + ".." + std::to_string(maxPoints) + ")")
+            .font;
+    }
 
     bool Exhausted() const { return replies_.empty(); }
 
@@ -120,6 +133,7 @@ public:
     std::optional<std::string> OpenFileName(const FileDialogSpec&) override { return std::nullopt; }
     std::optional<std::string> SaveFileName(const FileDialogSpec&) override { return std::nullopt; }
     std::optional<int> ChooseColour(int) override { return std::nullopt; }
+    std::optional<FontChoice> ChooseFont(const FontChoice&, int, int) override { return std::nullopt; }
 
 protected:
     std::optional<std::string> TypeLine(const std::string&, const std::string&, const std::string&) override {
@@ -130,14 +144,15 @@ private:
     std::string input_;
 };
 
-// Records every link the program asks the desktop to open.
+// Records every link the program hands to the desktop; `opens` says whether a program took it.
 class RecordingShell : public Shell {
 public:
     bool OpenLink(const std::string& url) override {
         links.push_back(url);
-        return true;
+        return opens;
     }
     std::vector<std::string> links;
+    bool opens = true;
 };
 
 } // namespace mcb::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "support/FakeServices.h"
 #include "update/UpdateCheck.h"
 
 #include <fstream>

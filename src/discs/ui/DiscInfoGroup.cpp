@@ -4,6 +4,7 @@
 #include "discs/DiscSummary.h"
 #include "discs/PictureGeometry.h"
 #include "discs/ReminderLetters.h"
+#include "discs/ui/MemoLook.h"
 #include "discs/ui/PanelPictureLoader.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/TMagForm.h"
@@ -14,7 +15,6 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -55,6 +55,7 @@ QToolButton* ToggleButton(const char* text, const char* name, const char* hint, 
 // A caption and the value beside it, which takes the rest of the width.
 QHBoxLayout* LabelRow(QWidget* label, QWidget* value) {
     auto* row = new QHBoxLayout;
+    row->setSpacing(2);
     row->addWidget(label);
     row->addWidget(value, 1);
     return row;
@@ -90,17 +91,18 @@ void DiscInfoGroup::BuildLoanControls() {
     Label8 = Label("Отдан в долг : ", "Label8");
     LabDolgData = NameLabel("LabDolgData");
     BtEmail = Named(new QPushButton(QStringLiteral("Послать e-mail")), "BtEmail", "Послать e-mail должнику");
-    auto* loan = new QGridLayout(DolgPan);
+    LabDolgData->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // a date is never cut
+    auto* loan = new QVBoxLayout(DolgPan);
     loan->setContentsMargins(0, 0, 0, 0);
-    loan->addWidget(Label3, 0, 0);
-    loan->addWidget(LabDolgName, 0, 1);
-    loan->addWidget(Label8, 1, 0);
-    loan->addWidget(LabDolgData, 1, 1);
-    loan->addWidget(BtEmail, 2, 0, 1, 2);
-    loan->setColumnStretch(1, 1);
+    loan->setSpacing(2);
+    loan->addLayout(LabelRow(Label3, LabDolgName));
+    loan->addLayout(LabelRow(Label8, LabDolgData));
+    loan->addWidget(BtEmail);
     connect(BtEmail, &QPushButton::clicked, this, &DiscInfoGroup::BtEmailClick);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
     layout->addLayout(LabelRow(Label1, LabNalStat));
     layout->addLayout(LabelRow(LbHoz, LbHozName));
     layout->addWidget(DolgPan);
@@ -116,9 +118,7 @@ void DiscInfoGroup::BuildViewControls() {
 
     MemoPan = Named(new QWidget, "MemoPan");
     DiskMemo = Named(new QPlainTextEdit, "DiskMemo", "Двойной щелчок для показа в отдельном окне");
-    DiskMemo->setReadOnly(true);
-    DiskMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    DiskMemo->setBackgroundRole(QPalette::Window);
+    ShowAsWindowFace(DiskMemo);
     DiskMemo->viewport()->installEventFilter(this);
     auto* memo = new QVBoxLayout(MemoPan);
     memo->setContentsMargins(0, 0, 0, 0);
@@ -145,6 +145,7 @@ void DiscInfoGroup::BuildViewControls() {
     layout->addLayout(Row({MemoBtn, ImgBtn}));
     layout->addWidget(MemoPan, 1);
     layout->addWidget(ImgPan, 1);
+    layout->addStretch(); // without a view the lines above stay together at the top
 }
 
 void DiscInfoGroup::Refresh(const std::string& discId) {
@@ -216,7 +217,7 @@ void DiscInfoGroup::FitPicture() {
     const QSize area = pictureArea_->size();
     const PictureSize fit =
         FitPictureInPanel({pictureOwn_.width(), pictureOwn_.height()}, {area.width(), area.height()});
-    Pict->setGeometry((area.width() - fit.width) / 2, (area.height() - fit.height) / 2, fit.width, fit.height);
+    Pict->setGeometry((area.width() - fit.width) / 2, 4, fit.width, fit.height);
     if (Pict->image().size() == QSize(fit.width, fit.height)) return;
     const QString path = PathToQ(panel_.picturePaths[picture_ - 1]);
     if (const auto picture = pictures_->Request(path, area)) Pict->SetImage(picture->image);

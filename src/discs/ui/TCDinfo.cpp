@@ -3,6 +3,7 @@
 #include "catalogue/Session.h"
 #include "discs/DiscPanel.h"
 #include "discs/DiscSummary.h"
+#include "discs/ui/MemoLook.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
 #include "discs/ui/TShotter.h"
@@ -45,9 +46,7 @@ TCDinfo::TCDinfo(Session& session, QWidget* parent) : QDialog(parent), session_(
     setWindowTitle(QStringLiteral("CDinfo"));
     nfo = new QPlainTextEdit(this);
     nfo->setObjectName("nfo");
-    nfo->setReadOnly(true);
-    nfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    nfo->setBackgroundRole(QPalette::Window);
+    ShowAsWindowFace(nfo);
     Pic1 = PictureControl("Pic1", this);
     Pic2 = PictureControl("Pic2", this);
     connect(Pic1, &PictureBox::doubleClicked, this, [this] { OpenViewer(1); });

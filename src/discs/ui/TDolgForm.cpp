@@ -80,7 +80,11 @@ public:
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int section) const override {
         QHeaderView::paintSection(painter, rect, section);
-        if (section == kTickColumn) DrawTick(*painter, rect, palette().dark().color());
+        if (section != kTickColumn) return;
+        painter->save();
+        painter->setClipRect(rect); // the section's own painting leaves a clip that hides the mark
+        DrawTick(*painter, rect, palette().dark().color());
+        painter->restore();
     }
 };
 

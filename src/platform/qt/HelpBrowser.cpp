@@ -1,9 +1,15 @@
 #include "platform/qt/HelpBrowser.h"
 
+#include "platform/HelpPages.h"
+#include "platform/Services.h"
+#include "platform/qt/QtText.h"
+#include "storage/Literal.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -39,19 +45,25 @@ QDialog* HelpWindow(QWidget* parent) {
 } // namespace
 
 QString HelpDirectory() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
-    if (QFileInfo(beside).isDir()) return beside;
-    return QStringLiteral(MCB_SOURCE_DIR "/help");
+    return PathToQ(FindHelpDirectory(PathFromQ(QCoreApplication::applicationDirPath()), MCB_SOURCE_DIR));
 }
 
 bool ShowHelpTopic(QWidget* parent, int topic) {
-    const QString page = QDir(HelpDirectory()).filePath(PageName(topic));
-    if (!QFileInfo(page).isFile()) return false;
+    const QString dir = HelpDirectory();
+    const QString page = QDir(dir).filePath(PageName(topic));
+    // An empty folder would be the current one.
+    if (dir.isEmpty() || !QFileInfo(page).isFile()) return false;
     QDialog* window = HelpWindow(parent);
     window->findChild<QTextBrowser*>("HelpText")->setSource(QUrl::fromLocalFile(page));
     window->show();
     window->raise();
     window->activateWindow();
+    return true;
+}
+
+bool HelpKey(QWidget* window, const QKeyEvent& event, int topic, Prompts& prompts) {
+    if (event.key() != Qt::Key_F1) return false;
+    if (!ShowHelpTopic(window, topic)) prompts.Message(W("Не найден файл справки"));
     return true;
 }
 

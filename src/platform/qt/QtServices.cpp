@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/qt/FontChoiceDialog.h"
+#include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
 #include <QAbstractButton>
@@ -11,6 +13,8 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTime>
 #include <QUrl>
@@ -138,8 +142,37 @@ std::optional<int> QtPrompts::ChooseColour(int stored) {
     return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
 }
 
+namespace {
+
+constexpr int kQueryTimeoutMs = 3000;
+
+// The desktop's opener starts even when no program is registered for a file's type and then fails
+// where nobody sees it; asking first lets the caller say where the file is instead.
+bool HasProgramFor(const QString& file) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(file).name()});
+    if (!query.waitForFinished(kQueryTimeoutMs)) {
+        query.kill();
+        query.waitForFinished();
+        return false;
+    }
+    return query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0 &&
+           !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontChoice& current, int minPoints, int maxPoints) {
+    FontChoiceDialog dialog(current, minPoints, maxPoints, Parent());
+    if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
+}
+
 bool QtShell::OpenLink(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(ToQ(url), QUrl::StrictMode));
+    const QUrl link(ToQ(url), QUrl::StrictMode);
+    if (link.isLocalFile() && !HasProgramFor(link.toLocalFile())) return false;
+    return QDesktopServices::openUrl(link);
 }
 
 } // namespace mcb

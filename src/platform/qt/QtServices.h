@@ -30,6 +30,7 @@ public:
     std::optional<std::string> OpenFileName(const FileDialogSpec& options) override;
     std::optional<std::string> SaveFileName(const FileDialogSpec& options) override;
     std::optional<int> ChooseColour(int stored) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& current, int minPoints, int maxPoints) override;
 
 protected:
     std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,
@@ -44,6 +45,7 @@ private:
 
 class QtShell : public Shell {
 public:
+    // A "file:" link is opened only when the desktop has a program for the file's type.
     bool OpenLink(const std::string& url) override;
 };
 

@@ -1,0 +1,157 @@
+#include "update/ui/TUpdateForm.h"
+
+#include "platform/qt/HelpBrowser.h"
+#include "platform/qt/ModalRun.h"
+#include "platform/qt/QtText.h"
+#include "storage/Version.h"
+#include "update/UpdateTexts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace mcb {
+
+namespace {
+
+constexpr int kHelpTopic = 21;
+constexpr QSize kMinimumSize(296, 220);
+constexpr QSize kCheckSize(450, 320);
+
+QPoint CentreOf(const QWidget& window) {
+    const QScreen* screen = QApplication::primaryScreen();
+    return screen ? screen->availableGeometry().center() - window.rect().center() : window.pos();
+}
+
+} // namespace
+
+class TUpdateForm::Memo : public UpdateMemo {
+public:
+    explicit Memo(QPlainTextEdit& edit) : edit_(edit) {}
+    void Clear() override { edit_.clear(); }
+    // Plain text only: whatever the news file holds is shown, never interpreted.
+    void Add(const std::string& line) override { edit_.appendPlainText(ToQ(line)); }
+
+private:
+    QPlainTextEdit& edit_;
+};
+
+TUpdateForm::TUpdateForm(UpdateServices services, std::string site, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      check_(services, kProgramVersion, std::move(site)), prompts_(services.prompts) {
+    setObjectName("UpdateForm");
+    setWindowTitle(QStringLiteral("Проверка новой версии"));
+    UpdaMemo = new QPlainTextEdit(this);
+    UpdaMemo->setObjectName("UpdaMemo");
+    UpdaMemo->setReadOnly(true);
+    UpdaMemo->setBackgroundRole(QPalette::Window);
+    CBnoCheck = new QCheckBox(ToQ(NoCheckCaption()), this);
+    CBnoCheck->setObjectName("CBnoCheck");
+    bbCheck = new QPushButton(this);
+    bbCheck->setObjectName("bbCheck");
+    bbCheck->setDefault(true);
+    bbCanc = new QPushButton(QStringLiteral("Отмена"), this);
+    bbCanc->setObjectName("bbCanc");
+    bbCanc->setAutoDefault(false);
+    connect(bbCheck, &QPushButton::clicked, this, &TUpdateForm::bbCheckClick);
+    connect(bbCanc, &QPushButton::clicked, this, &QDialog::reject);
+    memo_ = std::make_unique<Memo>(*UpdaMemo);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bbCheck);
+    buttons->addWidget(bbCanc);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8); // the memo ends 8 pixels above the check box
+    layout->addWidget(UpdaMemo, 1);
+    layout->addWidget(CBnoCheck);
+    layout->addLayout(buttons);
+    setMinimumSize(kMinimumSize);
+}
+
+TUpdateForm::~TUpdateForm() = default;
+
+void TUpdateForm::Execute(SetupSettings& setup, const std::string& catalogueFolder) {
+    Prepare(setup, catalogueFolder);
+    RunModal(*this);
+}
+
+void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFolder) {
+    catalogueFolder_ = catalogueFolder;
+    resize(kMinimumSize);
+    move(CentreOf(*this));
+    CBnoCheck->setChecked(false);
+    CBnoCheck->show();
+    UpdaMemo->clear();
+    for (const std::string& line : check_.Show(setup)) memo_->Add(line);
+    UpdaMemo->setFrameShape(QFrame::NoFrame);
+    // No scroll bar unless the desktop's font makes the explanation longer than the window.
+    UpdaMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    UpdaMemo->moveCursor(QTextCursor::Start);
+    bbCheck->setText(QStringLiteral("Проверить"));
+    bbCheck->setEnabled(true);
+    bbCanc->setEnabled(true);
+    bbCheck->setFocus();
+}
+
+void TUpdateForm::bbCheckClick() {
+    if (check_.Found()) {
+        check_.OfferDownload();
+        accept();
+        return;
+    }
+    StartCheck();
+}
+
+void TUpdateForm::StartCheck() {
+    UpdaMemo->setFrameShape(QFrame::StyledPanel);
+    UpdaMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    CBnoCheck->hide();
+    UpdaMemo->clear();
+    bbCheck->setText(QStringLiteral("Скачать"));
+    bbCheck->setEnabled(false);
+    GrowTo(kCheckSize.width(), kCheckSize.height());
+    // The window cannot be left while the news file is on its way, but it keeps repainting.
+    bbCanc->setEnabled(false);
+    setCursor(Qt::WaitCursor);
+    repaint();
+    check_.Check(catalogueFolder_, *memo_, [this] { CheckFinished(); });
+}
+
+void TUpdateForm::CheckFinished() {
+    unsetCursor();
+    bbCanc->setEnabled(true);
+    bbCheck->setEnabled(check_.Found());
+    if (check_.Found()) bbCheck->setFocus();
+    UpdaMemo->moveCursor(QTextCursor::Start);
+}
+
+// Pixel by pixel, width first, re-centred at every step.
+void TUpdateForm::GrowTo(int width, int height) {
+    for (int w = this->width() + 1; w <= width; ++w) {
+        resize(w, this->height());
+        move(CentreOf(*this).x(), y());
+    }
+    for (int h = this->height() + 1; h <= height; ++h) {
+        resize(width, h);
+        move(x(), CentreOf(*this).y());
+    }
+}
+
+// "Отмена", Esc and the close box end here; none of them works while the download runs.
+void TUpdateForm::done(int result) {
+    if (check_.Downloading()) return;
+    UpdateCheck::Close(CBnoCheck->isChecked());
+    QDialog::done(result);
+}
+
+void TUpdateForm::keyPressEvent(QKeyEvent* event) {
+    if (!HelpKey(this, *event, kHelpTopic, prompts_)) QDialog::keyPressEvent(event);
+}
+
+} // namespace mcb

@@ -1,0 +1,134 @@
+// The settings dialog, the about box and the update window in the wired program: the dialog changes
+// the table as soon as it closes but writes the settings file only when the program closes; the update
+// window opens by hand and, when due, by itself after start-up, and writes "NoUpdating" at once.
+#include "WiredProgram.h"
+#include "catalogue/TableTypes.h"
+#include "catalogue/ui/MainTableView.h"
+#include "lists/ui/TAboutBox.h"
+#include "lists/ui/TSetupForm.h"
+#include "platform/qt/ModalRun.h"
+#include "storage/MyIniFiles.h"
+#include "update/ui/TUpdateForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+
+using namespace mcb;
+
+namespace {
+
+std::string Stored(const test::TempDir& dir, const char* key) {
+    return TIniFile(dir.SettingsFile()).ReadString("Setup", key, "<none>");
+}
+
+} // namespace
+
+class SettingsRoadTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::WiredProgram> program;
+
+    void Start(const std::string& settings) {
+        program = std::make_unique<test::WiredProgram>();
+        program->dir.Write("base.cbf", "[Common]\r\nLastCDID=00002\r\n[00001]\r\nNam=Beta\r\nEnt=46364\r\nGin=-1\r\n"
+                                       "[00002]\r\nNam=Alpha\r\nEnt=40000\r\nGin=-1\r\n");
+        if (!settings.empty()) program->dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", settings);
+        QVERIFY(program->Start());
+    }
+    QString Titles() const {
+        const QAbstractItemModel* model = program->form->table()->model();
+        QStringList titles;
+        for (int row = 0; row < model->rowCount(); ++row) titles << model->data(model->index(row, 1)).toString();
+        return titles.join('|');
+    }
+    QString Heading(int column) const {
+        return program->form->table()->model()->headerData(column, Qt::Horizontal).toString();
+    }
+
+private slots:
+    void cleanup() { program.reset(); }
+
+    void settingsChangeTheTableAtOnceAndTheFileAtClose() {
+        Start("");
+        QCOMPARE(Titles(), QString("Alpha|Beta") + kNewMark);
+        QVERIFY(Heading(1).startsWith("#"));
+        test::WhenShown<TSetupForm>([](TSetupForm& setup) {
+            setup.LBSort->setCurrentRow(0);
+            setup.ShowNew->click();
+            setup.BitBtn1->click();
+        });
+        program->form->commands()["mmMainSetup"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(Titles(), QString("Beta|Alpha")); // in file order, without the new-disc mark
+        QVERIFY(!Heading(1).startsWith("#"));
+        QVERIFY(program->form->table()->hasFocus() || !program->form->isActiveWindow());
+        QVERIFY(!std::filesystem::exists(program->dir.SettingsFile()));
+
+        test::WhenShown<TSetupForm>([](TSetupForm& setup) {
+            setup.LBSort->setCurrentRow(1);
+            QTest::keyClick(&setup, Qt::Key_Escape);
+        });
+        program->form->commands()["mmMainSetup"]->trigger();
+        QCOMPARE(Titles(), QString("Alpha|Beta"));
+        QVERIFY(Heading(1).startsWith("#"));
+        QVERIFY(!std::filesystem::exists(program->dir.SettingsFile()));
+
+        program->Stop();
+        QCOMPARE(Stored(program->dir, "SortOrder"), std::string("1"));
+        QCOMPARE(Stored(program->dir, "ShowNewCD"), std::string("0"));
+    }
+
+    void aboutBoxOpensFromTheHelpMenu() {
+        Start("");
+        test::WhenShown<TAboutBox>([](TAboutBox& about) { about.OKButton->click(); });
+        program->form->commands()["mmAboutPrg"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+    }
+
+    void updateWindowByHandWritesNoUpdatingAtOnce() {
+        Start("[Setup]\r\nNoUpdating=1\r\n");
+        test::WhenShown<TUpdateForm>([](TUpdateForm& update) { update.bbCanc->click(); });
+        program->form->commands()["N22"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(Stored(program->dir, "NoUpdating"), std::string("0"));
+    }
+
+    void updateWindowOpensByItselfWhenDue_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("noUpdating"); // in the file afterwards
+        QTest::newRow("21 days") << "UpdateDate=46343" << true << "1";
+        QTest::newRow("20 days") << "UpdateDate=46344" << false << "<none>";
+        QTest::newRow("switched off") << "UpdateDate=0\r\nNoUpdating=1" << false << "1";
+    }
+
+    void updateWindowOpensByItselfWhenDue() {
+        QFETCH(QString, setup);
+        QFETCH(bool, opens);
+        QFETCH(QString, noUpdating);
+        QString shown;
+        QueueModalScript([&shown](QDialog& dialog) {
+            shown = dialog.metaObject()->className();
+            if (auto* update = qobject_cast<TUpdateForm*>(&dialog)) {
+                update->CBnoCheck->click();
+                update->bbCanc->click();
+            }
+        });
+        Start("[Setup]\r\n" + setup.toStdString() + "\r\n");
+        QTest::qWait(1500);
+        if (!opens) {
+            QDialog nothingElse; // takes the script that no window took
+            RunModal(nothingElse);
+        }
+        QCOMPARE(shown, QString(opens ? "mcb::TUpdateForm" : "QDialog"));
+        QCOMPARE(QString::fromStdString(Stored(program->dir, "NoUpdating")), noUpdating);
+    }
+};
+
+QTEST_MAIN(SettingsRoadTest)
+#include "SettingsRoad_test.moc"

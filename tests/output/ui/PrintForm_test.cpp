@@ -1,0 +1,202 @@
+// The print window driven through its controls, over a session on a small catalogue, with the
+// prompts scripted and the file printer (the test machine has no printer queue to rely on).
+#include "catalogue/CatalogueFixture.h"
+#include "catalogue/Session.h"
+#include "output/PrintFont.h"
+#include "output/ui/ColourSwatch.h"
+#include "output/ui/QtPrintCanvas.h"
+#include "output/ui/TPrintForm.h"
+#include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+using namespace mcb;
+
+class PrintFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        test::TempDir dir;
+        test::FixedClock clock;
+        test::FixedDateFormat dates;
+        test::ScriptedPrompts prompts;
+        std::unique_ptr<Session> session;
+        std::unique_ptr<TPrintForm> form;
+        std::vector<RunningColours> running;
+
+        explicit Fixture(bool discs = true) {
+            test::Keys disc{{"Nam", "Солярис"}, {"Ent", "1"}, {"Gin", "-1"}};
+            dir.Write("base.cbf", test::CatalogueText({{"Common", {{"LastCDID", discs ? "00001" : "0"}}},
+                                                       {discs ? "00001" : "x", disc}}));
+            session = std::make_unique<Session>(SessionServices{clock, dates, prompts}, dir.Path());
+            session->Start(dir.File("base.cbf"));
+            form = std::make_unique<TPrintForm>(*session);
+            form->printer().setOutputFormat(QPrinter::PdfFormat); // the file printer, whatever the machine has
+            form->runningColoursChanged = [this](const RunningColours& r) { running.push_back(r); };
+        }
+        void Open(PrintMode mode = PrintMode::CatalogueReport, std::string discId = {}) {
+            form->Open(mode, discId, {1, 2});
+            form->show();
+        }
+        std::string Settings() const { return test::TempDir::Read(dir.SettingsFile()); }
+    };
+
+    static PrinterSettings Saved() { return ReadPrinterSettings(TIniFile(kSettingsFileName)); }
+
+private slots:
+    void firstRunWithAnEmptySettingsFile() {
+        Fixture f;
+        f.Open();
+        TPrintForm& w = *f.form;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Печать базы"));
+        QCOMPARE(w.size(), QSize(408, 304));
+        for (QCheckBox* box : {w.CBFilter, w.CBLine, w.CBDiskInfo, w.CBPageNum}) QVERIFY(box->isChecked());
+        QVERIFY(!w.CBColorPrint->isChecked());
+        for (QCheckBox* box : {w.CBColBack, w.CBColNew, w.CBColInfo}) {
+            QVERIFY(box->isChecked());
+            QVERIFY(!box->isEnabled());
+        }
+        const std::pair<ColourSwatch*, int> swatches[] = {{w.ColBack, 14211288}, {w.ColNew, 65280}, {w.ColInfo, 16383}};
+        for (const auto& [swatch, colour] : swatches) {
+            QCOMPARE(swatch->colour(), colour);
+            QVERIFY(swatch->Hatched());
+        }
+        QCOMPARE(w.PrnLabel->text(), QStringLiteral("Принтер Файл PDF"));
+        QVERIFY(!w.PrnLabel->font().bold());
+        const QtPrinterFonts fonts;
+        const PrintFont expected = fonts.Offers(kUsualFont) ? PrintFont{kUsualFont, 10} : fonts.Current();
+        QCOMPARE(w.font().family, expected.name);
+        QCOMPARE(w.font().points, expected.size);
+        QCOMPARE(w.FontLabel->text().toStdString(), expected.name + ", Size=" + std::to_string(expected.size));
+        QVERIFY(QFontMetrics(w.FontLabel->font()).height() <= 14);
+        QVERIFY(w.PrintBaseGroup->isVisible() && w.GBColPrint->isVisible());
+        QVERIFY(!w.DiskPrintParameters->isVisible() && !w.DiskStyleGroup->isVisible() && !w.DiskPreView->isVisible());
+    }
+
+    // Switching colour printing off disables and hatches, but keeps and saves the sub-options.
+    void colourInterlock() {
+        Fixture f;
+        f.dir.Write("config/mirvane-cdbase/MirvaneCDB.ini",
+                    "[Printer]\r\nEnabledColorPrint=1\r\nEnabledNewColor=0\r\n");
+        f.Open();
+        TPrintForm& w = *f.form;
+        QVERIFY(w.CBColBack->isEnabled() && w.CBColNew->isEnabled());
+        QVERIFY(!w.ColBack->Hatched() && w.ColNew->Hatched() && !w.ColInfo->Hatched());
+        QTest::mouseClick(w.CBColorPrint, Qt::LeftButton);
+        for (QCheckBox* box : {w.CBColBack, w.CBColNew, w.CBColInfo}) QVERIFY(!box->isEnabled());
+        for (ColourSwatch* swatch : {w.ColBack, w.ColNew, w.ColInfo}) QVERIFY(swatch->Hatched());
+        QTest::mouseClick(w.bbCancel, Qt::LeftButton);
+        const PrinterSettings saved = Saved();
+        QVERIFY(!saved.EnabledColorPrint);
+        QVERIFY(!saved.EnabledNewColor && saved.EnabledBackColor && saved.EnabledInfoColor);
+    }
+
+    // A cancelled colour dialog keeps the swatch but still hands its colour to the running lent-disc
+    // colour; a confirmed one changes both; a hatched swatch does not react.
+    void swatchesAndTheRunningColours() {
+        Fixture f;
+        f.Open();
+        TPrintForm& w = *f.form;
+        QTest::mouseClick(w.ColInfo, Qt::LeftButton);
+        QVERIFY(f.prompts.asked.empty());
+        QTest::mouseClick(w.CBColorPrint, Qt::LeftButton);
+        f.prompts.ExpectColour(std::nullopt);
+        QTest::mouseClick(w.ColInfo, Qt::LeftButton);
+        QCOMPARE(w.ColInfo->colour(), 16383);
+        QCOMPARE(f.running.size(), size_t(1));
+        QCOMPARE(f.running.back().lentDisc, 16383);
+        QCOMPARE(f.running.back().newDisc, 1);
+        f.prompts.ExpectColour(0x123456);
+        QTest::mouseClick(w.ColNew, Qt::LeftButton);
+        QCOMPARE(w.ColNew->colour(), 0x123456);
+        QCOMPARE(f.running.back().newDisc, 0x123456);
+        f.prompts.ExpectColour(0x654321);
+        QTest::mouseClick(w.ColBack, Qt::LeftButton);
+        QCOMPARE(w.ColBack->colour(), 0x654321);
+        QCOMPARE(f.running.size(), size_t(2));
+        QVERIFY(f.prompts.Exhausted());
+    }
+
+    // "Отмена" and the close box save all thirteen keys, in their order.
+    void everyWayOfClosingSavesTheOptions() {
+        for (const bool closeBox : {false, true}) {
+            Fixture f;
+            f.Open();
+            TPrintForm& w = *f.form;
+            QTest::mouseClick(w.CBLine, Qt::LeftButton);
+            QTest::mouseClick(w.CBColorPrint, Qt::LeftButton);
+            f.prompts.ExpectFont(FontChoice{"DejaVu Sans", 12});
+            QTest::mouseClick(w.BtFntSetup, Qt::LeftButton);
+            QCOMPARE(w.FontLabel->text(), QStringLiteral("DejaVu Sans, Size=12"));
+            if (closeBox)
+                w.close();
+            else
+                QTest::mouseClick(w.bbCancel, Qt::LeftButton);
+            QVERIFY(w.isHidden());
+            const std::string expected = "[Printer]\r\nPrintFilter=1\r\nPrintSeparator=0\r\nPrintInfo=1\r\n"
+                                         "PrintPageNums=1\r\nFont=DejaVu Sans\r\nFontSize=12\r\nEnabledColorPrint=1\r\n"
+                                         "EnabledNewColor=1\r\nEnabledInfoColor=1\r\nEnabledBackColor=1\r\n"
+                                         "BackColor=14211288\r\nNewColor=65280\r\nInfoColor=16383\r\n";
+            QVERIFY2(f.Settings().find(expected) != std::string::npos, f.Settings().c_str());
+        }
+    }
+
+    void discSheetOffersOnlyThePlainFormat() {
+        Fixture f;
+        f.Open(PrintMode::DiscSheet, "00001");
+        TPrintForm& w = *f.form;
+        QVERIFY(!w.PrintBaseGroup->isVisible() && !w.GBColPrint->isVisible());
+        QVERIFY(w.DiskPrintParameters->isVisible() && w.DiskPreView->isVisible());
+        QVERIFY(!w.DiskStyleGroup->isEnabled());
+        QVERIFY(!w.PreV->pixmap().isNull());
+        for (QRadioButton* format : {w.StCD2, w.StCD1}) {
+            QTest::mouseClick(format, Qt::LeftButton);
+            QVERIFY(w.StNoCD->isChecked());
+            QVERIFY(!w.DiskStyleGroup->isEnabled());
+        }
+        const std::string apology = "message: " + W("Извините!\r\nВ данной версии эта функция не поддерживается!");
+        QCOMPARE(f.prompts.asked, (std::vector<std::string>{apology, apology}));
+    }
+
+    // "Печать" on the file printer asks for the name (".pdf" added) and writes the report there.
+    void printingToAPdfFile() {
+        Fixture f;
+        f.Open();
+        const std::string pdf = f.dir.File("report");
+        f.prompts.ExpectText(pdf);
+        QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
+        QVERIFY(f.form->isHidden());
+        QCOMPARE(f.form->result(), int(QDialog::Accepted));
+        QCOMPARE(f.prompts.asked, (std::vector<std::string>{"save: " + W("Печать в файл PDF")}));
+        QCOMPARE(test::TempDir::Read(pdf + ".pdf").substr(0, 5), std::string("%PDF-"));
+    }
+
+    void cancellingTheFileNameKeepsTheWindowOpen() {
+        Fixture f;
+        f.Open();
+        f.prompts.ExpectText(std::nullopt);
+        QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
+        QVERIFY(f.form->isVisible());
+    }
+
+    void emptyTableHasNothingToPrint() {
+        Fixture f(false);
+        f.Open();
+        QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
+        QCOMPARE(f.prompts.asked, (std::vector<std::string>{"message: " + W("Нет данных для печати")}));
+    }
+};
+
+QTEST_MAIN(PrintFormTest)
+#include "PrintForm_test.moc"

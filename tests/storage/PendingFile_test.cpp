@@ -1,0 +1,46 @@
+#include "storage/AtomicFile.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace mcb {
+namespace {
+
+// Another writer fills the temporary file by its name; the target changes only on Commit().
+TEST(PendingFile, ReplacesTheTargetOnlyWhenCommitted) {
+    for (bool commit : {true, false}) {
+        test::TempDir dir;
+        const std::string target = dir.File("report.pdf");
+        dir.Write("report.pdf", "old");
+        ::chmod(target.c_str(), 0640);
+        std::string temp;
+        {
+            PendingFile file(target, ".report.pdf.part");
+            ASSERT_TRUE(file.Ok());
+            temp = file.TempPath();
+            EXPECT_EQ(dir.File(".report.pdf.part"), temp);
+            std::ofstream(temp, std::ios::binary | std::ios::trunc) << "new";
+            if (commit) {
+                EXPECT_TRUE(file.Commit());
+            }
+        }
+        EXPECT_EQ(commit ? "new" : "old", test::TempDir::Read(target));
+        EXPECT_FALSE(std::filesystem::exists(temp));
+        struct stat info {};
+        ::stat(target.c_str(), &info);
+        EXPECT_EQ(0640u, info.st_mode & 07777);
+    }
+}
+
+TEST(PendingFile, FolderThatCannotTakeTheFileIsNotOk) {
+    test::TempDir dir;
+    PendingFile file(dir.File("missing/report.pdf"), ".part");
+    EXPECT_FALSE(file.Ok());
+    EXPECT_FALSE(file.Commit());
+}
+
+} // namespace
+} // namespace mcb

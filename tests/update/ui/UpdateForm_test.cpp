@@ -1,0 +1,239 @@
+// The update window against a news server on the loopback address: a genuine news file, a wrong
+// signature, an answer without end, a server that never answers, a redirect to plain HTTP; and the
+// "NoUpdating" key written when the window closes.
+#include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
+#include "storage/TextCodec.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+#include "update/UpdateFakes.h"
+#include "update/UpdateTexts.h"
+#include "update/ui/QtDownload.h"
+#include "update/ui/TUpdateForm.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <filesystem>
+
+using namespace mcb;
+
+namespace {
+
+// A small HTTP server on 127.0.0.1 that answers every request in the way it is told.
+class NewsServer : public QObject {
+public:
+    enum class Answer { File, NotFound, Endless, Silent, RedirectToHttp };
+
+    NewsServer() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                socket->setParent(this);
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
+            }
+        });
+    }
+    QString Site() const { return QString("http://127.0.0.1:%1").arg(server_.serverPort()); }
+
+    Answer answer = Answer::File;
+    QByteArray file;
+    QStringList paths;      // of the requests, in order
+    qint64 endlessSent = 0; // bytes of the endless answer written
+
+private:
+    void Read(QTcpSocket* socket) {
+        QByteArray& request = requests_[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n")) return;
+        paths << QString::fromLatin1(request.split(' ').value(1));
+        switch (answer) {
+        case Answer::File:
+            Respond(socket, "200 OK", "Content-Length: " + QByteArray::number(file.size()) + "\r\n", file);
+            break;
+        case Answer::NotFound:
+            Respond(socket, "404 Not Found", "Content-Length: 0\r\n", {});
+            break;
+        case Answer::RedirectToHttp:
+            Respond(socket, "302 Found", "Location: " + Site().toLatin1() + "/elsewhere.txt\r\nContent-Length: 0\r\n",
+                    {});
+            break;
+        case Answer::Endless:
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
+            connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { Feed(socket); });
+            Feed(socket);
+            break;
+        case Answer::Silent:
+            break;
+        }
+    }
+    static void Respond(QTcpSocket* socket, const QByteArray& status, const QByteArray& headers,
+                        const QByteArray& body) {
+        socket->write("HTTP/1.1 " + status + "\r\nConnection: close\r\n" + headers + "\r\n" + body);
+        socket->disconnectFromHost();
+    }
+    // Keeps writing for as long as the client reads, up to a bound that no test should reach.
+    void Feed(QTcpSocket* socket) {
+        if (socket->state() != QAbstractSocket::ConnectedState || socket->bytesToWrite() > 0 ||
+            endlessSent > (64 << 20))
+            return;
+        endlessSent += socket->write(QByteArray(16 * 1024, '['));
+    }
+
+    QTcpServer server_;
+    QHash<QTcpSocket*, QByteArray> requests_;
+};
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    for (const std::string& line : lines) texts << QString::fromStdString(Utf8FromCp1251(line));
+    return texts.join('\n');
+}
+
+} // namespace
+
+class UpdateFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempDir dir;
+    test::FixedClock clock{46364};
+    test::FixedAddress address;
+    test::ScriptedPrompts prompts;
+    test::RecordingShell shell;
+    QtDownload download;
+    NewsServer server;
+    std::unique_ptr<TUpdateForm> form;
+    SetupSettings setup;
+
+    void Open() {
+        form = std::make_unique<TUpdateForm>(UpdateServices{clock, address, download, prompts, shell},
+                                             server.Site().toStdString());
+        form->Prepare(setup, dir.Path() + "/");
+        form->show();
+    }
+    // Starts the check and waits until the window may be left again.
+    void Check() {
+        form->bbCheck->click();
+        QTRY_VERIFY_WITH_TIMEOUT(form->bbCanc->isEnabled(), 15000);
+    }
+    std::string StoredNoUpdating() const {
+        return TIniFile(kSettingsFileName).ReadString("Setup", "NoUpdating", "<none>");
+    }
+
+private slots:
+    void initTestCase() { download.SetTimeLimit(2000); }
+    void cleanup() { form.reset(); }
+
+    void explainsBeforeChecking() {
+        setup.UpdateDate = 100;
+        Open();
+        QCOMPARE(setup.UpdateDate, 46364);
+        QCOMPARE(form->UpdaMemo->toPlainText(), Lines(ExplanationLines()));
+        QVERIFY(form->CBnoCheck->isVisible());
+        QCOMPARE(form->bbCheck->text(), QString("Проверить"));
+        QCOMPARE(form->size(), QSize(296, 220));
+        QVERIFY(server.paths.isEmpty());
+    }
+
+    void checkAgainstTheServer_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<bool>("found");
+        const QString failure = Lines({LoadingLine()}) + "\n" + Lines(FailureLines(server.Site().toStdString()));
+        const QByteArray news = "[VersionList]\r\nSignature=Quillor\r\nversions=3\r\nversion1=1.8\r\nversion2=1.8.1\r\n"
+                                "version3=1.9\r\n[1.9]\r\nLines=2\r\nline1=" +
+                                QByteArray::fromStdString(W("Печать в PDF")) + "\r\nline2=<b>bold</b>\r\n";
+        QTest::newRow("newer version")
+            << int(NewsServer::Answer::File) << news
+            << "Найдена новая версия программы.\nИзменения в новой версии:\n\nПечать в PDF\n<b>bold</b>\n"
+               "-------------------\nТакие изменения в версии Mirvane CD Base 1.9\nСкачать новую версию ?"
+            << true;
+        QTest::newRow("nothing newer") << int(NewsServer::Answer::File) << QByteArray(news).replace("version3", "v3")
+                                       << Lines({LoadingLine(), NotFoundLine()}) << false;
+        QTest::newRow("signature in another case")
+            << int(NewsServer::Answer::File) << QByteArray(news).replace("Quillor", "QUILLOR") << failure << false;
+        QTest::newRow("no news file") << int(NewsServer::Answer::NotFound) << QByteArray() << failure << false;
+        QTest::newRow("endless answer") << int(NewsServer::Answer::Endless) << QByteArray() << failure << false;
+        QTest::newRow("no answer") << int(NewsServer::Answer::Silent) << QByteArray() << failure << false;
+        QTest::newRow("redirect to plain HTTP")
+            << int(NewsServer::Answer::RedirectToHttp) << QByteArray() << failure << false;
+    }
+
+    void checkAgainstTheServer() {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, memo);
+        QFETCH(bool, found);
+        server.answer = NewsServer::Answer(answer);
+        server.file = file;
+        server.paths.clear();
+        server.endlessSent = 0;
+        Open();
+        QElapsedTimer clock;
+        clock.start();
+        form->bbCheck->click();
+        QVERIFY(!form->bbCanc->isEnabled());
+        form->reject();
+        QVERIFY2(form->isVisible(), "the window stays while the news file is on its way");
+        QTRY_VERIFY_WITH_TIMEOUT(form->bbCanc->isEnabled(), 15000);
+
+        QCOMPARE(form->UpdaMemo->toPlainText(), memo);
+        QCOMPARE(form->bbCheck->text(), QString("Скачать"));
+        QCOMPARE(form->bbCheck->isEnabled(), found);
+        QVERIFY(!form->CBnoCheck->isVisible());
+        QCOMPARE(form->size(), QSize(450, 320));
+        QCOMPARE(server.paths.value(0), QString("/whatnews.txt"));
+        QCOMPARE(server.paths.size(), 1); // a redirect to plain HTTP is not followed
+        QVERIFY(!std::filesystem::exists(dir.File("news.txt")));
+        if (server.answer == NewsServer::Answer::Endless) {
+            QVERIFY(server.endlessSent > 64 * 1024);
+            QVERIFY2(clock.elapsed() < 1800, "refused at the size cap, not at the time limit");
+        }
+        // Coarse timers may fire a little early.
+        if (server.answer == NewsServer::Answer::Silent) QVERIFY(clock.elapsed() >= 1800);
+    }
+
+    void downloadOfferOpensTheInstallerAndCloses() {
+        server.answer = NewsServer::Answer::File;
+        server.file = "[VersionList]\r\nSignature=Quillor\r\nversions=2\r\nversion1=1.8.1\r\nversion2=2.0\r\n"
+                      "[2.0]\r\nLines=1\r\nline1=x\r\n";
+        Open();
+        Check();
+        form->bbCheck->click();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(prompts.asked, std::vector<std::string>{"message: " + DownloadOfferMessage()});
+        QCOMPARE(shell.links, std::vector<std::string>{server.Site().toStdString() + "/MVBase.exe"});
+        QCOMPARE(StoredNoUpdating(), std::string("0"));
+    }
+
+    void closingWritesNoUpdating_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("closing");
+        QTest::newRow("ticked, Отмена") << true << "button";
+        QTest::newRow("not ticked, Отмена") << false << "button";
+        QTest::newRow("ticked, close box") << true << "close box";
+        QTest::newRow("not ticked, Esc") << false << "escape";
+    }
+
+    void closingWritesNoUpdating() {
+        QFETCH(bool, ticked);
+        QFETCH(QString, closing);
+        dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nNoUpdating=" + std::string(ticked ? "0" : "1"));
+        Open();
+        if (ticked) form->CBnoCheck->click();
+        if (closing == "button") form->bbCanc->click();
+        if (closing == "close box") form->close();
+        if (closing == "escape") QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(StoredNoUpdating(), std::string(ticked ? "1" : "0"));
+    }
+};
+
+QTEST_MAIN(UpdateFormTest)
+#include "UpdateForm_test.moc"
