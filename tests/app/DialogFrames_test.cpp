@@ -8,7 +8,11 @@
 #include "discs/ui/TEditDisk.h"
 #include "discs/ui/TMagForm.h"
 #include "discs/ui/TShotter.h"
+#include "lists/ui/TAboutBox.h"
 #include "lists/ui/TDictForm.h"
+#include "lists/ui/TSetupForm.h"
+#include "output/ui/TExcelForm.h"
+#include "output/ui/TPrintForm.h"
 
 #include <QDialog>
 #include <QtTest>
@@ -43,11 +47,17 @@ private slots:
              [&shell](auto& p) { return std::make_unique<TDolgForm>(p.prompts, shell, p.clock, p.dates); },
              {}},
             {"summary", [](auto& p) { return std::make_unique<TCDinfo>(*p.session); }, {}},
+            {"settings", [](auto& p) { return std::make_unique<TSetupForm>(p.prompts); }, {}},
+            {"about box", [&shell](auto& p) { return std::make_unique<TAboutBox>(shell, p.prompts); }, {}},
+            {"print", [](auto& p) { return std::make_unique<TPrintForm>(*p.session); }, {}},
+            {"export", [&shell](auto& p) { return std::make_unique<TExcelForm>(*p.session, shell); }, {}},
             {"disc editor", [](auto&) { return std::make_unique<TEditDisk>(); }, {.fixedSize = false}},
             {"journal viewer",
              [](auto& p) { return std::make_unique<TMagForm>(p.session->settings().window, p.prompts); },
              {.maximise = true, .fixedSize = false}},
-            {"picture viewer", [](auto&) { return std::make_unique<TShotter>(); }, {.closeBox = false, .fixedSize = false}},
+            {"picture viewer",
+             [](auto&) { return std::make_unique<TShotter>(); },
+             {.closeBox = false, .fixedSize = false}},
             {"reference lists",
              [](auto& p) {
                  return std::make_unique<TDictForm>(p.session->catalogue(), p.session->settings(), p.prompts);

@@ -4,6 +4,7 @@
 #include "platform/MailLink.h"
 #include "platform/ProjectAddresses.h"
 #include "platform/Services.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
@@ -62,11 +63,10 @@ TAboutBox::TAboutBox(Shell& shell, Prompts& prompts, QWidget* parent)
     layout->addWidget(Label2);
     layout->addSpacing(8);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FixDialogSize(*this, {});
 }
 
 void TAboutBox::Execute() {
-    adjustSize();
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     OKButton->setFocus();

@@ -1,6 +1,7 @@
 #include "lists/ui/TSetupForm.h"
 
 #include "lists/ui/SpinEdit.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -70,8 +71,7 @@ TSetupForm::TSetupForm(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     layout->addLayout(buttons);
 
     // Fixed size: the designed one, or larger when the desktop's font needs it.
-    const QSize needed = sizeHint().expandedTo(QSize(kDesignedWidth, kDesignedHeight));
-    setFixedSize(needed);
+    FixDialogSize(*this, sizeHint().expandedTo(QSize(kDesignedWidth, kDesignedHeight)));
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -4,6 +4,7 @@
 #include "catalogue/TableTexts.h"
 #include "output/WorkbookExport.h"
 #include "output/ui/ExportProgress.h"
+#include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
@@ -34,8 +35,6 @@ TExcelForm::TExcelForm(Session& session, Shell& shell, QWidget* parent)
     : QDialog(parent), session_(session), shell_(shell) {
     setObjectName(QStringLiteral("ExcelForm"));
     setWindowTitle(QStringLiteral("Экспорт в Excel"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     CBHead = Named(new QCheckBox(QStringLiteral("Заголовок")), "CBHead");
     CBHead->setChecked(true);
     dolginfo = Named(new QCheckBox(QStringLiteral("Информация о наличии диска")), "dolginfo");
@@ -52,7 +51,7 @@ TExcelForm::TExcelForm(Session& session, Shell& shell, QWidget* parent)
     buttons->addWidget(Button1);
     column->addLayout(buttons);
     // The designed size, unless the desktop's font needs more room for the captions.
-    setFixedSize(QSize(205, 183).expandedTo(sizeHint()));
+    FixDialogSize(*this, QSize(205, 183).expandedTo(sizeHint()));
     connect(Export, &QPushButton::clicked, this, &TExcelForm::ExportClick);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {

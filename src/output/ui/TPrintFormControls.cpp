@@ -2,6 +2,7 @@
 #include "output/ui/ColourSwatch.h"
 #include "output/ui/TPrintForm.h"
 
+#include "platform/qt/DialogFrame.h"
 #include <QBitmap>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,8 +38,7 @@ ColourSwatch* MakeSwatch(QWidget* parent, const char* name, int y) {
 void TPrintForm::BuildControls() {
     setObjectName("TPrintForm");
     setWindowTitle(QStringLiteral("Печать базы"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(408, 304);
+    FixDialogSize(*this, {408, 304});
 
     GroupBox1 = Group(this, "GroupBox1", QStringLiteral(" Выбор принтера "), {8, 4, 192, 66});
     PrnLabel = Make<QLabel>(GroupBox1, "PrnLabel", QStringLiteral("Принтер недоступен..."), {8, 18, 176, 16});
