@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mcb {
 
@@ -90,13 +92,28 @@ void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFold
     UpdaMemo->clear();
     for (const std::string& line : check_.Show(setup)) memo_->Add(line);
     UpdaMemo->setFrameShape(QFrame::NoFrame);
-    // No scroll bar unless the desktop's font makes the explanation longer than the window.
     UpdaMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    fitExplanation_ = true;
     UpdaMemo->moveCursor(QTextCursor::Start);
     bbCheck->setText(QStringLiteral("Проверить"));
     bbCheck->setEnabled(true);
     bbCanc->setEnabled(true);
     bbCheck->setFocus();
+}
+
+// The window's size was chosen for a small font; with the desktop's font the explanation may run
+// longer, and its end (how to switch the automatic check off) must not hide behind a scroll bar.
+// Once the memo has its real size, the window grows in height line by line, never beyond the screen.
+void TUpdateForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!fitExplanation_) return;
+    fitExplanation_ = false;
+    const QScreen* screen = this->screen();
+    const int limit = screen ? screen->availableGeometry().height() : height();
+    const int step = UpdaMemo->fontMetrics().lineSpacing();
+    while (UpdaMemo->verticalScrollBar()->maximum() > 0 && height() < limit)
+        resize(width(), std::min(height() + step, limit));
+    move(CentreOf(*this));
 }
 
 void TUpdateForm::bbCheckClick() {

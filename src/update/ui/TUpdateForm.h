@@ -35,6 +35,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     class Memo;
@@ -48,6 +49,7 @@ private:
     Prompts& prompts_;
     std::unique_ptr<Memo> memo_;
     std::string catalogueFolder_;
+    bool fitExplanation_ = false; // set by Prepare: the next showing fits the explanation
 };
 
 } // namespace mcb

@@ -11,10 +11,12 @@
 #include "update/ui/QtDownload.h"
 #include "update/ui/TUpdateForm.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -129,14 +131,30 @@ private slots:
     void initTestCase() { download.SetTimeLimit(2000); }
     void cleanup() { form.reset(); }
 
+    // The window keeps its width and grows in height until the whole explanation shows without
+    // scrolling, with the test's font and with a larger desktop font.
+    void explainsBeforeChecking_data() {
+        QTest::addColumn<int>("fontPixels");
+        QTest::newRow("standard font") << 0;
+        QTest::newRow("larger font") << 18;
+    }
     void explainsBeforeChecking() {
+        QFETCH(int, fontPixels);
+        const QFont standard = QApplication::font();
+        QFont font = standard;
+        if (fontPixels) font.setPixelSize(fontPixels);
+        QApplication::setFont(font);
         setup.UpdateDate = 100;
         Open();
+        QApplication::setFont(standard);
         QCOMPARE(setup.UpdateDate, 46364);
         QCOMPARE(form->UpdaMemo->toPlainText(), Lines(ExplanationLines()));
         QVERIFY(form->CBnoCheck->isVisible());
         QCOMPARE(form->bbCheck->text(), QString("Проверить"));
-        QCOMPARE(form->size(), QSize(296, 220));
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->UpdaMemo->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(form->width(), 296);
+        QVERIFY(form->height() >= 220);
         QVERIFY(server.paths.isEmpty());
     }
 
