@@ -26,13 +26,13 @@ public:
 // before replacing the name as typed; a name that gets ".pdf" added is asked about here.
 std::optional<std::string> PdfFileName(const PrintRunContext& context) {
     if (context.printer.outputFormat() != QPrinter::PdfFormat) return std::string();
-    FileDialogSpec spec{W("Печать в файл PDF"), W("Файл PDF|*.pdf"), context.proposedPdf};
-    const std::optional<std::string> chosen = context.prompts.SaveFileName(spec);
+    const FileDialogSpec dialog{W("Печать в файл PDF"), W("Файл PDF|*.pdf"), context.proposedPdf};
+    const std::optional<std::string> chosen = context.prompts.SaveFileName(dialog);
     if (!chosen) return std::nullopt;
     if (PathToQ(*chosen).endsWith(".pdf", Qt::CaseInsensitive)) return chosen;
     const std::string named = *chosen + ".pdf";
     if (QFileInfo::exists(PathToQ(named)) &&
-        !context.prompts.Confirm(W("Файл ") + FromQ(PathToQ(named)) + W(" уже существует. Заменить его?")))
+        !context.prompts.Confirm(W("Файл ") + UserText::Path(named) + W(" уже существует. Заменить его?")))
         return std::nullopt;
     return named;
 }
