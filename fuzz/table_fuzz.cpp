@@ -52,7 +52,7 @@ void CheckSettingsRoundTrip(const mcb::Settings& settings) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     mcb::fuzz::ScratchDir();
-    mcb::SetErrorReporter([](const std::string& message) { Fail(message.c_str()); });
+    mcb::SetErrorReporter([](const mcb::UserText& message) { Fail(message.Utf8().c_str()); });
     return 0;
 }
 
