@@ -40,10 +40,18 @@ std::string ErrnoReason(int error) {
     }
 }
 
+// "~name.tmp" beside the workbook. Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
+// a literal prepended to a temporary string in optimised builds.
+std::string TemporaryName(const std::string& path) {
+    std::string name = "~";
+    name += FileNameOf(path);
+    name += ".tmp";
+    return name;
+}
+
 } // namespace
 
-XlsxWorkbook::XlsxWorkbook(const std::string& path)
-    : pending_(path, "~" + FileNameOf(path) + ".tmp"), tmpdir_(FolderOf(path)) {
+XlsxWorkbook::XlsxWorkbook(const std::string& path) : pending_(path, TemporaryName(path)), tmpdir_(FolderOf(path)) {
     if (!pending_.Ok()) {
         FailWithErrno(pending_.Error());
         return;
