@@ -70,11 +70,14 @@ struct Fixture {
     }
 };
 
-// Made on first use, and gone before the application object.
+// Made on first use, and gone before the application object: its windows need it.
 std::unique_ptr<Fixture> shared;
 
 Fixture& Shared() {
-    if (!shared) shared = std::make_unique<Fixture>();
+    if (!shared) {
+        shared = std::make_unique<Fixture>();
+        qAddPostRoutine([] { shared.reset(); });
+    }
     return *shared;
 }
 
@@ -156,13 +159,3 @@ void ArrowKeyHeldOverCovers(benchmark::State& state) {
 BENCHMARK(ArrowKeyHeldOverCovers)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    shared.reset();
-    return 0;
-}

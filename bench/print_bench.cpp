@@ -5,7 +5,6 @@
 #include "output/ui/PdfCommand.h"
 #include "storage/Layout.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <sstream>
@@ -36,12 +35,3 @@ void BM_PrintCatalogueToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintCatalogueToPdf)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
