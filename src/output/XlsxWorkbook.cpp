@@ -11,11 +11,6 @@ namespace mcb {
 
 namespace {
 
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash + 1);
@@ -40,18 +35,10 @@ std::string ErrnoReason(int error) {
     }
 }
 
-// "~name.tmp" beside the workbook. Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
-// a literal prepended to a temporary string in optimised builds.
-std::string TemporaryName(const std::string& path) {
-    std::string name = "~";
-    name += FileNameOf(path);
-    name += ".tmp";
-    return name;
-}
-
 } // namespace
 
-XlsxWorkbook::XlsxWorkbook(const std::string& path) : pending_(path, TemporaryName(path)), tmpdir_(FolderOf(path)) {
+XlsxWorkbook::XlsxWorkbook(const std::string& path)
+    : pending_(path, TempNameFor(path, "~", ".tmp")), tmpdir_(FolderOf(path)) {
     if (!pending_.Ok()) {
         FailWithErrno(pending_.Error());
         return;

@@ -135,6 +135,16 @@ bool SyncDirectory(const std::string& prefix) {
 
 } // namespace
 
+std::string TempNameFor(const std::string& path, std::string_view prefix, std::string_view suffix) {
+    const std::size_t slash = path.rfind('/');
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about a literal put in front of a
+    // temporary string in optimised builds.
+    std::string name(prefix);
+    name += std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    name += suffix;
+    return name;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
     PendingFile file(path, tempName);
     return file.Ok() && WriteAll(file.Fd(), content) && file.Commit();

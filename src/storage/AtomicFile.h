@@ -15,6 +15,10 @@ namespace mcb {
 // the temporary file is removed, the old file is left untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName = "~tmpini.tmp");
 
+// A temporary file's name for `path`: its own file name between `prefix` and `suffix`, so that the
+// leftover of an interrupted write tells whose it was.
+std::string TempNameFor(const std::string& path, std::string_view prefix, std::string_view suffix);
+
 // The same replacement for content that other code writes into the temporary file, by its
 // descriptor or by its name. Without a successful Commit() the temporary file is removed.
 class PendingFile {

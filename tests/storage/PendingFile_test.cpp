@@ -9,6 +9,15 @@
 namespace mcb {
 namespace {
 
+// The temporary name wraps the target's own file name, never a part of its folder.
+TEST(PendingFile, TemporaryNameWrapsTheFileName) {
+    const struct {
+        const char* path;
+        const char* expected;
+    } cases[] = {{"/home/u/Фильмы/base.xlsx", "~base.xlsx.tmp"}, {"base.xlsx", "~base.xlsx.tmp"}, {"/x/", "~.tmp"}};
+    for (const auto& c : cases) EXPECT_EQ(TempNameFor(c.path, "~", ".tmp"), c.expected) << c.path;
+}
+
 // Another writer fills the temporary file by its name; the target changes only on Commit().
 TEST(PendingFile, ReplacesTheTargetOnlyWhenCommitted) {
     for (bool commit : {true, false}) {

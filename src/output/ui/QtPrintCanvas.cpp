@@ -38,11 +38,6 @@ bool EndsAsPdf(const std::string& path) {
     return n > 0 && std::string_view(tail, size_t(n)).find("%%EOF") != std::string_view::npos;
 }
 
-std::string FileName(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
 
 bool QtPrinterFonts::Offers(const std::string& name) const {
@@ -69,7 +64,7 @@ bool QtPrintCanvas::BeginJob(const std::string& title) {
         if (!queueFile_->open()) return Fail(W("Не удается создать временный файл для печати")), false;
         tempFile_ = PathFromQ(queueFile_->fileName());
     } else {
-        pending_ = std::make_unique<PendingFile>(pdfFile_, "." + FileName(pdfFile_) + ".part");
+        pending_ = std::make_unique<PendingFile>(pdfFile_, TempNameFor(pdfFile_, ".", ".part"));
         if (!pending_->Ok()) return Fail(JobFailure({})), false;
         tempFile_ = pending_->TempPath();
     }
