@@ -36,7 +36,7 @@ std::vector<std::string> DiscSummary(const TIniFile& catalogue, const std::strin
     lines.push_back(" ");
     AddFields(row, layout, 3, kDurationColumn, lines);
     lines.push_back(" ");
-    for (std::string& line : DescriptionToLines(ReadDescription(catalogue, discId))) lines.push_back(std::move(line));
+    for (std::string& line : ReadDescriptionLines(catalogue, discId)) lines.push_back(std::move(line));
     return lines;
 }
 

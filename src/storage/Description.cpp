@@ -55,9 +55,9 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 }
 
 // Only the stored keys are visited, so a hand-edited huge Lin costs no more than the keys that
-// exist. Keys above Lin are stale and ignored. A missing key inside the lines present is an empty
-// line, as long as the gaps stay within a budget that follows the size of the file; gaps beyond it
-// mean a damaged file, whose present lines are kept without filling (a key such as Li2147483647
+// exist. Keys above Lin are stale and ignored. Every line up to Lin is read, a missing key being an
+// empty line, as long as the gaps stay within a budget that follows the size of the file; gaps
+// beyond it mean a damaged count, whose present lines are kept without filling (Lin=2147483647
 // would otherwise cost minutes and gigabytes). A disc without description skips the walk.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
     const int count = catalogue.ReadInteger(section, "Lin", 0);
@@ -67,12 +67,10 @@ std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const s
         const std::optional<int> k = LineNumber(key);
         if (k && *k <= count) numbered.emplace(*k, value);
     });
-    if (numbered.empty()) return {};
-    const std::size_t highest = static_cast<std::size_t>(numbered.rbegin()->first);
-    const std::size_t gaps = highest - numbered.size();
+    const std::size_t gaps = static_cast<std::size_t>(count) - numbered.size();
     std::vector<std::string> lines;
     if (gaps <= std::max(kGapBudget, numbered.size())) {
-        lines.resize(highest);
+        lines.resize(static_cast<std::size_t>(count));
         for (auto& [k, value] : numbered) lines[static_cast<std::size_t>(k) - 1] = std::move(value);
     } else {
         for (auto& entry : numbered) lines.push_back(std::move(entry.second));

@@ -14,9 +14,9 @@ std::vector<std::string> DescriptionToLines(const std::string& text);
 
 void WriteDescription(TIniFile& catalogue, const std::string& section, const std::string& text);
 
-// The stored lines Li1 ... Li<Lin>, in order, up to the highest key present. Keys above Lin are
-// ignored; a missing key is an empty line, unless the gaps pass a budget that follows the size of
-// the file (a damaged Lin or key): then only the present lines are kept.
+// The stored lines Li1 ... Li<Lin>, in order; keys above Lin are ignored and a missing key is an
+// empty line, unless the gaps pass a budget that follows the size of the file (a damaged Lin): then
+// only the present lines are kept.
 std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section);
 
 // The stored lines joined by CR LF.

@@ -22,7 +22,7 @@ protected:
                       "[00002]\nNam=Два\nGin=0\nGiv=46000\nOth=1\nLin=2\nLi1=first\nLi2=second\nImg2=\"?c2.jpg\"\n"
                       "[00003]\nNam2=Только второе\nGin=1\nGiv=45000\nImg1=\"?c1.jpg\"\nImg2=\"?c2.jpg\"\n"
                       "[00004]\nNam=Четыре\nGin=2\nImg1=\"?c1.jpg\"\nImg2=\"?missing.jpg\"\n"
-                      "[00005]\nNam=Пять\nGin=7\nOth=9\nLin=1\nLi1=x\n"
+                      "[00005]\nNam=Пять\nGin=7\nOth=9\nLin=3\nLi1=x\n"
                       "[00006]\nNam=Солярис\nNam2=Solaris\nGen=0\nAud=2\nRol=Банионис\nDir=Тарковский\nCou=0\n"
                       "Comp=-1\nYear=1972\nLon=167\nCar=5121\nLin=2\nLi1=Океан\nLi2=\n");
     }
@@ -84,6 +84,7 @@ TEST_F(DiscViewsTest, PanelChoosesBetweenDescriptionAndPictures) {
     const DiscPanel both = Panel("00003", InfoView::Description);
     EXPECT_EQ(both.picturePaths[1], BaseDir() + "c2.jpg");
     EXPECT_EQ(Panel("00002", InfoView::Description).description, "first\r\nsecond");
+    EXPECT_EQ(Panel("00005", InfoView::Description).description, "x\r\n\r\n") << "Lin lines, missing ones empty";
 }
 
 TEST_F(DiscViewsTest, SummaryListsTheFilledFields) {
@@ -93,13 +94,16 @@ TEST_F(DiscViewsTest, SummaryListsTheFilledFields) {
         for (const std::string& line : DiscSummary(*catalogue, id, layout)) lines.push_back(Utf8FromCp1251(line));
         return lines;
     };
-    EXPECT_EQ(summary("00006"), (std::vector<std::string>{
-                                    "Название : Солярис", "Второе название : Solaris", " ", "Жанр : Фантастика",
-                                    "Аудитория : Семейный", "В гл.ролях : Банионис", "Режиссер : Тарковский",
-                                    "Страна : СССР", "Год выпуска : 1972", "Длительность : 167 мин", " ", "Океан"}));
+    EXPECT_EQ(
+        summary("00006"),
+        (std::vector<std::string>{"Название : Солярис", "Второе название : Solaris", " ", "Жанр : Фантастика",
+                                  "Аудитория : Семейный", "В гл.ролях : Банионис", "Режиссер : Тарковский",
+                                  "Страна : СССР", "Год выпуска : 1972", "Длительность : 167 мин", " ", "Океан", ""}));
     EXPECT_EQ(summary("00001"), (std::vector<std::string>{"Название : Один", " ", " "}))
         << "no new-disc mark, no empty duration";
     EXPECT_TRUE(summary("00042").empty());
+    EXPECT_EQ(summary("00005"), (std::vector<std::string>{"Название : Пять", " ", " ", "x", "", ""}))
+        << "every one of the Lin lines, a missing key an empty line";
     EXPECT_EQ(Utf8FromCp1251(DiscViewCaption(*catalogue, "00006", W("картинка"))), "Солярис Solaris : картинка");
     EXPECT_EQ(Utf8FromCp1251(DiscViewCaption(*catalogue, "00003", W("описание"))), "Только второе : описание");
 }

@@ -113,6 +113,16 @@ TEST(DiscBlock, DescriptionOnlyWhenChosenAndPresent) {
     EXPECT_EQ(2u, Printed(noLines).canvas.Lines().size());
 }
 
+// Lin declares the lines; those without a key are empty lines of their own.
+TEST(DiscBlock, EveryDeclaredDescriptionLineTakesItsLine) {
+    TableRow row = kSolaris;
+    row.cells[0] = "00009";
+    const Printed printed(row);
+    const auto rules = printed.canvas.Shapes(test::DrawnShape::Line);
+    ASSERT_EQ(1u, rules.size());
+    EXPECT_EQ(printed.Drawn("Одна").y + 3 * kLine, rules[0].y1);
+}
+
 // The rule follows the description lines when chosen.
 TEST(DiscBlock, SeparatorAfterTheDescription) {
     for (bool separator : {true, false}) {

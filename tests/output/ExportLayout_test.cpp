@@ -47,6 +47,7 @@ protected:
                        {"00002", {{"Nam", "Чужой"}, {"Lin", "2"}, {"Li1", "a"}, {"Li2", "b"}}},
                        {"00003", {{"Nam", "Сталкер"}, {"Lin", "0"}, {"Li1", "stale"}}},
                        {"00004", {{"Nam", "Broken"}, {"Lin", "2000000000"}, {"Li1", "x"}, {"Li2", "y"}}},
+                       {"00005", {{"Nam", "Short"}, {"Lin", "3"}, {"Li1", "only"}}},
                    }));
         catalogue_ = std::make_unique<TIniFile>(dir_.File("base.cbf"));
         table_.rows = {Disc("00001", "Солярис"), Disc("00002", "Чужой   !New!", "0", "45000"),
@@ -140,6 +141,16 @@ TEST_F(ExportLayoutTest, HugeLineCountReadsOnlyStoredLines) {
     const auto sheet = Export({false, false, DescriptionLayout::Vertical});
     EXPECT_EQ(sheet.cells.at({2, 13}), "y");
     EXPECT_EQ(sheet.cells.at({4, 1}), "00001");
+}
+
+// Lin declares the lines: those without a key are empty cells, and the next disc comes after all of
+// them.
+TEST_F(ExportLayoutTest, DeclaredLinesWithoutKeysKeepTheirPlaces) {
+    table_.rows = {Disc("00005", "Short"), Disc("00002", "Чужой")};
+    const auto vertical = Export({false, false, DescriptionLayout::Vertical});
+    EXPECT_EQ(vertical.cells.at({1, 13}), "only");
+    EXPECT_EQ(vertical.cells.at({5, 1}), "00002");
+    EXPECT_EQ(Export({false, false, DescriptionLayout::SingleCell}).cells.at({1, 13}), "only   ");
 }
 
 TEST_F(ExportLayoutTest, StopsAtTheFirstRefusedCellOrWhenCancelled) {

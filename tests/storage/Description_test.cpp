@@ -41,7 +41,7 @@ TEST_F(DescriptionFile, WrittenAndReadBack) {
     EXPECT_EQ(ReadDescription(ini, "00002"), "");
 }
 
-// A missing key inside the present lines is an empty line; a damaged count or key (gaps far beyond
+// Every line up to Lin is read, a missing key being an empty line; a damaged count (gaps far beyond
 // the size of the file) keeps only the present lines instead of filling minutes and gigabytes.
 TEST_F(DescriptionFile, ReadsUpToLinFillingOnlyGapsOfRealisticSize) {
     dir.Write("c.cbf", "[stale]\r\nLin=2\r\nLi1=a\r\nLi2=b\r\nLi3=old\r\n"
@@ -51,21 +51,35 @@ TEST_F(DescriptionFile, ReadsUpToLinFillingOnlyGapsOfRealisticSize) {
                        "[none]\r\nLi1=a\r\n"
                        "[gap]\r\nLin=3\r\nLi1=a\r\nLi3=c\r\n"
                        "[hole]\r\nLin=5\r\nli4=d\r\nLi1=a\r\nLi03=x\r\n"
-                       "[wide]\r\nLin=5000\r\nLi1=a\r\nLi4000=z\r\n"
+                       "[wide]\r\nLin=4000\r\nLi1=a\r\nLi3999=z\r\n"
                        "[wider]\r\nLin=5000\r\nLi1=a\r\nLi4999=z\r\n"
                        "[largest]\r\nLin=2147483647\r\nLi2147483647=last\r\nLi2147483648=x\r\n"
-                       "[twice]\r\nLin=2\r\nLi2=b\r\nLi1=a\r\nLi1=second a\r\n");
+                       "[twice]\r\nLin=2\r\nLi2=b\r\nLi1=a\r\nLi1=second a\r\n"
+                       "[declared]\r\nLin=3\r\nLi1=a\r\n"
+                       "[blank]\r\nLin=2\r\n");
     const TIniFile ini(dir.File("c.cbf"));
     std::string wide = "a";
-    for (int k = 2; k < 4000; ++k) wide += "\r\n";
-    wide += "\r\nz";
+    for (int k = 2; k < 3999; ++k) wide += "\r\n";
+    wide += "\r\nz\r\n";
     const std::pair<const char*, std::string> cases[] = {
-        {"stale", "a\r\nb"}, {"huge", "a\r\nb"},  {"negative", ""},      {"junk", ""},
-        {"none", ""},        {"missing", ""},     {"gap", "a\r\n\r\nc"}, {"hole", "a\r\n\r\n\r\nd"},
-        {"wide", wide},      {"wider", "a\r\nz"}, {"largest", "last"},   {"twice", "a\r\nb"},
+        {"stale", "a\r\nb"},
+        {"huge", "a\r\nb"},
+        {"negative", ""},
+        {"junk", ""},
+        {"none", ""},
+        {"missing", ""},
+        {"gap", "a\r\n\r\nc"},
+        {"hole", "a\r\n\r\n\r\nd\r\n"},
+        {"wide", wide},
+        {"wider", "a\r\nz"},
+        {"largest", "last"},
+        {"twice", "a\r\nb"},
+        {"declared", "a\r\n\r\n"},
+        {"blank", "\r\n"},
     };
     for (const auto& [section, text] : cases) EXPECT_EQ(ReadDescription(ini, section), text) << section;
     EXPECT_EQ(ReadDescriptionLines(ini, "gap"), Lines({"a", "", "c"}));
+    EXPECT_EQ(ReadDescriptionLines(ini, "declared"), Lines({"a", "", ""})) << "lines after the last key count too";
 }
 
 } // namespace
