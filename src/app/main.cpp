@@ -6,6 +6,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -49,5 +50,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    // The toolkit takes LC_NUMERIC from the environment; numbers the program and its libraries write
+    // into files must not get a decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
     return mcb::RunProgramWindow(ToolkitLeftOver(app).catalogue, mcb::ExecutableDirectory(argv[0]));
 }

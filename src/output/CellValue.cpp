@@ -37,15 +37,16 @@ std::optional<double> WholeNumber(std::string_view text) {
 // The workbook format writes characters it cannot hold as "_xHHHH_"; a text that already contains
 // such a sequence keeps it by escaping its underscore as "_x005F_". Windows-1251 has one byte per
 // character, so the limit counts bytes of the guarded text.
-std::string StoredCellText(std::string_view cp1251) {
+StoredText StoredCellText(std::string_view cp1251) {
     std::string guarded;
     guarded.reserve(std::min(cp1251.size(), kCellTextLimit));
-    for (std::size_t i = 0; i < cp1251.size(); ++i) {
+    std::size_t i = 0;
+    for (; i < cp1251.size(); ++i) {
         const std::string_view guard = IsEscapeAt(cp1251, i) ? "_x005F" : "";
         if (guarded.size() + guard.size() + 1 > kCellTextLimit) break;
         guarded.append(guard).push_back(cp1251[i]);
     }
-    return Utf8FromCp1251(guarded);
+    return {Utf8FromCp1251(guarded), i < cp1251.size()};
 }
 
 } // namespace mcb

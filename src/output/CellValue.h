@@ -15,8 +15,13 @@ constexpr std::size_t kCellTextLimit = 32767;
 // text ("00012", "+5", " 7", "7.5"). Longer numbers than a double holds exactly stay text.
 std::optional<double> WholeNumber(std::string_view text);
 
+struct StoredText {
+    std::string utf8;
+    bool cut = false; // the text was longer than a cell holds
+};
+
 // The UTF-8 form of a Windows-1251 cell text as the workbook stores it: cut to kCellTextLimit
 // characters, and a literal "_xHHHH_" guarded so that readers do not take it for an escaped character.
-std::string StoredCellText(std::string_view cp1251);
+StoredText StoredCellText(std::string_view cp1251);
 
 } // namespace mcb

@@ -1,7 +1,6 @@
 #include "output/ExportCommand.h"
 
 #include "catalogue/CommandTable.h"
-#include "catalogue/TableTexts.h"
 #include "output/WorkbookExport.h"
 #include "storage/TextCodec.h"
 
@@ -76,11 +75,10 @@ int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std:
     if (!loaded) return 1;
     if (NothingToExport(loaded->table))
         return Fail(err, "нет данных для экспорта в базе " + request.table.cataloguePath);
-    const auto headings = HeadingRow(loaded->layout, loaded->settings.setup.SortOrder);
-    const ExportSource source{headings, loaded->table, *loaded->catalogue, dates};
-    std::string failure;
-    if (WriteWorkbook(source, request.options, request.outputPath, failure) == ExportResult::Done) return 0;
-    return Fail(err, "не удалось записать файл " + request.outputPath + ": " + Utf8FromCp1251(failure));
+    const ExportSource source{loaded->layout.headers, loaded->table, *loaded->catalogue, dates};
+    WorkbookReport report;
+    if (WriteWorkbook(source, request.options, request.outputPath, report) == ExportResult::Done) return 0;
+    return Fail(err, "не удалось записать файл " + request.outputPath + ": " + Utf8FromCp1251(report.failure));
 }
 
 } // namespace mcb

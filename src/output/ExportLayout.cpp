@@ -1,6 +1,7 @@
 #include "output/ExportLayout.h"
 
 #include "catalogue/ReferenceNames.h"
+#include "output/CellValue.h"
 #include "output/Spreadsheet.h"
 #include "platform/Services.h"
 #include "storage/DecimalInt.h"
@@ -31,7 +32,13 @@ class SheetCursor {
 public:
     explicit SheetCursor(Spreadsheet& sheet) : sheet_(sheet) {}
 
-    void Put(const std::string& text) { ok_ = ok_ && sheet_.PutText(row, column, text); }
+    // Whole numbers become numbers, so that years and durations sum and sort; the identifier in the
+    // first column stays text, so that "00012" and "10000" sort as one kind.
+    void Put(const std::string& text) {
+        if (!ok_) return;
+        const std::optional<double> number = column == 1 ? std::nullopt : WholeNumber(text);
+        ok_ = number ? sheet_.PutNumber(row, column, *number) : sheet_.PutText(row, column, text);
+    }
     void PutAndAdvanceColumn(const std::string& text) {
         Put(text);
         ++column;

@@ -30,7 +30,7 @@ struct ExportOptions {
 };
 
 struct ExportSource {
-    const std::array<std::string, kColumnCount>& headings; // row 0 of the table
+    const std::array<std::string, kColumnCount>& headings; // the column names, without the sort mark
     const CatalogueTable& table;
     const TIniFile& catalogue; // contact names and description lines
     const DateFormat& dates;

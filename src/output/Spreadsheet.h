@@ -8,9 +8,11 @@ namespace mcb {
 class Spreadsheet {
 public:
     virtual ~Spreadsheet() = default;
-    // Puts a Windows-1251 text into the cell at (row, column), both counted from 1; an empty text
-    // leaves the cell empty. False when the workbook cannot take it; the export then stops.
+    // Put a value into the cell at (row, column), both counted from 1. False when the workbook cannot
+    // take it; the export then stops.
+    // A Windows-1251 text, kept as text; an empty text leaves the cell empty.
     virtual bool PutText(int row, int column, const std::string& text) = 0;
+    virtual bool PutNumber(int row, int column, double value) = 0;
 };
 
 } // namespace mcb

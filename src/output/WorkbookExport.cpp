@@ -1,6 +1,7 @@
 #include "output/WorkbookExport.h"
 
 #include "catalogue/FileNames.h"
+#include "output/CellValue.h"
 #include "output/XlsxWorkbook.h"
 #include "platform/Services.h"
 #include "storage/Literal.h"
@@ -38,11 +39,12 @@ std::optional<std::string> ChooseWorkbookPath(Prompts& prompts, const std::strin
 }
 
 ExportResult WriteWorkbook(const ExportSource& source, const ExportOptions& options, const std::string& path,
-                           std::string& failure, const ExportProgress& progress) {
+                           WorkbookReport& report, const ExportProgress& progress) {
     XlsxWorkbook workbook(path);
     const ExportResult result = ExportTable(source, options, workbook, progress);
+    report.cutCells = workbook.CutCells();
     if (result == ExportResult::Done && workbook.Commit()) return result;
-    failure = workbook.FailureReason();
+    report.failure = workbook.FailureReason();
     return result == ExportResult::Cancelled ? result : ExportResult::Failed;
 }
 
@@ -50,13 +52,15 @@ std::string WorkbookFailureText(const std::string& path, const std::string& reas
     return W("Не удалось записать файл ") + PathToText(path) + ": " + reason + ".";
 }
 
-void ShowWorkbook(const std::string& path, Shell& shell, Prompts& prompts) {
-    if (shell.OpenLink(FileLink(path))) {
-        prompts.Message(W("Экспорт завершен."));
-        return;
-    }
-    prompts.Message(W("Экспорт завершен.\n\nКнига сохранена в файле ") + PathToText(path) +
-                    W(".\nПрограмма для открытия файлов .xlsx не найдена."));
+void ShowWorkbook(const std::string& path, int cutCells, Shell& shell, Prompts& prompts) {
+    std::string message = W("Экспорт завершен.");
+    if (cutCells > 0)
+        message += W("\n\nЯчеек, обрезанных до ") + std::to_string(kCellTextLimit) + W(" знаков: ") +
+                   std::to_string(cutCells) + ".";
+    if (!shell.OpenLink(FileLink(path)))
+        message += W("\n\nКнига сохранена в файле ") + PathToText(path) +
+                   W(".\nПрограмма для открытия файлов .xlsx не найдена.");
+    prompts.Message(message);
 }
 
 std::string FileLink(const std::string& path) {

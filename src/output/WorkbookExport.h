@@ -20,18 +20,23 @@ bool CheckSomethingToExport(const CatalogueTable& table, Prompts& prompts);
 // existing file under the name so made is asked here. Nothing when cancelled.
 std::optional<std::string> ChooseWorkbookPath(Prompts& prompts, const std::string& baseFileName);
 
-// Writes the workbook under `path`. Done: the workbook is in place. Failed (`failure` says why,
-// Windows-1251) or Cancelled by the progress: nothing is left under the path, an old file there is
-// untouched.
+struct WorkbookReport {
+    std::string failure; // why the workbook could not be written, Windows-1251
+    int cutCells = 0;    // texts longer than a cell holds, stored cut
+};
+
+// Writes the workbook under `path`. Done: the workbook is in place. Failed (the report says why) or
+// Cancelled by the progress: nothing is left under the path, an old file there is untouched.
 ExportResult WriteWorkbook(const ExportSource& source, const ExportOptions& options, const std::string& path,
-                           std::string& failure, const ExportProgress& progress = {});
+                           WorkbookReport& report, const ExportProgress& progress = {});
 
 // The error text of a workbook that could not be written, naming the file.
 std::string WorkbookFailureText(const std::string& path, const std::string& reason);
 
-// Opens the written workbook with the user's spreadsheet program, then says "Экспорт завершен.";
-// when no program opens it, the message also says where the file is.
-void ShowWorkbook(const std::string& path, Shell& shell, Prompts& prompts);
+// Opens the written workbook with the user's spreadsheet program, then says "Экспорт завершен.",
+// with how many cells were cut at the cell limit when any was; when no program opens it, the
+// message also says where the file is.
+void ShowWorkbook(const std::string& path, int cutCells, Shell& shell, Prompts& prompts);
 
 // The "file://" link of an absolute native path, percent-encoded.
 std::string FileLink(const std::string& path);

@@ -22,8 +22,8 @@ public:
     XlsxWorkbook(const XlsxWorkbook&) = delete;
     XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
 
-    // Whole numbers without a leading zero become numbers, every other text stays text.
     bool PutText(int row, int column, const std::string& text) override;
+    bool PutNumber(int row, int column, double value) override;
 
     // Finishes the workbook, checks it and renames it over `path`. False when anything failed on
     // the way; nothing is then left under `path` or beside it, and an old file there is untouched.
@@ -31,18 +31,23 @@ public:
 
     // Why the workbook could not be written (Windows-1251), empty while nothing failed.
     const std::string& FailureReason() const { return failure_; }
+    // Texts longer than a cell holds, stored cut.
+    int CutCells() const { return cutCells_; }
 
 private:
     bool Fail(std::string reason);
     bool FailWithErrno(int error);
     // Drops the unfinished workbook and its temporary file; always false.
     bool Abandon();
+    bool InSheet(int row, int column);
+    bool Written(int error); // an lxw_error
 
     PendingFile pending_;
     std::string tmpdir_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     std::string failure_;
+    int cutCells_ = 0;
 };
 
 } // namespace mcb

@@ -32,15 +32,25 @@ TEST(CellValueTest, WholeNumbersWithoutLeadingZeroBecomeNumbers) {
 }
 
 TEST(CellValueTest, StoredTextIsUtf8CutToTheCellLimitWithLiteralEscapesGuarded) {
-    EXPECT_EQ(StoredCellText(W("Война и мир")), "Война и мир");
-    EXPECT_EQ(StoredCellText("a_x0041_b"), "a_x005F_x0041_b");
-    EXPECT_EQ(StoredCellText("_x004G_ _x41_"), "_x004G_ _x41_");
-
-    const std::string cyrillic(40000, '\xC6'); // Ж
-    EXPECT_EQ(StoredCellText(cyrillic), Utf8FromCp1251(std::string(kCellTextLimit, '\xC6')));
-    // The guard counts towards the limit: the text is cut behind it.
     const std::string x(kCellTextLimit - 7, 'x');
-    EXPECT_EQ(StoredCellText(x + "_x0041_"), x + "_x005F_");
+    const std::string full(kCellTextLimit, 'f');
+    const struct {
+        std::string text, stored;
+        bool cut;
+    } cases[] = {
+        {W("Война и мир"), "Война и мир", false},
+        {"a_x0041_b", "a_x005F_x0041_b", false},
+        {"_x004G_ _x41_", "_x004G_ _x41_", false},
+        {std::string(40000, '\xC6'), Utf8FromCp1251(std::string(kCellTextLimit, '\xC6')), true}, // Ж
+        {full, full, false},
+        {full + "g", full, true},
+        {x + "_x0041_", x + "_x005F_", true}, // the guard counts towards the limit
+    };
+    for (const auto& c : cases) {
+        const StoredText stored = StoredCellText(c.text);
+        EXPECT_EQ(stored.utf8, c.stored) << c.text.size();
+        EXPECT_EQ(stored.cut, c.cut) << c.text.size();
+    }
 }
 
 } // namespace

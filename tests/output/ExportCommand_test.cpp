@@ -67,11 +67,12 @@ protected:
     std::ostringstream err_;
 };
 
-// The table as "--list" builds it: filter and sort order from the settings, the new-disc mark, the
-// sort column's mark in the header; numbers stay numbers, the identifier stays text.
+// The table as "--list" builds it: filter and sort order from the settings, the new-disc mark; the
+// header names the columns without the sort mark; numbers stay numbers, the identifier is text
+// however many digits it has.
 TEST_F(ExportCommandTest, WritesTheTableAsListShowsIt) {
     dir_.Write("base.cbf", test::CatalogueText({
-                               {"Common", {{"LastCDID", "00003"}}},
+                               {"Common", {{"LastCDID", "10000"}}},
                                {"Contacts", {{"0", "Иван"}}},
                                {"00001", {{"Nam", "Солярис"}, {"Year", "1972"}, {"Lon", "167"}, {"Ent", "40000"}}},
                                {"00002",
@@ -83,6 +84,7 @@ TEST_F(ExportCommandTest, WritesTheTableAsListShowsIt) {
                                  {"Li1", "a"},
                                  {"Li2", "b"}}},
                                {"00003", {{"Nam", "Hidden"}, {"Oth", "0"}, {"Ent", "40000"}}},
+                               {"10000", {{"Nam", "Zulu"}, {"Ent", "40000"}}},
                            }));
     dir_.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=1\r\n[Filter]\r\nhozi=1\r\n");
     const auto before = test::Snapshot(dir_.Path());
@@ -91,16 +93,17 @@ TEST_F(ExportCommandTest, WritesTheTableAsListShowsIt) {
     EXPECT_EQ(err_.str(), "");
     const auto cells = test::ReadWorkbookCells(dir_.File("out.xlsx"));
     ASSERT_TRUE(cells);
-    EXPECT_EQ(cells->at({1, 2}), (ReadCell{W("#  Название"), false}));
+    EXPECT_EQ(cells->at({1, 2}), (ReadCell{W("Название"), false}));
     EXPECT_EQ(cells->at({1, 14}), (ReadCell{W("Описание диска"), false}));
     EXPECT_EQ(cells->at({2, 1}), (ReadCell{"00002", false}));
     EXPECT_EQ(cells->at({2, 2}), (ReadCell{"Alien   !New!", false}));
     EXPECT_EQ(cells->at({2, 13}), (ReadCell{W("Диск отдан в долг D45990. Должник: Иван"), false}));
     EXPECT_EQ(cells->at({2, 14}), (ReadCell{"a b ", false}));
-    EXPECT_EQ(cells->at({3, 1}), (ReadCell{"00001", false}));
-    EXPECT_EQ(cells->at({3, 10}), (ReadCell{"1972", true}));
-    EXPECT_EQ(cells->at({3, 11}), (ReadCell{"167", true}));
-    EXPECT_FALSE(cells->contains({4, 1})); // someone else's disc is filtered out
+    EXPECT_EQ(cells->at({3, 1}), (ReadCell{"10000", false}));
+    EXPECT_EQ(cells->at({4, 1}), (ReadCell{"00001", false}));
+    EXPECT_EQ(cells->at({4, 10}), (ReadCell{"1972", true}));
+    EXPECT_EQ(cells->at({4, 11}), (ReadCell{"167", true}));
+    EXPECT_FALSE(cells->contains({5, 1})); // someone else's disc is filtered out
     auto after = test::Snapshot(dir_.Path());
     EXPECT_EQ(after.erase(dir_.File("out.xlsx")), 1u);
     EXPECT_EQ(after, before); // nothing else written

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -13,7 +14,8 @@ namespace mcb::test {
 
 using CellPosition = std::pair<int, int>; // row, column, from 1
 
-// Windows-1251 texts by position; empty texts are not recorded, as they leave the cell empty.
+// Windows-1251 texts by position, numbers in decimal; empty texts are not recorded, as they leave the
+// cell empty.
 class RecordingSheet : public Spreadsheet {
 public:
     bool PutText(int row, int column, const std::string& text) override {
@@ -24,8 +26,13 @@ public:
         if (!text.empty()) cells[{row, column}] = text;
         return true;
     }
+    bool PutNumber(int row, int column, double value) override {
+        numbers.insert({row, column});
+        return PutText(row, column, std::to_string(static_cast<long long>(value)));
+    }
 
     std::map<CellPosition, std::string> cells;
+    std::set<CellPosition> numbers;       // the cells put as numbers
     std::optional<CellPosition> refuseAt; // the cell this sheet refuses
     bool wentBack = false;                // a cell was put above one put before
     int lastRow = 0;

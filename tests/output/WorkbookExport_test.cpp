@@ -50,19 +50,30 @@ TEST(WorkbookPathTest, ProposesTheCatalogueNameAndCompletesTheTypedOne) {
     }
 }
 
-TEST(WorkbookShownTest, CompletionSaysWhereTheFileIsWhenNoProgramOpensIt) {
-    for (const bool opens : {true, false}) {
+// One message: where the file is when no program opens it, and how many cells were cut.
+TEST(WorkbookShownTest, CompletionSaysWhereTheFileIsAndWhatWasCut) {
+    const struct {
+        bool opens;
+        int cut;
+        const char* expected;
+    } cases[] = {
+        {true, 0, "Экспорт завершен."},
+        {false, 0,
+         "Экспорт завершен.\n\nКнига сохранена в файле /home/Мария/Мои диски.xlsx.\n"
+         "Программа для открытия файлов .xlsx не найдена."},
+        {true, 3, "Экспорт завершен.\n\nЯчеек, обрезанных до 32767 знаков: 3."},
+        {false, 1,
+         "Экспорт завершен.\n\nЯчеек, обрезанных до 32767 знаков: 1.\n\nКнига сохранена в файле /home/Мария/Мои "
+         "диски.xlsx.\nПрограмма для открытия файлов .xlsx не найдена."},
+    };
+    for (const auto& c : cases) {
         test::ScriptedPrompts prompts;
         test::RecordingShell shell;
-        shell.opens = opens;
-        ShowWorkbook("/home/Мария/Мои диски.xlsx", shell, prompts);
+        shell.opens = c.opens;
+        ShowWorkbook("/home/Мария/Мои диски.xlsx", c.cut, shell, prompts);
         EXPECT_EQ(shell.links, std::vector<std::string>{"file:///home/%D0%9C%D0%B0%D1%80%D0%B8%D1%8F/"
                                                         "%D0%9C%D0%BE%D0%B8%20%D0%B4%D0%B8%D1%81%D0%BA%D0%B8.xlsx"});
-        const std::string expected = opens
-                                         ? "Экспорт завершен."
-                                         : "Экспорт завершен.\n\nКнига сохранена в файле /home/Мария/Мои диски.xlsx.\n"
-                                           "Программа для открытия файлов .xlsx не найдена.";
-        EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + W(expected)});
+        EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + W(c.expected)}) << c.cut;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -61,7 +62,7 @@ protected:
                                }));
         catalogue_ = std::make_unique<TIniFile>(dir_.File("base.cbf"));
         for (int c = 0; c < kColumnCount; ++c) headings_[c] = W("Колонка ") + std::to_string(c);
-        table_.rows = {TrickyDisc(1), TrickyDisc(2), TrickyDisc(3)};
+        table_.rows = {TrickyDisc(1), TrickyDisc(2), TrickyDisc(10000)};
     }
 
     ExportSource Source() const { return {headings_, table_, *catalogue_, dates_}; }
@@ -77,8 +78,7 @@ protected:
 std::map<CellPosition, ReadCell> Expected(const test::RecordingSheet& sheet) {
     std::map<CellPosition, ReadCell> cells;
     for (const auto& [position, text] : sheet.cells) {
-        const std::string stored = text.substr(0, kCellTextLimit);
-        cells[position] = {stored, WholeNumber(stored).has_value()};
+        cells[position] = {text.substr(0, kCellTextLimit), sheet.numbers.contains(position)};
     }
     return cells;
 }
@@ -101,6 +101,11 @@ TEST_F(XlsxWorkbookTest, WrittenWorkbookHoldsEveryCellOfTheLayout) {
         EXPECT_EQ(*read, Expected(recorded)) << int(layout);
         EXPECT_EQ(read->at({2, 10}), (ReadCell{"1971", true}));
         EXPECT_EQ(read->at({2, 8}), (ReadCell{"00012", false}));
+        const auto id =
+            std::find_if(read->begin(), read->end(), [](const auto& cell) { return cell.second.text == "10000"; });
+        ASSERT_NE(id, read->end());
+        EXPECT_EQ(id->first.second, 1);
+        EXPECT_FALSE(id->second.number) << "the identifier stays text beyond five digits";
         EXPECT_EQ(FilesIn(dir_.Path()), (std::set<std::string>{"base.cbf", "export.xlsx"}));
     }
 }

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrinter>
+#include <clocale>
 #include <memory>
 
 namespace mcb {
@@ -24,6 +25,7 @@ int PrintPdf(const PrintRequest& request, std::ostream& err) {
         static char* argv[] = {name, nullptr};
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+        std::setlocale(LC_NUMERIC, "C"); // the toolkit took it from the environment
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,7 +1,6 @@
 #include "output/ui/TExcelForm.h"
 
 #include "catalogue/Session.h"
-#include "catalogue/TableTexts.h"
 #include "output/WorkbookExport.h"
 #include "output/ui/ExportProgress.h"
 #include "platform/qt/DialogFrame.h"
@@ -95,19 +94,19 @@ void TExcelForm::ExportClick() {
     Prompts& prompts = session_.services().prompts;
     const std::optional<std::string> path = ChooseWorkbookPath(prompts, session_.baseFileName());
     if (!path) return;
-    std::string failure;
-    const ExportResult result = WriteUnderWaitCursor(*path, failure);
-    if (result == ExportResult::Done) ShowWorkbook(*path, shell_, prompts);
-    if (result == ExportResult::Failed) prompts.Error(WorkbookFailureText(*path, failure));
+    WorkbookReport report;
+    const ExportResult result = WriteUnderWaitCursor(*path, report);
+    if (result == ExportResult::Done) ShowWorkbook(*path, report.cutCells, shell_, prompts);
+    if (result == ExportResult::Failed) prompts.Error(WorkbookFailureText(*path, report.failure));
     accept();
 }
 
-ExportResult TExcelForm::WriteUnderWaitCursor(const std::string& path, std::string& failure) {
-    const auto headings = HeadingRow(session_.layout(), session_.settings().setup.SortOrder);
-    const ExportSource source{headings, session_.table(), session_.catalogue(), session_.services().dateFormat};
+ExportResult TExcelForm::WriteUnderWaitCursor(const std::string& path, WorkbookReport& report) {
+    const ExportSource source{session_.layout().headers, session_.table(), session_.catalogue(),
+                              session_.services().dateFormat};
     WaitCursor wait;
     ExportProgressWindow progress(this, session_.table().rows.size());
-    return WriteWorkbook(source, Options(), path, failure, progress.Callback());
+    return WriteWorkbook(source, Options(), path, report, progress.Callback());
 }
 
 } // namespace mcb

@@ -16,6 +16,7 @@ namespace mcb {
 
 class Session;
 class Shell;
+struct WorkbookReport;
 
 class TExcelForm : public QDialog {
     Q_OBJECT
@@ -41,7 +42,7 @@ public:
 private:
     QGroupBox* BuildDescriptionGroup();
     void ExportClick();
-    ExportResult WriteUnderWaitCursor(const std::string& path, std::string& failure);
+    ExportResult WriteUnderWaitCursor(const std::string& path, WorkbookReport& report);
 
     Session& session_;
     Shell& shell_;

@@ -1,6 +1,7 @@
 // The export window over a real session: its controls, options kept between openings, a written
 // workbook handed to the desktop, and a write that fails.
 #include "catalogue/Session.h"
+#include "output/ZipArchive.h"
 #include "output/ui/TExcelForm.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
@@ -13,12 +14,33 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 using namespace mcb;
 
 namespace {
+
+// LC_NUMERIC with a decimal comma while the object lives, compiled into the test's folder.
+struct NumericLocale {
+    explicit NumericLocale(const test::TempDir& dir) : saved(std::setlocale(LC_NUMERIC, nullptr)) {
+        dir.Write("comma.def", "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
+        const std::string make =
+            "localedef -c -i '" + dir.File("comma.def") + "' '" + dir.File("xx_COMMA") + "' >/dev/null 2>&1";
+        if (std::system(make.c_str()) == -1) return;
+        qputenv("LOCPATH", QByteArray::fromStdString(dir.Path()));
+        active = std::setlocale(LC_NUMERIC, "xx_COMMA") != nullptr;
+    }
+    ~NumericLocale() {
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        qunsetenv("LOCPATH");
+    }
+    std::string saved;
+    bool active = false;
+};
 
 const char* const kCatalogue = "[Common]\r\nLastCDID=00002\r\n[00001]\r\nNam=Alpha\r\nGin=-1\r\nYear=1999\r\n"
                                "[00002]\r\nNam=Beta\r\nGin=-1\r\n";
@@ -119,6 +141,26 @@ private slots:
                  (std::vector<std::string>{"save: " + W("Экспорт в Excel"), "message: " + W("Экспорт завершен.")}));
         QVERIFY(form->isHidden());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The toolkit takes LC_NUMERIC from the desktop; under a decimal comma (a locale made here, as the
+    // machine may have none installed) the workbook still writes its numbers with a point.
+    void workbookNumbersStayPointDecimalUnderACommaLocale() {
+        const NumericLocale comma(dir);
+        if (!comma.active) QSKIP("localedef cannot make a locale with a decimal comma here");
+        char probe[8];
+        std::snprintf(probe, sizeof probe, "%g", 0.5);
+        QCOMPARE(probe, "0,5");
+        prompts.ExpectText(dir.File("comma"));
+        ExportWith([](TExcelForm&) {});
+        const std::optional<ZipArchive> workbook = ZipArchive::Open(dir.File("comma.xlsx"));
+        QVERIFY(workbook);
+        const ZipArchive::Entry* sheet = workbook->Find("xl/worksheets/sheet1.xml");
+        QVERIFY(sheet);
+        const std::string xml = workbook->ReadAll(*sheet).value_or("");
+        QVERIFY2(xml.find("<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\"") != std::string::npos, xml.c_str());
+        QVERIFY(xml.find(",7") == std::string::npos);
+        QVERIFY(xml.find("<v>1999</v>") != std::string::npos);
     }
 
     void failingWriteNamesTheFileAndLeavesNoWaitCursor() {
