@@ -1,6 +1,6 @@
 // The views of one disc follow the table's current row: the information group is refreshed on every
 // row change and after every table build; "Сводка" opens the summary of the current disc. The debtors
-// window is the first of the start-up tasks.
+// window is the first of the start-up tasks, and "Должники..." opens it at any time.
 #include "app/Wiring.h"
 #include "catalogue/ui/MainForm.h"
 #include "discs/ui/DiscInfoGroup.h"
@@ -40,6 +40,10 @@ void WireDiscInfo(TMainForm& form) {
     form.startupTaskWindows().showDebtors = [debtors](std::vector<DebtRow> rows) {
         debtors->ShowDebts(std::move(rows));
     };
+    form.ConnectCommand("mmDolg", [debtors, &session, &form] {
+        debtors->ShowOverdueDebts(session.catalogue(), session.settings().setup);
+        form.FocusTable();
+    });
 }
 
 } // namespace mcb

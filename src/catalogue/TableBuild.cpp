@@ -19,7 +19,7 @@ long long DaysSince(int today, const std::string& day) {
 DebtRow MakeDebtRow(const TIniFile& catalogue, const DiscValues& disc, long long days) {
     const std::string& title = TrimBlanks(disc.Nam).empty() ? disc.Nam2 : disc.Nam;
     return DebtRow{catalogue.ReadString("Contacts", disc.Gin, std::string()), title, std::to_string(days),
-                   catalogue.ReadString("Contacts", disc.Gin + "_mail", std::string())};
+                   catalogue.ReadString("Contacts", disc.Gin + "_mail", std::string()), disc.Gin};
 }
 
 class TableBuilder {

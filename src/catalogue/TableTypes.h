@@ -15,20 +15,22 @@ inline constexpr const char* kNewMark = "   !New!";
 
 struct TableRow {
     std::array<std::string, kColumnCount> cells; // identifier, titles, names ... medium
-    std::string ent; // day the disc was added
-    std::string giv; // day it was last lent
-    std::string gin; // debtor's contact index, "-1" when in stock
-    std::string oth; // owner's contact index, "-1" for the user's own disc
+    std::string ent;                             // day the disc was added
+    std::string giv;                             // day it was last lent
+    std::string gin;                             // debtor's contact index, "-1" when in stock
+    std::string oth;                             // owner's contact index, "-1" for the user's own disc
 
     bool IsLent() const { return gin != "-1"; }
 };
 
-// One overdue loan for the start-up reminder: debtor name, disc title, days since lending, debtor e-mail.
+// One overdue loan for the start-up reminder: debtor name, disc title, days since lending, debtor
+// e-mail, and the debtor's contact index, which tells apart contacts of the same name.
 struct DebtRow {
     std::string name;
     std::string title;
     std::string days;
     std::string mail;
+    std::string contact;
 };
 
 struct TableCounters {

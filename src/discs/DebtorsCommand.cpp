@@ -1,7 +1,6 @@
 #include "discs/DebtorsCommand.h"
 
 #include "catalogue/CommandCatalogue.h"
-#include "catalogue/TableBuild.h"
 #include "discs/DebtorsList.h"
 #include "discs/ReminderLetters.h"
 #include "storage/MyIniFiles.h"
@@ -18,9 +17,7 @@ int RunDebtorsCommand(const DebtorsRequest& request, std::ostream& out, std::ost
     const TIniFile& catalogue = *opened;
     const TIniFile settingsFile(SettingsDirectoryPath() + kSettingsFileName);
     const int today = request.clock.Today();
-    SetupSettings setup = ReadSettings(settingsFile, today).setup;
-    setup.DolgReminder = true; // the command itself is the request
-    const DebtorsList list(BuildTable(catalogue, FilterCriteria{}, setup, BuiltInLayout(), today, true).debts);
+    const DebtorsList list(OverdueDebts(catalogue, ReadSettings(settingsFile, today).setup, today));
     for (const DebtorsRow& row : list.rows())
         PrintCells(std::array<std::string, 4>{row.debt.name, row.debt.title, row.debt.days, row.debt.mail}, out);
     out << '\n';

@@ -1,6 +1,8 @@
 #include "discs/DebtorsList.h"
 
 #include "catalogue/ExchangeOrder.h"
+#include "catalogue/TableBuild.h"
+#include "storage/Settings.h"
 
 #include <algorithm>
 
@@ -26,6 +28,12 @@ std::vector<int> NameRanks(const std::vector<DebtRow>& debts) {
 }
 
 } // namespace
+
+std::vector<DebtRow> OverdueDebts(const TIniFile& catalogue, const SetupSettings& setup, int today) {
+    SetupSettings asked = setup;
+    asked.DolgReminder = true; // asking for them is the request
+    return BuildTable(catalogue, FilterCriteria{}, asked, BuiltInLayout(), today, true).debts;
+}
 
 DebtorsList::DebtorsList(std::vector<DebtRow> debts) {
     for (int position : ExchangeSortOrder(NameRanks(debts))) rows_.push_back({std::move(debts[position]), true});

@@ -9,6 +9,13 @@
 
 namespace mcb {
 
+class TIniFile;
+struct SetupSettings;
+
+// Every debt of the catalogue older than "DolgDays" today, whatever "DolgReminder" says, in the
+// order the table build collects them.
+std::vector<DebtRow> OverdueDebts(const TIniFile& catalogue, const SetupSettings& setup, int today);
+
 struct DebtorsRow {
     DebtRow debt;
     bool ticked = true;

@@ -36,14 +36,17 @@ inline constexpr int kLetterWeightLimit = 380;
 // name and the stored e-mail (trimmed) in, a plain address or nothing (skip this debtor) out.
 using AddressQuestion = std::function<std::optional<std::string>(const std::string& debtor, const std::string& stored)>;
 
-// Asks with the input box "Отсутствует e-mail должника <debtor>"; an answer that is not a plain
-// address is asked again with the answer shown; cancelling or an empty answer skips the debtor.
+// Asks with the input box "Отсутствует e-mail должника <debtor>", or "Неверный e-mail должника
+// <debtor>" with the stored address shown when it is not a plain address; an answer that is not a
+// plain address is asked again the same way; cancelling or an empty answer skips the debtor.
 AddressQuestion PromptForAddress(Prompts& prompts);
 
-// The "mailto:" links of "Создать письма", in the order they are opened: one letter per run of
-// ticked rows of a debtor, split where a letter would outweigh the limit, each part repeating the
-// greeting and the date. A debtor without a plain address gets `ask` (each time a ticked row of his
-// starts a letter anew); when it gives nothing, his rows are skipped.
+// The "mailto:" links of "Создать письма", in the order they are opened: the ticked rows of each
+// debtor (told apart by contact index, in the order of their first ticked row) in letters split where
+// a letter would outweigh the limit, each part repeating the greeting and the date; a first line
+// heavier than the limit goes alone. A debtor without a plain address gets `ask` (at each of his
+// ticked rows until he has a letter); when it gives nothing, that row is skipped. A title too long
+// for a link is shortened with "…", so no link is cut.
 std::vector<std::string> ComposeLetters(const std::vector<DebtorsRow>& rows, const Clock& clock,
                                         const DateFormat& dateFormat, const AddressQuestion& ask);
 

@@ -33,11 +33,11 @@ bool IsUnreserved(unsigned char c) {
            c == '_' || c == '~';
 }
 
-// Name characters an address may hold besides letters and digits; "&", "?" and quotes are left out
-// on purpose, so that an address never reads as the start of header fields.
+// The characters an address may hold unquoted before its "@"; the link encodes each of them, so
+// that "&", "?" or "#" in a name never reads as the start of header fields.
 bool IsLocalPartChar(unsigned char c) {
     return IsLetterOrDigit(c) ||
-           std::string_view("!#$%*+-/=^_`{|}~.").find(static_cast<char>(c)) != std::string_view::npos;
+           std::string_view("!#$%&'*+-/=?^_`{|}~.").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 bool IsHostChar(unsigned char c) {
@@ -94,6 +94,11 @@ void AppendEncoded(std::string& out, std::string_view text, bool body, std::size
     }
 }
 
+// The encoded length of one character of a body.
+std::size_t EncodedBodyLength(char c) {
+    return c == '\r' || c == '\n' ? kLineBreak.size() : Encoded(Printable(c, true)).size();
+}
+
 std::size_t Remaining(const std::string& link, std::size_t reserved) {
     const std::size_t used = link.size() + reserved;
     return used < kMailLinkCap ? kMailLinkCap - used : 0;
@@ -108,6 +113,22 @@ bool IsPlainMailAddress(std::string_view address) {
     const std::string_view host = address.substr(at + 1);
     if (local.empty() || local.size() > 64 || host.empty()) return false;
     return AllOf(local, IsLocalPartChar) && AllOf(host, IsHostChar) && DotsSeparate(local) && DotsSeparate(host);
+}
+
+std::size_t EncodedBodyLength(std::string_view text) {
+    std::size_t length = 0;
+    for (char c : text) length += EncodedBodyLength(c);
+    return length;
+}
+
+std::string ShortenedForLink(std::string_view text, std::size_t room) {
+    if (EncodedBodyLength(text) <= room) return std::string(text);
+    const std::string ellipsis = "\x85"; // "…"
+    const std::size_t ellipsisLength = EncodedBodyLength(ellipsis);
+    std::size_t used = 0, kept = 0;
+    while (kept < text.size() && used + EncodedBodyLength(text[kept]) + ellipsisLength <= room)
+        used += EncodedBodyLength(text[kept++]);
+    return used + ellipsisLength <= room ? std::string(text.substr(0, kept)) + ellipsis : std::string();
 }
 
 std::optional<std::string> MailLink(const MailDraft& draft) {

@@ -21,11 +21,21 @@ struct MailDraft {
     std::string body;
 };
 
-// One plain address "name@host": no blanks or control characters, none of ? & , ; < > " ' and
-// no second "@"; letters (Latin or Cyrillic), digits and the other characters an address may hold.
+// One plain address "name@host": the name of letters (Latin or Cyrillic), digits, dots and the
+// characters ! # $ % & ' * + - / = ? ^ _ ` { | } ~ that an address holds unquoted; the host of
+// letters, digits, hyphens and dots; one "@", no blanks, quotes or control characters.
 bool IsPlainMailAddress(std::string_view address);
 
 // The link, with empty fields left out; nothing when the address is not a plain address.
 std::optional<std::string> MailLink(const MailDraft& draft);
+
+// How many characters a body text takes in the link (a character percent-encoded as its UTF-8
+// bytes takes three for each byte); a line break counts as one whole %0D%0A, so a text split
+// anywhere never takes less than its whole.
+std::size_t EncodedBodyLength(std::string_view text);
+
+// The text itself when it takes at most `room` characters in a link's body, otherwise its longest
+// beginning that does, followed by "…" within the room.
+std::string ShortenedForLink(std::string_view text, std::size_t room);
 
 } // namespace mcb

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QtTest>
@@ -54,6 +55,36 @@ private slots:
         QTest::keyClick(form.table(), Qt::Key_F3);
         QTRY_COMPARE(PendingModalScripts(), 0);
         QCOMPARE(summary, QStringLiteral("CDinfo|Название : Бета\n \n \n"));
+        QVERIFY(program.prompts.asked.empty());
+    }
+
+    // "Должники..." of the disc menu and of the table's context menu lists the debts overdue now,
+    // with the reminder off, for the catalogue as it is.
+    void debtorsCommandOpensTheWindowAtAnyTime() {
+        test::WiredProgram program;
+        const int today = program.clock.Today();
+        program.dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nDolgReminder=0\r\nDolgDays=10\r\n");
+        program.dir.Write("base.cbf", W("[Common]\r\nLastCDID=00001\r\nContacts=0\r\n[Contacts]\r\n0=Иван\r\n"
+                                        "[00001]\r\nNam=Бета\r\nGin=0\r\nGiv=") +
+                                          std::to_string(today - 11) + "\r\n");
+        QVERIFY(program.Start());
+        TMainForm& form = *program.form;
+        auto* command = form.findChild<QAction*>("mmDolg");
+        QVERIFY(command && command->isEnabled());
+        QCOMPARE(command->text().remove('&'), QStringLiteral("Должники..."));
+        QVERIFY(form.findChild<QMenu*>("mmDisk")->actions().contains(command));
+        auto* popup = form.findChild<QAction*>("N25");
+        QVERIFY(popup && popup->isEnabled());
+        for (QAction* item : {command, popup}) {
+            QStringList debtors;
+            QueueModalScript([&debtors](QDialog& dialog) {
+                for (const DebtorsRow& row : dynamic_cast<TDolgForm&>(dialog).list().rows())
+                    debtors << QString::fromStdString(row.debt.days);
+            });
+            item->trigger();
+            QCOMPARE(PendingModalScripts(), 0);
+            QCOMPARE(debtors, QStringList({"11"}));
+        }
         QVERIFY(program.prompts.asked.empty());
     }
 };

@@ -266,7 +266,9 @@ TEST_F(TableBuildTest, OverdueDebtsIgnoreTheFilterAndNeedBothSwitches) {
     EXPECT_EQ(W("мир"), debts[0].title) << "blank Nam falls back to Nam2";
     EXPECT_EQ("100", debts[0].days);
     EXPECT_EQ("petr@example.org", debts[0].mail);
+    EXPECT_EQ("5", debts[0].contact);
     EXPECT_EQ(W("Анна"), debts[1].name);
+    EXPECT_EQ("7", debts[1].contact);
     EXPECT_EQ("Alpha", debts[1].title);
     EXPECT_EQ("46000", debts[1].days);
     EXPECT_EQ("", debts[1].mail);

@@ -2,6 +2,7 @@
 #include "discs/DebtorsCommand.h"
 #include "discs/DebtorsList.h"
 #include "discs/ReminderLetters.h"
+#include "platform/MailLink.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
 #include "storage/TextCodec.h"
@@ -16,8 +17,10 @@
 namespace mcb {
 namespace {
 
-DebtRow Debt(const std::string& name, const std::string& title, const std::string& days, const std::string& mail) {
-    return {W(name), W(title), days, mail};
+// The contact index is the name unless a test tells contacts of one name apart.
+DebtRow Debt(const std::string& name, const std::string& title, const std::string& days, const std::string& mail,
+             const std::string& contact = {}) {
+    return {W(name), W(title), days, mail, contact.empty() ? name : contact};
 }
 
 std::vector<DebtorsRow> Ticked(const std::vector<DebtRow>& debts) {
@@ -158,6 +161,49 @@ TEST_F(LettersTest, SplitsWhereTheOldLetterWouldWeighMoreThan380) {
     }
 }
 
+// Letters go by contact index: two contacts of one name get a letter each with their own discs, and
+// a contact whose name was removed gets his own.
+TEST_F(LettersTest, OneLetterPerContactWhateverTheNames) {
+    const auto links = Compose(
+        Ticked({Debt("Анна", "A1", "20", "anna1@example.org", "1"), Debt("Анна", "B1", "20", "anna2@example.org", "2"),
+                Debt("Анна", "A2", "20", "anna1@example.org", "1"), Debt("", "C1", "20", "gone@example.org", "3"),
+                Debt("", "D1", "20", "other@example.org", "4")}));
+    ASSERT_EQ(links.size(), 4u);
+    const std::pair<const char*, std::vector<std::string>> expected[] = {
+        {"mailto:anna1@example.org?", {"\"A1\"", "\"A2\""}},
+        {"mailto:anna2@example.org?", {"\"B1\""}},
+        {"mailto:gone@example.org?", {"\"C1\""}},
+        {"mailto:other@example.org?", {"\"D1\""}},
+    };
+    for (size_t i = 0; i < links.size(); ++i) {
+        EXPECT_EQ(links[i].rfind(expected[i].first, 0), 0u) << links[i];
+        const std::string body = Body(links[i]);
+        EXPECT_EQ(size_t(std::count(body.begin(), body.end(), '\n')), 3 + expected[i].second.size()) << body;
+        for (const std::string& title : expected[i].second) EXPECT_NE(body.find(title), std::string::npos) << body;
+    }
+}
+
+// A line heavier than the limit on its own still goes, alone and whole; a title too long for any
+// link is shortened with "…" inside its line, and the letter stays below the link cap.
+TEST_F(LettersTest, HeavyAndOverlongLinesAreNeverLostOrCut) {
+    const std::string heavy(400, 'h'), overlong(9000, 'o');
+    const auto links = Compose(Ticked({Debt("Иван", heavy, "20", "i@b.ru"), Debt("Иван", "short", "20", "i@b.ru"),
+                                       Debt("Иван", overlong, "20", "i@b.ru")}));
+    ASSERT_EQ(links.size(), 3u) << "no letter with the greeting only";
+    EXPECT_NE(Body(links[0]).find("\"" + heavy + "\".\r\n"), std::string::npos);
+    EXPECT_NE(Body(links[1]).find("\"short\""), std::string::npos);
+    for (const std::string& link : links) EXPECT_LE(link.size(), kMailLinkCap);
+    EXPECT_TRUE(Body(links[2]).ends_with("ooo…\".\r\n")) << "the line ends whole after the shortened title";
+    EXPECT_GT(links[2].size(), kMailLinkCap - 20) << "the title keeps what fits";
+
+    const std::string longName(6000, 'n');
+    const auto named = Compose(Ticked({Debt(longName, "t", "20", "i@b.ru")}));
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_LE(named[0].size(), kMailLinkCap);
+    EXPECT_NE(Body(named[0]).find("…!\r\n"), std::string::npos) << "the greeting shortens the name";
+    EXPECT_NE(Body(named[0]).find("\"t\".\r\n"), std::string::npos);
+}
+
 TEST_F(LettersTest, DebtorWithoutAddressIsAskedAndSkippedWhenNoneIsGiven) {
     const auto rows = Ticked({Debt("Анна", "1", "20", ""), Debt("Анна", "2", "20", ""),
                               Debt("Иван", "3", "20", "ivan@example.org?bcc=spy@evil.org"),
@@ -188,21 +234,38 @@ TEST_F(LettersTest, HostileNamesAndTitlesGiveLinksWithExactlyTwoFields) {
     EXPECT_NE(Body(links[1]).find("\"t&bcc=x@y\r\nCc: z\""), std::string::npos);
 }
 
+// The box names the debtor in its text and says why it asks: no address, or one that is not usable
+// (the stored one, then each unusable answer, shown for correction).
 TEST(AddressPrompt, AsksAgainUntilAPlainAddressOrNothing) {
+    const std::string missing =
+        "input: Отсутствует e-mail должника Иван / У должника Иван нет адреса e-mail.\nДля отправки напоминания "
+        "введите e-mail:";
+    const auto unusable = [](const std::string& shown) {
+        return "input: Неверный e-mail должника Иван / Адрес \"" + shown +
+               "\" должника Иван не подходит для письма.\nДля отправки напоминания введите e-mail:";
+    };
     struct Case {
+        std::string stored;
         std::vector<std::optional<std::string>> answers;
         std::optional<std::string> result;
-    } cases[] = {{{"  ivan@example.org "}, "ivan@example.org"},
-                 {{"ivan@example.org, spy@evil.org", "ivan@example.org"}, "ivan@example.org"},
-                 {{"x y", std::nullopt}, std::nullopt},
-                 {{""}, std::nullopt}};
+        std::vector<std::string> asked;
+    } cases[] = {
+        {"", {"  ivan@example.org "}, "ivan@example.org", {missing}},
+        {"",
+         {"ivan@example.org, spy@evil.org", "ivan@example.org"},
+         "ivan@example.org",
+         {missing, unusable("ivan@example.org, spy@evil.org")}},
+        {"ivan@", {"x y", std::nullopt}, std::nullopt, {unusable("ivan@"), unusable("x y")}},
+        {"", {""}, std::nullopt, {missing}},
+    };
     for (const Case& c : cases) {
         test::ScriptedPrompts prompts;
         for (const auto& a : c.answers) prompts.ExpectText(a);
-        EXPECT_EQ(PromptForAddress(prompts)(W("Иван"), "old"), c.result);
+        EXPECT_EQ(PromptForAddress(prompts)(W("Иван"), c.stored), c.result);
         EXPECT_TRUE(prompts.Exhausted());
-        EXPECT_EQ(prompts.asked.front(),
-                  "input: " + W("Отсутствует e-mail должника Иван / Для отправки напоминания введите e-mail:"));
+        std::vector<std::string> asked;
+        for (const std::string& question : prompts.asked) asked.push_back(Utf8FromCp1251(question));
+        EXPECT_EQ(asked, c.asked) << c.stored;
     }
 }
 
@@ -240,6 +303,10 @@ TEST(LoanReminder, PanelLetterNamesTheDisc) {
     EXPECT_EQ(Body(LoanReminderLink({"i@e.org", "D1", "A", "", "D2"}).value()),
               "D1 Вы взяли в долг диск <A>. Сегодня D2.");
     EXPECT_FALSE(LoanReminderLink({"ivan@example.org&attach=x", "D1", "A", "", "D2"}));
+    const auto overlong = LoanReminderLink({"i@e.org", "D1", std::string(9000, 'o'), "B", "D2"});
+    ASSERT_TRUE(overlong);
+    EXPECT_LE(overlong->size(), kMailLinkCap);
+    EXPECT_TRUE(Body(*overlong).ends_with("o…>. Сегодня D2.")) << "the sentence ends whole";
 
     test::TempDir dir;
     dir.Write("b.cbf",

@@ -96,12 +96,15 @@ TEST(MailLink, EncodesUtf8AndLineBreaksAsTheStandardSays) {
          "mailto:%D0%BF%D0%BE%D1%87%D1%82%D0%B0@%D0%BF%D1%80%D0%B8%D0%BC%D0%B5%D1%80."
          "%D1%80%D1%84"},
         {{"x+tag/1%z@host", "", ""}, "mailto:x%2Btag%2F1%25z@host"},
+        {{"o'b&r?i#n@host", "s", ""}, "mailto:o%27b%26r%3Fi%23n@host?subject=s"},
     };
     for (const Case& c : cases) EXPECT_EQ(MailLink(c.draft).value_or("refused"), c.link);
 }
 
 TEST(MailLink, OnlyPlainAddressesAreAccepted) {
-    const std::string accepted[] = {"ivan@example.org", "a.b-c_d+e@mail.ru", "x@localhost", W("Иван@почта.рф")};
+    const std::string accepted[] = {
+        "ivan@example.org",   "a.b-c_d+e@mail.ru",  "x@localhost",       W("Иван@почта.рф"),
+        "o'brien@example.ie", "ivan&x@example.org", "what?@example.org", "!#$%&'*+-/=?^_`{|}~@example.org"};
     for (const std::string& address : accepted) EXPECT_TRUE(IsPlainMailAddress(address)) << address;
     const std::string refused[] = {"",
                                    "ivan",
@@ -111,12 +114,10 @@ TEST(MailLink, OnlyPlainAddressesAreAccepted) {
                                    " ivan@example.org",
                                    "ivan@example.org?cc=spy@evil.org",
                                    "ivan@example.org&bcc=spy@evil.org",
-                                   "ivan&x@example.org",
                                    "a,b@example.org",
                                    "a;b@example.org",
                                    "Ivan <ivan@example.org>",
                                    "\"ivan\"@example.org",
-                                   "iv'an@example.org",
                                    "a@b@example.org",
                                    "ivan@example.org\r\nbcc: x",
                                    ".ivan@example.org",

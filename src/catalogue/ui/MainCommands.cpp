@@ -45,6 +45,7 @@ constexpr ItemSpec kDiscMenu[] = {
     kSeparator,
     {"mmGiveCD", "Отдать диск", "Дать диск в долг", false},
     {"mmReturnCD", "Забрать диск", "Списать долг", false},
+    {"mmDolg", "До&лжники...", "Просроченные долги и напоминания должникам", false},
     kSeparator,
     {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
     {"mmMagazine", "Журнал событий", "Журнал событий", false},
@@ -113,7 +114,7 @@ constexpr PopupSpec kPopupItems[] = {
     {"N7", "Добавить диск", "mmAddCD"},        {"N8", "Редактировать", "mmEditCD"},
     {"N9", "Удалить диск", "mmKillCD"},        {"N24", "Сводка", "svodka"},
     {"N13", "Отдать диск в долг", "mmGiveCD"}, {"N14", "Списать долг", "mmReturnCD"},
-    {"N11", "Отбор / поиск", "mmFilter"},
+    {"N25", "До&лжники...", "mmDolg"},         {"N11", "Отбор / поиск", "mmFilter"},
 };
 
 // Toolbar buttons in order; a null button is a separator, a null command the sort drop-down.

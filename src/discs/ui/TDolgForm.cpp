@@ -7,6 +7,7 @@
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/WaitCursor.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
@@ -148,16 +149,22 @@ TDolgForm::TDolgForm(Prompts& prompts, Shell& shell, const Clock& clock, const D
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(kTickColumn, QHeaderView::Fixed);
     header->resizeSection(kTickColumn, kTickWidth);
+    DolgList->installEventFilter(this);
     DolgList->viewport()->installEventFilter(this);
     connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
         if (section == kTickColumn) ToggleAll();
     });
+    connect(header, &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) { ColumnResized(section, size); });
 
     DolgEMail = new QPushButton(QStringLiteral("Создать письма"), this);
     DolgEMail->setObjectName("DolgEMail");
     DolgEMail->setToolTip(QStringLiteral("Создать e-mail-напоминания отмеченным должникам"));
     DolgCancel = new QPushButton(QStringLiteral("Закрыть"), this);
     DolgCancel->setObjectName("DolgCancel");
+    // Enter in the list must never send every ticked letter at once.
+    DolgEMail->setAutoDefault(false);
+    DolgCancel->setAutoDefault(false);
     connect(DolgEMail, &QPushButton::clicked, this, &TDolgForm::DolgEMailClick);
     connect(DolgCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -168,40 +175,80 @@ TDolgForm::TDolgForm(Prompts& prompts, Shell& shell, const Clock& clock, const D
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DolgList);
     layout->addLayout(buttons);
-    FixDialogSize(*this, {536, 288});
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ShowCloseAndMaximiseBoxes(*this);
+    setMinimumSize(QSize(536, 288).expandedTo(minimumSizeHint()));
 }
 
 TDolgForm::~TDolgForm() = default;
 
 void TDolgForm::ShowDebts(std::vector<DebtRow> debts) {
     LoadDebts(std::move(debts));
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     RunModal(*this);
 }
 
+void TDolgForm::ShowOverdueDebts(const TIniFile& catalogue, const SetupSettings& setup) {
+    std::vector<DebtRow> debts;
+    {
+        const WaitCursor wait;
+        debts = OverdueDebts(catalogue, setup, clock_.Today());
+    }
+    if (debts.empty()) return prompts_.Message(W("Нет просроченных долгов."));
+    ShowDebts(std::move(debts));
+}
+
+// Each opening starts at the designed size, where the stored widths apply.
 void TDolgForm::LoadDebts(std::vector<DebtRow> debts) {
     list_ = DebtorsList(std::move(debts));
     model_->Reset();
+    resize(minimumSize());
     layout()->activate(); // the default widths follow the list's width
+    designedListWidth_ = DolgList->width();
     const TIniFile settingsFile(kSettingsFileName);
-    const std::array<int, 4> widths = ReadDolgTableWidths(settingsFile, DolgList->width());
-    for (int c = 0; c < 4; ++c) DolgList->horizontalHeader()->resizeSection(c + 1, widths[c]);
+    const std::array<int, 4> widths = ReadDolgTableWidths(settingsFile, designedListWidth_);
+    std::copy(widths.begin(), widths.end(), designedWidths_.begin());
+    ShareListWidth();
     TicksChanged();
     DolgList->setFocus();
 }
 
 void TDolgForm::done(int result) {
-    const QHeaderView* header = DolgList->horizontalHeader();
+    std::array<int, 4> widths{};
+    for (int c = 0; c < 4; ++c) widths[c] = qRound(designedWidths_[c]);
     TIniFile settingsFile(kSettingsFileName);
-    WriteDolgTableWidths(
-        settingsFile, {header->sectionSize(1), header->sectionSize(2), header->sectionSize(3), header->sectionSize(4)});
+    WriteDolgTableWidths(settingsFile, widths);
     settingsFile.UpdateFile();
     QDialog::done(result);
 }
 
-// A click is a press and a release within 2 pixels of each other, so that a drag never ticks.
+// The scale of the list against its designed width.
+double TDolgForm::ListScale() const {
+    if (designedListWidth_ <= kTickWidth) return 1;
+    return double(std::max(DolgList->width() - kTickWidth, 1)) / (designedListWidth_ - kTickWidth);
+}
+
+void TDolgForm::ShareListWidth() {
+    const double scale = ListScale();
+    sharing_ = true;
+    for (int c = 0; c < 4; ++c) DolgList->horizontalHeader()->resizeSection(c + 1, qRound(designedWidths_[c] * scale));
+    sharing_ = false;
+}
+
+// A column the user resizes keeps its new share of the list.
+void TDolgForm::ColumnResized(int section, int size) {
+    if (!sharing_ && section > kTickColumn) designedWidths_[section - 1] = size / ListScale();
+}
+
+// A click is a press and a release within 2 pixels of each other, so that a drag never ticks. Space
+// ticks the current row.
 bool TDolgForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DolgList && event->type() == QEvent::Resize) ShareListWidth();
+    if (watched == DolgList && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        if (DolgList->currentIndex().isValid()) Toggle(DolgList->currentIndex().row());
+        return true;
+    }
     if (watched == DolgList->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             pressedAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();

@@ -12,14 +12,6 @@ constexpr std::size_t kStep = 256; // discs between updates: drawing the bar cos
 
 } // namespace
 
-WaitCursor::WaitCursor() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-WaitCursor::~WaitCursor() {
-    QApplication::restoreOverrideCursor();
-}
-
 ExportProgressWindow::ExportProgressWindow(QWidget* parent, std::size_t discs)
     : dialog_(QStringLiteral("Экспорт дисков ..."), QStringLiteral("Отмена"), 0,
               int(std::min<std::size_t>(discs, INT_MAX)), parent) {

@@ -3,20 +3,12 @@
 #pragma once
 
 #include "output/ExportLayout.h"
+#include "platform/qt/WaitCursor.h"
 
 #include <QProgressDialog>
 #include <cstddef>
 
 namespace mcb {
-
-// The wait cursor for as long as the object lives, however the work ends.
-class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Shows itself only when the export takes longer than a moment.
 class ExportProgressWindow {

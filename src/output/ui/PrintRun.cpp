@@ -4,6 +4,7 @@
 #include "output/ui/QtPrintCanvas.h"
 #include "platform/Services.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/WaitCursor.h"
 #include "storage/Literal.h"
 
 #include <QApplication>
@@ -15,12 +16,6 @@
 namespace mcb {
 
 namespace {
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 // The PDF's name: empty for a printer's queue, nothing when the user cancelled. The save dialog asks
 // before replacing the name as typed; a name that gets ".pdf" added is asked about here.

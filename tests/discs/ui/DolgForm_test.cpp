@@ -1,6 +1,7 @@
 // The debtors window driven through its widgets: the sorted, ticked list, ticking by click and by the
 // header cell, and the letters handed to a recording shell.
 #include "discs/ui/TDolgForm.h"
+#include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
@@ -25,10 +26,10 @@ private:
     test::FixedDateFormat dates;
 
     static std::vector<DebtRow> Debts() {
-        return {{W("Петр"), W("Сталкер"), "20", "petr@example.org"},
-                {W("Анна"), W("Солярис"), "21", ""},
-                {W("Петр"), W("Зеркало"), "22", "petr@example.org"},
-                {W("Иван"), W("Ностальгия"), "30", "ivan@example.org"}};
+        return {{W("Петр"), W("Сталкер"), "20", "petr@example.org", "1"},
+                {W("Анна"), W("Солярис"), "21", "", "2"},
+                {W("Петр"), W("Зеркало"), "22", "petr@example.org", "1"},
+                {W("Иван"), W("Ностальгия"), "30", "ivan@example.org", "3"}};
     }
 
     static QString Cell(const TDolgForm& form, int row, int column) {
@@ -93,14 +94,87 @@ private slots:
         prompts.ExpectText(W("anna@example.org"));
         QTest::mouseClick(form.DolgEMail, Qt::LeftButton);
         QCOMPARE(prompts.asked.size(), size_t(2));
-        QCOMPARE(prompts.asked[0],
-                 "input: " + W("Отсутствует e-mail должника Анна / Для отправки напоминания введите e-mail:"));
+        QCOMPARE(prompts.asked[0], "input: " + W("Отсутствует e-mail должника Анна / У должника Анна нет адреса "
+                                                 "e-mail.\nДля отправки напоминания введите e-mail:"));
         QCOMPARE(prompts.asked[1], "message: " + W("Создано 2 письма-напоминания."));
         QCOMPARE(shell.links.size(), size_t(2));
         QVERIFY(shell.links[0].starts_with("mailto:anna@example.org?subject="));
         QVERIFY(shell.links[1].starts_with("mailto:petr@example.org?subject="));
         QVERIFY(shell.links[1].find("%D0%A1%D1%82%D0%B0%D0%BB%D0%BA%D0%B5%D1%80") != std::string::npos); // Сталкер
         QVERIFY(form.isHidden());
+    }
+
+    void enterSendsNothingAndSpaceTicksTheCurrentRow() {
+        shell.links.clear();
+        prompts.asked.clear();
+        TDolgForm form(prompts, shell, clock, dates);
+        form.LoadDebts(Debts());
+        form.show();
+        QVERIFY(!form.DolgEMail->isDefault() && !form.DolgCancel->isDefault());
+        form.DolgList->setCurrentIndex(form.DolgList->model()->index(2, 1));
+        QTest::keyClick(form.DolgList, Qt::Key_Space);
+        QVERIFY(!form.list().rows()[2].ticked);
+        QTest::keyClick(form.DolgList, Qt::Key_Space);
+        QVERIFY(form.list().rows()[2].ticked && form.list().rows()[1].ticked);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(form.DolgList, key);
+        QVERIFY(shell.links.empty());
+        QVERIFY(prompts.asked.empty());
+        QVERIFY(form.isVisible());
+    }
+
+    // The designed size is the smallest; enlarged, the four columns keep their shares of the list,
+    // and the widths stored are those of the designed size.
+    void enlargedWindowSharesItsWidthAmongTheColumns() {
+        TDolgForm form(prompts, shell, clock, dates);
+        form.LoadDebts(Debts());
+        form.show();
+        QCOMPARE(form.minimumSize(), QSize(536, 288));
+        QVERIFY(form.maximumWidth() > 1200);
+        QHeaderView* header = form.DolgList->horizontalHeader();
+        header->resizeSection(2, 200);
+        std::array<int, 4> designed{};
+        for (int c = 0; c < 4; ++c) designed[size_t(c)] = header->sectionSize(c + 1);
+        const int designedList = form.DolgList->width();
+        form.resize(536 + 500, 400);
+        QTRY_VERIFY(form.DolgList->width() > designedList);
+        const double scale = double(form.DolgList->width() - 16) / (designedList - 16);
+        for (int c = 0; c < 4; ++c) QVERIFY(qAbs(header->sectionSize(c + 1) - designed[size_t(c)] * scale) <= 1);
+        form.resize(form.minimumSize());
+        QTRY_COMPARE(form.DolgList->width(), designedList);
+        for (int c = 0; c < 4; ++c) QVERIFY(qAbs(header->sectionSize(c + 1) - designed[size_t(c)]) <= 1);
+        form.resize(536 + 500, 400);
+        QTRY_VERIFY(form.DolgList->width() > designedList);
+        QTest::mouseClick(form.DolgCancel, Qt::LeftButton);
+        const TIniFile settings(kSettingsFileName);
+        const std::array<int, 4> stored = ReadDolgTableWidths(settings, 400);
+        for (int c = 0; c < 4; ++c) QVERIFY(qAbs(stored[size_t(c)] - designed[size_t(c)]) <= 1);
+    }
+
+    // At any time: every debt overdue today, whatever the reminder setting says.
+    void overdueDebtsOfTheCatalogueOrTheNoteThatThereAreNone() {
+        prompts.asked.clear();
+        dir.Write("base.cbf",
+                  W("[Common]\r\nLastCDID=00002\r\n[Contacts]\r\n0=Иван\r\n[00001]\r\nNam=Бета\r\nGin=0\r\nGiv=") +
+                      std::to_string(clock.Today() - 16) +
+                      "\r\n[00002]\r\nNam=Gamma\r\nGin=0\r\nGiv=" + std::to_string(clock.Today() - 15) + "\r\n");
+        const TIniFile catalogue(dir.File("base.cbf"));
+        SetupSettings setup;
+        setup.DolgReminder = false;
+        TDolgForm form(prompts, shell, clock, dates);
+        QStringList shown;
+        QueueModalScript([&shown](QDialog& dialog) {
+            const auto& window = static_cast<TDolgForm&>(dialog);
+            for (int row = 0; row < window.DolgList->model()->rowCount(); ++row)
+                shown << window.DolgList->model()->index(row, 2).data().toString();
+        });
+        form.ShowOverdueDebts(catalogue, setup);
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(shown, QStringList{QStringLiteral("Бета")});
+        QVERIFY(prompts.asked.empty());
+
+        setup.DolgDays = 16;
+        form.ShowOverdueDebts(catalogue, setup);
+        QCOMPARE(prompts.asked, std::vector<std::string>{"message: " + W("Нет просроченных долгов.")});
     }
 
     void columnWidthsComeFromAndGoToTheSettingsFile() {
