@@ -3,6 +3,7 @@
 // Texts are Windows-1251.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -40,9 +41,10 @@ public:
 
     // 1 on the first page.
     virtual int PageNumber() const = 0;
-    // The printable area, fixed for the job.
+    // The printable area, fixed for the job, and how many units make an inch.
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
+    virtual int Resolution() const = 0;
 
     virtual void SetFont(const std::string& name, int points) = 0;
     virtual void SetFontSize(int points) = 0;
@@ -53,6 +55,8 @@ public:
     // a piece drawn whole ends where the same characters drawn singly would.
     virtual int TextWidth(std::string_view text) = 0;
     virtual int TextHeight(std::string_view text) = 0;
+    // How many leading characters of the text are at most `width` wide together.
+    virtual std::size_t FittingLength(std::string_view text, int width) = 0;
     // (x, y) is the top left of the text; its background is filled with the fill colour.
     virtual void DrawText(int x, int y, std::string_view text) = 0;
 

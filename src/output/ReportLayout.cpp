@@ -1,5 +1,6 @@
 #include "output/ReportLayout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace mcb {
@@ -43,11 +44,19 @@ void ReportLayout::PrintPageNumber() {
     canvas_.SetTextColour(textColour_);
 }
 
+// Two units, or a screen pixel (1/96 inch) where that is more: two units of a fine printer are too
+// thin to see.
+int ReportLayout::RuleWidth() const {
+    return std::max(2, (canvas_.Resolution() + 48) / 96);
+}
+
+// The room below the rule keeps the next line's band and text background off it.
 void ReportLayout::DrawSeparator() {
     if (failed_) return;
-    canvas_.SetLine(kBlack, 2);
+    const int width = RuleWidth();
+    canvas_.SetLine(kBlack, width);
     canvas_.DrawLine(cursor_.LeftMargin, cursor_.PenY, cursor_.PageWidth, cursor_.PenY);
-    cursor_.PenY += 5;
+    cursor_.PenY += width + (width + 1) / 2 + 2;
 }
 
 void ReportLayout::PutWord(FontStyle style, std::string_view text) {
@@ -71,7 +80,8 @@ void ReportLayout::PutWord(FontStyle style, std::string_view text) {
 }
 
 // Pieces end just after a blank; a piece that does not fit before the right edge (keeping room for
-// a "W") goes to the next line, even when that leaves the current line empty.
+// a "W") goes to the next line, even when that leaves the current line empty. A piece wider than a
+// whole line is broken where the lines end.
 void ReportLayout::PutWrapped(FontStyle style, std::string_view text) {
     if (text.empty()) return PutWord(style, text);
     while (!text.empty()) {
@@ -79,19 +89,43 @@ void ReportLayout::PutWrapped(FontStyle style, std::string_view text) {
         const size_t length = blank == std::string_view::npos ? text.size() : blank + 1;
         const std::string_view piece = text.substr(0, length);
         text.remove_prefix(length);
-        if (cursor_.PageWidth - (cursor_.PenX + Width("W")) < Width(piece)) {
-            cursor_.BandDrawn = false;
-            NewLine();
+        const int width = Width(piece), room = Width("W");
+        if (cursor_.PageWidth - (cursor_.LineStart + room) < width) {
+            PutLongPiece(style, piece);
+            continue;
         }
+        if (cursor_.PageWidth - (cursor_.PenX + room) < width) Wrap();
         PutWord(style, piece);
     }
 }
 
+// Starts on a line of its own, then fills each line up to the right edge.
+void ReportLayout::PutLongPiece(FontStyle style, std::string_view piece) {
+    if (cursor_.PenX != cursor_.LineStart) Wrap();
+    while (!piece.empty() && !failed_) {
+        SetStyle(style);
+        const int room = cursor_.PageWidth - (cursor_.PenX + Width("W"));
+        const size_t fits = std::max<size_t>(1, canvas_.FittingLength(piece, room));
+        if (fits >= piece.size()) return PutWord(style, piece);
+        PutWord(style, piece.substr(0, fits));
+        piece.remove_prefix(fits);
+        Wrap();
+    }
+}
+
+void ReportLayout::Wrap() {
+    cursor_.BandDrawn = false;
+    NewLine();
+}
+
+// An empty line of a shaded disc is shaded too.
 void ReportLayout::PutLine(FontStyle style, std::string_view text) {
-    if (!text.empty())
+    if (!text.empty()) {
         PutWrapped(style, text);
-    else
+    } else {
+        PutWord(style, text);
         cursor_.PenX = cursor_.LineStart + 1;
+    }
     cursor_.BandDrawn = false;
     if (cursor_.PenX != cursor_.LineStart) NewLine();
 }

@@ -58,7 +58,10 @@ public:
 
 private:
     void NewLine();
+    void Wrap();
+    void PutLongPiece(FontStyle style, std::string_view piece);
     void PrintPageNumber();
+    int RuleWidth() const;
 
     PrintCanvas& canvas_;
     LayoutOptions options_;

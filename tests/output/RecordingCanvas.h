@@ -1,12 +1,13 @@
 // A print canvas with fixed character metrics that records every drawing: each character is as wide
-// as the font size in points (two more in bold), a text is twice the size high, and a page is 600 by
-// 400 units unless a test says otherwise. Texts are recorded in UTF-8.
+// as the font size in points (two more in bold), a text is twice the size high, a page is 600 by 400
+// units unless a test says otherwise, and an inch is 72 units. Texts are recorded in UTF-8.
 #pragma once
 
 #include "output/PrintCanvas.h"
 #include "output/PrintFont.h"
 #include "storage/TextCodec.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,6 +53,7 @@ public:
     int PageNumber() const override { return page_; }
     int PageWidth() const override { return width_; }
     int PageHeight() const override { return height_; }
+    int Resolution() const override { return resolution; }
 
     void SetFont(const std::string& name, int points) override {
         fontName = name;
@@ -63,6 +65,9 @@ public:
 
     int TextWidth(std::string_view text) override { return int(text.size()) * CharWidth(); }
     int TextHeight(std::string_view) override { return 2 * size_; }
+    std::size_t FittingLength(std::string_view text, int width) override {
+        return std::min(text.size(), std::size_t(std::max(width, 0) / CharWidth()));
+    }
     void DrawText(int x, int y, std::string_view text) override {
         ++drawnTexts;
         if (record) texts.push_back({page_, x, y, Utf8FromCp1251(text), style_, size_, colour_, fill_});
@@ -107,6 +112,7 @@ public:
     std::vector<DrawnText> texts;
     std::vector<DrawnShape> shapes;
     bool record = true; // off: texts are only counted, as benchmarks want
+    int resolution = 72;
     long drawnTexts = 0;
     bool refuseBegin = false, refuseEnd = false;
     int refusePage = 0; // the page NewPage refuses to open

@@ -69,16 +69,29 @@ TEST(ReportLayout, HangingIndentContinuesOnTheNextPage) {
     EXPECT_EQ(kTop, wrapped.y);
 }
 
-// A piece wider than the line leaves the still empty line and runs past the right edge; nothing is
-// cut.
-TEST(ReportLayout, PieceWiderThanTheLineMovesDownAndRunsPastTheEdge) {
-    Layout l(200);
-    const std::string wide(30, 'x');
-    l.layout->PutWrapped(kPlain, wide + " y");
-    ASSERT_EQ(2u, l.canvas.texts.size());
-    EXPECT_EQ(kMargin, Drawn(l, wide + " ").x);
-    EXPECT_EQ(kTop + kLine, Drawn(l, wide + " ").y);
-    EXPECT_EQ(kTop + 2 * kLine, Drawn(l, "y").y); // the line is full after the wide piece
+// A piece wider than a whole line starts a line of its own and is broken where each line ends
+// (room for a "W" kept), one drawing per line; nothing is lost and nothing runs past the edge.
+TEST(ReportLayout, PieceWiderThanALineIsBrokenAtTheLineEnds) {
+    struct Case {
+        std::string before;
+        int width;
+        std::vector<std::string> lines; // then "y", which follows on the last line
+    } cases[] = {
+        {"", 200, {std::string(17, 'x'), std::string(13, 'x') + " y"}},
+        {"ab ", 200, {"ab ", std::string(17, 'x'), std::string(13, 'x') + " y"}},
+        {"", 40, {"x", "x", "x"}}, // no room for a whole character: one a line
+    };
+    for (const Case& c : cases) {
+        Layout l(c.width, 4000);
+        const std::string wide(c.width == 40 ? 3 : 30, 'x');
+        l.layout->PutWrapped(kPlain, c.before);
+        l.layout->PutWrapped(kPlain, wide + (c.width == 40 ? "" : " y"));
+        std::vector<std::string> lines = l.canvas.Lines();
+        EXPECT_EQ(lines, c.lines) << c.before << c.width;
+        EXPECT_EQ(l.canvas.texts.front().y, kTop) << "no empty line before the piece";
+        EXPECT_LE(l.canvas.drawnTexts, long(c.lines.size()) + 2);
+        for (const auto& text : l.canvas.texts) EXPECT_LE(text.x + int(text.text.size()) * 10, c.width);
+    }
 }
 
 // The wrap is decided by the width in the style current before the piece, not in its own.
@@ -146,15 +159,16 @@ TEST(ReportLayout, BandsShadeEveryTextLineOfAShadedDisc) {
     l.layout->MoveTo(100);
     l.layout->PutWrapped(kPlain, "eee");
     l.layout->PutLine(kPlain, "");
-    l.layout->PutLine(kPlain, ""); // an empty line gets no band
+    l.layout->PutLine(kPlain, ""); // an empty line is shaded too: no white strip in the band
     l.layout->SetBandParity(false);
     l.layout->PutLine(kPlain, "fff");
+    l.layout->PutLine(kPlain, ""); // nor is an empty line of an unshaded disc
 
     const auto bands = l.canvas.Shapes(test::DrawnShape::Rectangle);
-    ASSERT_EQ(3u, bands.size());
-    const int tops[] = {kTop, kTop + kLine, kTop + 2 * kLine};
-    const int lefts[] = {kMargin, kMargin, 100};
-    for (int k = 0; k < 3; ++k) {
+    ASSERT_EQ(4u, bands.size());
+    const int tops[] = {kTop, kTop + kLine, kTop + 2 * kLine, kTop + 3 * kLine};
+    const int lefts[] = {kMargin, kMargin, 100, kMargin};
+    for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(lefts[k], bands[k].x1);
         EXPECT_EQ(tops[k] - 2, bands[k].y1);
         EXPECT_EQ(199, bands[k].x2);
@@ -166,18 +180,32 @@ TEST(ReportLayout, BandsShadeEveryTextLineOfAShadedDisc) {
     EXPECT_EQ(kWhite, Drawn(l, "fff").fill);
 }
 
-TEST(ReportLayout, SeparatorIsABlackRuleAcrossThePage) {
-    Layout l(300);
-    l.layout->DrawSeparator();
-    l.layout->PutLine(kPlain, "x");
-    const auto rules = l.canvas.Shapes(test::DrawnShape::Line);
-    ASSERT_EQ(1u, rules.size());
-    EXPECT_EQ(kMargin, rules[0].x1);
-    EXPECT_EQ(300, rules[0].x2);
-    EXPECT_EQ(kTop, rules[0].y1);
-    EXPECT_EQ(2, rules[0].lineWidth);
-    EXPECT_EQ(kBlack, rules[0].lineColour);
-    EXPECT_EQ(kTop + 5, Drawn(l, "x").y);
+// Two units thick on a coarse printer; on a fine one at least a screen pixel (0.25 pt and more), with
+// the next line's band and text background starting below it.
+TEST(ReportLayout, SeparatorIsABlackRuleAcrossThePageThatStaysVisible) {
+    struct Case {
+        int resolution, width, below;
+    } cases[] = {{72, 2, 5}, {96, 2, 5}, {300, 3, 7}, {600, 6, 11}, {1200, 13, 22}};
+    for (const Case& c : cases) {
+        LayoutOptions options;
+        options.bands = true;
+        Layout l(300, 400, options);
+        l.canvas.resolution = c.resolution;
+        l.layout->SetBandParity(true);
+        l.layout->DrawSeparator();
+        l.layout->PutLine(kPlain, "x");
+        const auto rules = l.canvas.Shapes(test::DrawnShape::Line);
+        ASSERT_EQ(1u, rules.size());
+        EXPECT_EQ(kMargin, rules[0].x1);
+        EXPECT_EQ(300, rules[0].x2);
+        EXPECT_EQ(kTop, rules[0].y1);
+        EXPECT_EQ(c.width, rules[0].lineWidth) << c.resolution;
+        EXPECT_GE(rules[0].lineWidth * 72 * 4, c.resolution) << "at least 0.25 pt";
+        EXPECT_EQ(kBlack, rules[0].lineColour);
+        EXPECT_EQ(kTop + c.below, Drawn(l, "x").y) << c.resolution;
+        const auto band = l.canvas.Shapes(test::DrawnShape::Rectangle).at(0);
+        EXPECT_GE(band.y1 - (kTop + (c.width + 1) / 2), c.resolution / 100) << "a pixel at 100 dpi in between";
+    }
 }
 
 // A page the printer refuses ends the drawing.

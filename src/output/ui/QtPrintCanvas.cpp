@@ -68,6 +68,7 @@ bool QtPrintCanvas::BeginJob(const std::string& title) {
         if (!pending_->Ok()) return Fail(JobFailure({})), false;
         tempFile_ = pending_->TempPath();
     }
+    keptHeap_.emplace();
     savedOutput_ = printer_.outputFileName();
     printer_.setOutputFileName(PathToQ(tempFile_));
     printer_.setDocName(ToQ(title));
@@ -76,6 +77,7 @@ bool QtPrintCanvas::BeginJob(const std::string& title) {
         return Fail(JobFailure(W("Принтер не может начать печать"))), false;
     }
     page_ = 1;
+    penColour_ = brushColour_ = -1;
     width_ = printer_.width();
     height_ = printer_.height();
     return true;
@@ -114,7 +116,7 @@ bool QtPrintCanvas::Deliver() {
 }
 
 void QtPrintCanvas::AbortJob() {
-    run_ = Run{};
+    line_.clear();
     if (painter_.isActive()) painter_.end();
     printer_.setOutputFileName(savedOutput_);
     Discard();
@@ -125,6 +127,7 @@ void QtPrintCanvas::Discard() {
     pending_.reset();
     queueFile_.reset();
     tempFile_.clear();
+    keptHeap_.reset();
 }
 
 // A PDF job that fails always names its file; a printer's job says what the printer did.
@@ -153,8 +156,8 @@ void QtPrintCanvas::SetFontStyle(FontStyle style) {
     face_ = nullptr;
 }
 
-// Every character advances by its own width: no kerning, and glyphs are placed one by one, so no
-// ligature joins two of them.
+// Every character advances by its own width, rounded to a whole unit: no kerning, and glyphs are
+// placed one by one, so no ligature joins two of them.
 const QtPrintCanvas::FontFace& QtPrintCanvas::Face() {
     if (face_) return *face_;
     auto& face = faces_[FaceKey(points_, style_)];
@@ -169,7 +172,7 @@ const QtPrintCanvas::FontFace& QtPrintCanvas::Face() {
         face->font = painter_.font();
         face->raw = QRawFont::fromFont(face->font);
         const QFontMetricsF metrics(face->font, &printer_);
-        face->ascent = metrics.ascent();
+        face->ascent = qRound(metrics.ascent());
         face->height = qRound(metrics.height());
         for (int byte = 0; byte < 256; ++byte) {
             const QString text = ToQ(std::string(1, char(byte)));
@@ -178,62 +181,113 @@ const QtPrintCanvas::FontFace& QtPrintCanvas::Face() {
             face->drawnByText[byte] = !own;
             face->glyph[byte] = own ? glyphs[0] : 0;
             face->advance[byte] =
-                own ? face->raw.advancesForGlyphIndexes(glyphs).value(0).x() : metrics.horizontalAdvance(text);
+                qRound(own ? face->raw.advancesForGlyphIndexes(glyphs).value(0).x() : metrics.horizontalAdvance(text));
         }
     }
     return *(face_ = face.get());
 }
 
+int QtPrintCanvas::Resolution() const {
+    return printer_.resolution();
+}
+
 int QtPrintCanvas::TextWidth(std::string_view text) {
     const FontFace& face = Face();
-    qreal width = 0;
+    int width = 0;
     for (unsigned char c : text) width += face.advance[c];
-    return qRound(width);
+    return width;
 }
 
 int QtPrintCanvas::TextHeight(std::string_view) {
     return Face().height;
 }
 
-// Pieces that continue the pending run on the same line in the same face and colours join it.
+std::size_t QtPrintCanvas::FittingLength(std::string_view text, int width) {
+    const FontFace& face = Face();
+    std::size_t fits = 0;
+    for (int used = 0; fits < text.size(); ++fits) {
+        used += face.advance[static_cast<unsigned char>(text[fits])];
+        if (used > width) break;
+    }
+    return fits;
+}
+
+// Pieces that continue the last run on the same line in the same face and colours join it.
 void QtPrintCanvas::DrawText(int x, int y, std::string_view text) {
     const FontFace& face = Face();
     for (unsigned char c : text)
         if (face.drawnByText[c]) return DrawSubstituted(x, y, text);
-    const bool joins = run_.face == &face && run_.top == y && run_.right == x && run_.textColour == textColour_ &&
-                       run_.fillColour == fillColour_;
-    if (!joins) {
-        Flush();
-        run_ = Run{&face, textColour_, fillColour_, x, x, y, {}, {}, style_.underline};
-    }
-    qreal pen = x - run_.left;
+    if (!line_.empty() && y != lineTop_) Flush();
+    lineTop_ = y;
+    const bool joins = !line_.empty() && line_.back().face == &face && line_.back().right == x &&
+                       line_.back().textColour == textColour_ && line_.back().fillColour == fillColour_;
+    if (!joins) line_.push_back(Run{&face, textColour_, fillColour_, x, x, {}, {}});
+    Run& run = line_.back();
+    int pen = x - run.left;
     for (unsigned char c : text) {
-        run_.glyphs.push_back(face.glyph[c]);
-        run_.positions.push_back(QPointF(pen, 0));
+        if (c != ' ') {
+            run.glyphs.push_back(face.glyph[c]);
+            run.positions.push_back(QPointF(pen, 0));
+        }
         pen += face.advance[c];
     }
-    run_.right = x + TextWidth(text);
+    run.right = run.left + pen;
 }
 
-// The underline is drawn here, under the whole run, at the font's own place and thickness.
 void QtPrintCanvas::Flush() {
-    if (!run_.face) return;
-    const FontFace& face = *run_.face;
-    const QColor text = Colour(run_.textColour);
-    painter_.fillRect(QRect(run_.left, run_.top, run_.right - run_.left, face.height), Colour(run_.fillColour));
-    QGlyphRun glyphs;
-    glyphs.setRawFont(face.raw);
-    glyphs.setGlyphIndexes(run_.glyphs);
-    glyphs.setPositions(run_.positions);
-    painter_.setPen(text);
-    const qreal baseline = run_.top + face.ascent;
-    painter_.drawGlyphRun(QPointF(run_.left, baseline), glyphs);
-    if (run_.underline) {
-        const qreal thickness = std::max<qreal>(1, face.raw.lineThickness());
-        painter_.fillRect(QRectF(run_.left, baseline + face.raw.underlinePosition(), run_.right - run_.left, thickness),
-                          text);
+    if (line_.empty()) return;
+    FillBackgrounds();
+    DrawRuns();
+    line_.clear();
+}
+
+// Runs that meet in one fill colour and height get one rectangle.
+void QtPrintCanvas::FillBackgrounds() {
+    painter_.setPen(Qt::NoPen);
+    penColour_ = -1;
+    for (std::size_t i = 0; i < line_.size();) {
+        std::size_t j = i + 1;
+        while (j < line_.size() && line_[j].left == line_[j - 1].right && line_[j].fillColour == line_[i].fillColour &&
+               line_[j].face->height == line_[i].face->height)
+            ++j;
+        UseBrush(line_[i].fillColour);
+        painter_.drawRect(QRect(line_[i].left, lineTop_, line_[j - 1].right - line_[i].left, line_[i].face->height));
+        i = j;
     }
-    run_ = Run{};
+}
+
+// The underline is drawn under the whole run, at the font's own place and thickness.
+void QtPrintCanvas::DrawRuns() {
+    for (const Run& run : line_) {
+        if (run.glyphs.isEmpty()) continue;
+        UsePen(run.textColour);
+        QGlyphRun glyphs;
+        glyphs.setRawFont(run.face->raw);
+        glyphs.setGlyphIndexes(run.glyphs);
+        glyphs.setPositions(run.positions);
+        painter_.drawGlyphRun(QPointF(run.left, lineTop_ + run.face->ascent), glyphs);
+    }
+    for (const Run& run : line_) {
+        if (!run.face->font.underline()) continue;
+        painter_.setPen(Qt::NoPen);
+        penColour_ = -1;
+        UseBrush(run.textColour);
+        const qreal thickness = std::max<qreal>(1, run.face->raw.lineThickness());
+        const qreal under = lineTop_ + run.face->ascent + run.face->raw.underlinePosition();
+        painter_.drawRect(QRectF(run.left, under, run.right - run.left, thickness));
+    }
+}
+
+void QtPrintCanvas::UsePen(int colour) {
+    if (penColour_ == colour) return;
+    painter_.setPen(Colour(colour));
+    penColour_ = colour;
+}
+
+void QtPrintCanvas::UseBrush(int colour) {
+    if (brushColour_ == colour) return;
+    painter_.setBrush(Colour(colour));
+    brushColour_ = colour;
 }
 
 // A character the font lacks is drawn by Qt with a font that has it.
@@ -242,7 +296,7 @@ void QtPrintCanvas::DrawSubstituted(int x, int y, std::string_view text) {
     const FontFace& face = Face();
     painter_.fillRect(QRect(x, y, TextWidth(text), face.height), Colour(fillColour_));
     painter_.setFont(face.font);
-    painter_.setPen(Colour(textColour_));
+    UsePen(textColour_);
     painter_.drawText(QPointF(x, y + face.ascent), ToQ(std::string(text)));
 }
 
@@ -254,15 +308,16 @@ void QtPrintCanvas::SetLine(int colour, int width) {
 void QtPrintCanvas::DrawLine(int x1, int y1, int x2, int y2) {
     Flush();
     painter_.setPen(QPen(Colour(lineColour_), lineWidth_, Qt::SolidLine, Qt::FlatCap));
+    penColour_ = -1;
     painter_.drawLine(x1, y1, x2, y2);
 }
 
 void QtPrintCanvas::DrawRectangle(int left, int top, int right, int bottom) {
     Flush();
     painter_.setPen(QPen(Colour(lineColour_), lineWidth_));
-    painter_.setBrush(Colour(fillColour_));
+    penColour_ = -1;
+    UseBrush(fillColour_);
     painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
-    painter_.setBrush(Qt::NoBrush);
 }
 
 } // namespace mcb

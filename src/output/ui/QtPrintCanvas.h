@@ -6,6 +6,7 @@
 
 #include "output/PrintCanvas.h"
 #include "output/PrintFont.h"
+#include "platform/posix/KeptHeap.h"
 #include "storage/AtomicFile.h"
 
 #include <QColor>
@@ -17,6 +18,8 @@
 #include <bitset>
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QPrinter;
 class QTemporaryFile;
@@ -45,6 +48,7 @@ public:
     int PageNumber() const override { return page_; }
     int PageWidth() const override { return width_; }
     int PageHeight() const override { return height_; }
+    int Resolution() const override;
 
     void SetFont(const std::string& name, int points) override;
     void SetFontSize(int points) override;
@@ -53,6 +57,7 @@ public:
 
     int TextWidth(std::string_view text) override;
     int TextHeight(std::string_view text) override;
+    std::size_t FittingLength(std::string_view text, int width) override;
     void DrawText(int x, int y, std::string_view text) override;
 
     void SetLine(int colour, int width) override;
@@ -62,27 +67,34 @@ public:
 
 private:
     // One size and style of the printing font with its glyphs and advances per Windows-1251 byte.
+    // Advances are whole units: glyphs then stand at whole positions, which the PDF writes shortly.
     struct FontFace {
         QFont font;
         QRawFont raw;
-        qreal ascent = 0;
+        int ascent = 0;
         int height = 0;
         std::array<quint32, 256> glyph{};
-        std::array<qreal, 256> advance{};
+        std::array<int, 256> advance{};
         std::bitset<256> drawnByText; // characters the font lacks: Qt draws them with a substitute
     };
-    // Consecutive pieces of one line in one face and colour, drawn as one glyph run.
+    // Consecutive pieces of one line in one face and colours, drawn as one glyph run. Blanks take
+    // their room but no glyph.
     struct Run {
         const FontFace* face = nullptr;
         int textColour = 0, fillColour = 0;
-        int left = 0, right = 0, top = 0;
+        int left = 0, right = 0;
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        bool underline = false;
     };
 
     const FontFace& Face();
+    // The runs of one line are drawn together: their backgrounds first, joined where they meet, then
+    // their texts and underlines, so that the pen and the brush change as little as possible.
     void Flush();
+    void FillBackgrounds();
+    void DrawRuns();
+    void UsePen(int colour);
+    void UseBrush(int colour);
     void DrawSubstituted(int x, int y, std::string_view text);
     bool Deliver();
     void Discard();
@@ -93,6 +105,7 @@ private:
     std::string pdfFile_;
     std::unique_ptr<PendingFile> pending_;      // the PDF file's new content
     std::unique_ptr<QTemporaryFile> queueFile_; // the job for the printer's queue
+    std::optional<KeptHeap> keptHeap_;          // while a job runs
     std::string tempFile_;
     QString savedOutput_;
     QPainter painter_;
@@ -104,7 +117,9 @@ private:
     std::map<int, std::unique_ptr<FontFace>> faces_;
     const FontFace* face_ = nullptr;
     int textColour_ = kBlack, fillColour_ = kWhite, lineColour_ = kBlack, lineWidth_ = 1;
-    Run run_;
+    std::vector<Run> line_; // the runs of the line at lineTop_ not drawn yet
+    int lineTop_ = 0;
+    int penColour_ = -1, brushColour_ = -1; // what the painter holds; -1 when it holds no such colour
 };
 
 } // namespace mcb

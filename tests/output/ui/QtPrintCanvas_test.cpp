@@ -1,15 +1,60 @@
 // The print canvas on the file printer: the PDF appears only when the job ends, an aborted job
 // leaves nothing, and the text stays searchable with every character where the layout put it.
+#include "output/PrintJob.h"
 #include "output/ui/QtPrintCanvas.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
+#include "support/FakeServices.h"
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QTest>
 
 using namespace mcb;
+
+namespace {
+
+// The canvas of the file printer, noting where the rules of page 1 go.
+class RuleNotingCanvas : public QtPrintCanvas {
+public:
+    using QtPrintCanvas::QtPrintCanvas;
+    void DrawLine(int x1, int y1, int x2, int y2) override {
+        if (PageNumber() == 1) rules.push_back(QLine(x1, y1, x2, y2));
+        QtPrintCanvas::DrawLine(x1, y1, x2, y2);
+    }
+    std::vector<QLine> rules;
+};
+
+// Page 1 of a PDF as grey pixels at 100 dpi; a null image when it cannot be rendered.
+QImage RenderedFirstPage(const test::TempDir& dir, const std::string& pdf) {
+    const QString prefix = QString::fromStdString(dir.File("page"));
+    QProcess render;
+    render.start("pdftoppm",
+                 {"-r", "100", "-gray", "-f", "1", "-l", "1", "-singlefile", QString::fromStdString(pdf), prefix});
+    if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
+    return QImage(prefix + ".pgm");
+}
+
+CatalogueTable FourDiscs() {
+    CatalogueTable table;
+    table.rows.clear();
+    for (const char* id : {"00001", "00002", "00003", "00004"}) {
+        TableRow row;
+        row.cells[0] = id;
+        row.cells[1] = "Disc " + std::string(id);
+        row.cells[11] = "DVD";
+        row.gin = row.oth = "-1";
+        table.rows.push_back(row);
+    }
+    table.counters = {4, 0, 4, 0};
+    return table;
+}
+
+} // namespace
 
 class QtPrintCanvasTest : public QObject {
     Q_OBJECT
@@ -32,6 +77,44 @@ private:
     }
 
 private slots:
+    // Every rule of the report is seen at 100 dpi across its whole length: thick enough, and not
+    // painted over by the shaded band of the disc after it.
+    void rulesStayVisibleInThePdfAt100Dpi() {
+        test::TempDir dir;
+        dir.Write("base.cbf", "[Common]\r\nLastCDID=4\r\n");
+        const TIniFile catalogue(dir.File("base.cbf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const std::string pdf = dir.File("report.pdf");
+        RuleNotingCanvas canvas(printer, pdf);
+        PrinterSettings options;
+        options.EnabledColorPrint = true;
+        const CatalogueTable table = FourDiscs();
+        const FilterCriteria filter;
+        const test::FixedClock clock;
+        const test::FixedDateFormat dates;
+        const ReportSources sources{table, catalogue, filter, options, clock, dates};
+        QCOMPARE(PrintCatalogueReport(canvas, {kUsualFont, 10}, sources).outcome, JobOutcome::Printed);
+        const QImage page = RenderedFirstPage(dir, pdf);
+        if (page.isNull()) QSKIP("pdftoppm cannot render the PDF here");
+        QCOMPARE(canvas.rules.size(), size_t(8)); // four around the title block, one after each disc
+        const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
+        const double scale = 100.0 / printer.resolution();
+        for (const QLine& rule : canvas.rules) {
+            const int row = qRound((paint.top() + rule.y1()) * scale);
+            const int from = qCeil((paint.left() + rule.x1()) * scale) + 2,
+                      to = int((paint.left() + rule.x2()) * scale) - 2;
+            int dark = 0;
+            for (int x = from; x <= to; ++x) {
+                int darkest = 255;
+                for (int y = row - 1; y <= row + 1; ++y) darkest = std::min(darkest, qGray(page.pixel(x, y)));
+                dark += darkest < 160;
+            }
+            QVERIFY2(dark >= (to - from + 1) * 95 / 100,
+                     qPrintable(QString("rule at %1: %2 of %3 dark").arg(rule.y1()).arg(dark).arg(to - from + 1)));
+        }
+    }
+
     void fileAppearsWhenTheJobEndsAndNotWhenItIsAborted() {
         for (const bool abort : {false, true}) {
             test::TempDir dir;
