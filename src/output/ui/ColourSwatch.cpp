@@ -26,9 +26,10 @@ void ColourSwatch::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-// Disabled widgets get no mouse events, so a hatched swatch does not react.
+// Any button's release over the swatch is a click. Disabled widgets get no mouse events, so a
+// hatched swatch does not react.
 void ColourSwatch::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void ColourSwatch::changeEvent(QEvent* event) {

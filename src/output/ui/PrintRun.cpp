@@ -37,6 +37,13 @@ int ProgressStep(int discs) {
     return discs / 200 + 1;
 }
 
+// A job written to a PDF file ends saying where the file is; a printer's queue needs no word.
+void ShowPrinted(const JobResult& result, const std::string& pdf, Prompts& prompts) {
+    ShowJobResult(result, prompts);
+    if (result.outcome == JobOutcome::Printed && !pdf.empty())
+        prompts.Message(W("Печать завершена.\n\nФайл PDF сохранен: ") + UserText::Path(pdf));
+}
+
 // "Нет данных для печати" comes before the file printer asks for a name.
 bool NothingToPrint(bool nothing, Prompts& prompts) {
     if (nothing) ShowJobResult({JobOutcome::NothingToPrint, {}}, prompts);
@@ -74,7 +81,7 @@ bool RunCatalogueReport(const PrintRunContext& context, const PrintFont& font, c
         result = PrintCatalogueReport(canvas, font, sources, report);
     }
     progress.close();
-    ShowJobResult(result, context.prompts);
+    ShowPrinted(result, *pdf, context.prompts);
     return true;
 }
 
@@ -88,7 +95,7 @@ bool RunDiscSheet(const PrintRunContext& context, const PrintFont& font, const S
         QtPrintCanvas canvas(context.printer, *pdf);
         result = PrintSingleDisc(canvas, font, sources);
     }
-    ShowJobResult(result, context.prompts);
+    ShowPrinted(result, *pdf, context.prompts);
     return true;
 }
 

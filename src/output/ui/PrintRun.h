@@ -1,6 +1,6 @@
 // Runs a job of the print window on its printer: the file printer first asks for the PDF's name;
 // a long report shows its progress with a cancel button, a short job the wait cursor; the outcome
-// is reported as the job decides.
+// is reported as the job decides, and a PDF written says where it is.
 #pragma once
 
 #include "output/PrintJob.h"

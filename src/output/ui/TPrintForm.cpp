@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace mcb {
 
@@ -38,8 +40,14 @@ std::unique_ptr<QPrinter> StartingPrinter() {
     return printer;
 }
 
+// The printer and its properties are chosen here; printing starts only from the window's own
+// "Печать", so the dialog confirms with "OK".
 void RunPrinterDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Настройка принтера"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) confirm->setText(QStringLiteral("OK"));
     RunModal(dialog);
 }
 
@@ -80,6 +88,8 @@ TPrintForm::~TPrintForm() = default;
 
 bool TPrintForm::Execute(PrintMode mode, const std::string& discId, const RunningColours& running) {
     Open(mode, discId, running);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     return RunModal(*this) == QDialog::Accepted;
 }
 

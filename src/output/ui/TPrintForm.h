@@ -93,6 +93,7 @@ private:
     void BuildControls();
     void BuildReportGroups();
     void BuildSheetGroups();
+    void FitCaptions();
     void FormActivate();
     void ShowPrinterName();
     void BtPrSetupClick();

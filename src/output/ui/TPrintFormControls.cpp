@@ -1,8 +1,10 @@
-// The controls of the print window and where they stand; the window keeps its designed size.
+// The controls of the print window and where they stand: at their designed places, moved and widened
+// only as far as the desktop's font needs so that no caption is cut.
 #include "output/ui/ColourSwatch.h"
 #include "output/ui/TPrintForm.h"
-
 #include "platform/qt/DialogFrame.h"
+
+#include <QAbstractButton>
 #include <QBitmap>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,6 +12,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <climits>
+#include <utility>
+#include <vector>
 
 namespace mcb {
 
@@ -33,12 +39,50 @@ ColourSwatch* MakeSwatch(QWidget* parent, const char* name, int y) {
     return swatch;
 }
 
+int Right(const QWidget* widget) {
+    return widget->x() + widget->width();
+}
+
+int Bottom(const QWidget* widget) {
+    return widget->y() + widget->height();
+}
+
+// Rows of a group (controls a few pixels apart in height stand in one row) that overlap once their
+// captions have room move down, and the group grows to hold them with its designed margins.
+void FitGroup(QGroupBox& group, int bottomMargin) {
+    QList<QWidget*> controls = group.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (controls.isEmpty()) return;
+    std::stable_sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    int margin = INT_MAX;
+    for (const QWidget* control : controls) margin = std::min(margin, control->x());
+    int shift = 0, row = INT_MIN, above = INT_MIN, bottom = 0, right = 0;
+    for (QWidget* control : controls) {
+        if (control->y() > row + 3) {
+            row = control->y();
+            above = bottom;
+            shift = std::max(shift, above - row);
+        }
+        control->move(control->x(), control->y() + shift);
+        bottom = std::max(bottom, Bottom(control));
+        right = std::max(right, Right(control) + margin);
+    }
+    const int title = group.fontMetrics().horizontalAdvance(group.title()) + 24;
+    group.resize(std::max({group.width(), right, title}), std::max(group.height(), bottom + bottomMargin));
+}
+
+// How far below its lowest control a group ends.
+int BottomMargin(const QGroupBox& group) {
+    int bottom = 0;
+    for (const QWidget* control : group.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, Bottom(control));
+    return group.height() - bottom;
+}
+
 } // namespace
 
 void TPrintForm::BuildControls() {
     setObjectName("TPrintForm");
     setWindowTitle(QStringLiteral("Печать базы"));
-    FixDialogSize(*this, {408, 304});
 
     GroupBox1 = Group(this, "GroupBox1", QStringLiteral(" Выбор принтера "), {8, 4, 192, 66});
     PrnLabel = Make<QLabel>(GroupBox1, "PrnLabel", QStringLiteral("Принтер недоступен..."), {8, 18, 176, 16});
@@ -55,6 +99,39 @@ void TPrintForm::BuildControls() {
     bbPrint = Make<QPushButton>(this, "bbPrint", QStringLiteral("Печать"), {232, 272, 80, 26});
     bbPrint->setDefault(true);
     bbCancel = Make<QPushButton>(this, "bbCancel", QStringLiteral("Отмена"), {320, 272, 80, 26});
+    FitCaptions();
+}
+
+// The left column, the right column beside it, the bottom groups below both, the buttons at the
+// bottom right; both modes share the size, never smaller than the designed 408 by 304.
+void TPrintForm::FitCaptions() {
+    std::vector<std::pair<QGroupBox*, int>> groups;
+    for (QGroupBox* group : findChildren<QGroupBox*>()) groups.emplace_back(group, BottomMargin(*group));
+    for (QAbstractButton* control : findChildren<QAbstractButton*>())
+        control->resize(control->size().expandedTo(control->sizeHint()));
+    const int swatches = std::max({356, Right(CBColBack) + 8, Right(CBColNew) + 8, Right(CBColInfo) + 8});
+    for (ColourSwatch* swatch : {ColBack, ColNew, ColInfo}) swatch->move(swatches, swatch->y());
+    for (const auto& [group, margin] : groups) FitGroup(*group, margin);
+    const int left = std::max(GroupBox1->width(), GroupBox2->width());
+    GroupBox1->resize(left, GroupBox1->height());
+    GroupBox2->setGeometry(8, std::max(72, Bottom(GroupBox1) + 2), left, GroupBox2->height());
+    int top = Bottom(GroupBox2);
+    for (QGroupBox* group : {PrintBaseGroup, DiskPrintParameters}) {
+        group->move(left + 16, 4);
+        top = std::max(top, Bottom(group));
+    }
+    for (QGroupBox* group : {GBColPrint, DiskStyleGroup, DiskPreView}) group->move(group->x(), std::max(142, top + 4));
+    DiskPreView->move(std::max(198, Right(DiskStyleGroup) + 4), DiskPreView->y());
+    int width = 408, height = 304;
+    for (QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        width = std::max(width, Right(group) + 8);
+        height = std::max(height, Bottom(group) + 36);
+    }
+    for (QGroupBox* group : {PrintBaseGroup, DiskPrintParameters, GBColPrint})
+        group->resize(width - 8 - group->x(), group->height());
+    bbPrint->move(width - 176, height - 32);
+    bbCancel->move(width - 88, height - 32);
+    FixDialogSize(*this, {width, height});
 }
 
 void TPrintForm::BuildReportGroups() {

@@ -6,17 +6,21 @@
 #include "output/ui/ColourSwatch.h"
 #include "output/ui/QtPrintCanvas.h"
 #include "output/ui/TPrintForm.h"
+#include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -60,7 +64,8 @@ private slots:
         f.Open();
         TPrintForm& w = *f.form;
         QCOMPARE(w.windowTitle(), QStringLiteral("Печать базы"));
-        QCOMPARE(w.size(), QSize(408, 304));
+        QVERIFY(w.width() >= 408 && w.height() >= 304);
+        QCOMPARE(w.minimumSize(), w.maximumSize());
         for (QCheckBox* box : {w.CBFilter, w.CBLine, w.CBDiskInfo, w.CBPageNum}) QVERIFY(box->isChecked());
         QVERIFY(!w.CBColorPrint->isChecked());
         for (QCheckBox* box : {w.CBColBack, w.CBColNew, w.CBColInfo}) {
@@ -178,7 +183,9 @@ private slots:
         QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
         QVERIFY(f.form->isHidden());
         QCOMPARE(f.form->result(), int(QDialog::Accepted));
-        QCOMPARE(f.prompts.asked, (std::vector<std::string>{"save: " + W("Печать в файл PDF")}));
+        QCOMPARE(f.prompts.asked, (std::vector<std::string>{
+                                      "save: " + W("Печать в файл PDF"),
+                                      "message: " + W("Печать завершена.\n\nФайл PDF сохранен: ") + pdf + ".pdf"}));
         QCOMPARE(test::TempDir::Read(pdf + ".pdf").substr(0, 5), std::string("%PDF-"));
     }
 
@@ -188,6 +195,77 @@ private slots:
         f.prompts.ExpectText(std::nullopt);
         QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
         QVERIFY(f.form->isVisible());
+    }
+
+    void opensCentredOnTheScreen() {
+        Fixture f;
+        QPoint centre;
+        QueueModalScript([&centre](QDialog& dialog) { centre = dialog.geometry().center(); });
+        f.form->Execute(PrintMode::CatalogueReport, {}, {1, 2});
+        const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY2((centre - screen).manhattanLength() <= 8,
+                 qPrintable(QString("%1,%2").arg(centre.x()).arg(centre.y())));
+    }
+
+    // Every caption of either mode fits its control, every control its group, every group the
+    // window, and no two groups of a mode overlap, whatever the desktop's font.
+    void noCaptionIsCutInEitherMode() {
+        for (const PrintMode mode : {PrintMode::CatalogueReport, PrintMode::DiscSheet}) {
+            Fixture f;
+            f.Open(mode, "00001");
+            TPrintForm& w = *f.form;
+            for (const QAbstractButton* control : w.findChildren<QAbstractButton*>()) {
+                if (!control->isVisibleTo(&w)) continue;
+                const QString name = control->objectName();
+                QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(name));
+                QVERIFY2(control->height() >= control->sizeHint().height(), qPrintable(name));
+                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+            }
+            QList<QGroupBox*> groups;
+            for (QGroupBox* group : w.findChildren<QGroupBox*>())
+                if (group->isVisibleTo(&w)) groups << group;
+            for (const QGroupBox* group : groups) {
+                QVERIFY2(w.rect().contains(group->geometry()), qPrintable(group->objectName()));
+                QVERIFY2(group->width() > group->fontMetrics().horizontalAdvance(group->title()) + 16,
+                         qPrintable(group->objectName()));
+                for (const QGroupBox* other : groups)
+                    QVERIFY2(group == other || !group->geometry().intersects(other->geometry()),
+                             qPrintable(group->objectName() + " " + other->objectName()));
+                for (const QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    for (const QWidget* next : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                        QVERIFY2(child == next || !child->geometry().intersects(next->geometry()),
+                                 qPrintable(child->objectName() + " " + next->objectName()));
+            }
+        }
+    }
+
+    // A release of any mouse button over an enabled swatch opens the colour dialog.
+    void swatchesAnswerAnyButton() {
+        Fixture f;
+        f.Open();
+        QTest::mouseClick(f.form->CBColorPrint, Qt::LeftButton);
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            f.prompts.ExpectColour(0x102030 + int(button));
+            QTest::mouseClick(f.form->ColNew, button);
+            QCOMPARE(f.form->ColNew->colour(), 0x102030 + int(button));
+        }
+        QVERIFY(f.prompts.Exhausted());
+    }
+
+    // "Настроить принтер" chooses the printer and its pages; its confirming button does not print.
+    void printerSetupConfirmsWithOk() {
+        Fixture f;
+        f.Open();
+        QString confirm;
+        QueueModalScript([&confirm](QDialog& dialog) {
+            const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+            if (buttons && buttons->button(QDialogButtonBox::Ok))
+                confirm = buttons->button(QDialogButtonBox::Ok)->text();
+        });
+        QTest::mouseClick(f.form->BtPrSetup, Qt::LeftButton);
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(confirm, QStringLiteral("OK"));
+        QCOMPARE(f.form->PrnLabel->text(), QStringLiteral("Принтер Файл PDF"));
     }
 
     void emptyTableHasNothingToPrint() {
