@@ -34,9 +34,13 @@ int IdentifierRoom(std::size_t digits, const QFont& tableFont) {
 } // namespace
 
 void TMainForm::RebuildTable() {
+    RebuildTable(CurrentDiscId());
+}
+
+void TMainForm::RebuildTable(const std::string& currentDisc) {
     const int remembered = table_->currentIndex().row();
     model_->Refresh([this] { session_.RebuildTable(); });
-    ShowTable(remembered >= 0 && remembered < model_->rowCount() ? remembered : 0);
+    ShowTable(RowAfterRebuild(session_.table(), currentDisc, remembered));
 }
 
 void TMainForm::ShowTable(int selectRow) {

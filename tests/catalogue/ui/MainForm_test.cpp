@@ -362,6 +362,38 @@ private slots:
         QVERIFY(form().table()->model()->index(0, 0).data(CatalogueTableModel::LentRole).toBool());
     }
 
+    // Sorting moves the picked disc; the highlight, the keys and the view follow it, not its row number.
+    void currentDiscStaysCurrentAndInViewAcrossRebuilds() {
+        std::string text = "[Common]\r\nLastCDID=00300\r\n";
+        for (int n = 1; n <= 300; ++n) {
+            char section[128];
+            std::snprintf(section, sizeof section, "[%05d]\r\nNam=T%03d\r\nNam2=S%03d\r\nGin=-1\r\n", n, n, 301 - n);
+            text += section;
+        }
+        dir_->Write("base.cbf", text);
+        Open();
+        QStringList edited;
+        form().ConnectCommand("mmEditCD", [&] { edited << QString::fromStdString(form().CurrentDiscId()); });
+        MainTableView* table = form().table();
+        table->SelectRow(289);         // disc 00290, near the end by title
+        command("smName2")->trigger(); // ...near the start by the second title
+        QCOMPARE(form().CurrentDiscId(), std::string("00290"));
+        QCOMPARE(table->currentIndex().row(), 10);
+        QVERIFY(table->selectionModel()->isRowSelected(10));
+        QVERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
+        QTest::keyClick(table, Qt::Key_F2);
+        QCOMPARE(edited, QStringList({"00290"}));
+        command("smName")->trigger();
+        QCOMPARE(table->currentIndex().row(), 289);
+        QVERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
+
+        form().RebuildTable("00007"); // as after adding a disc
+        QCOMPARE(form().CurrentDiscId(), std::string("00007"));
+        settings().filter.Nazva = "T007"; // the current disc stays the only one shown
+        form().RebuildTable();
+        QCOMPARE(form().CurrentDiscId(), std::string("00007"));
+    }
+
     // The caption names the file as it is, also where Windows-1251 cannot hold the name.
     void openCommandSwitchesCatalogues() {
         dir_->Write("映画.cbf", "[Common]\r\nLastCDID=00001\r\n[00001]\r\nNam=Solo\r\n");
