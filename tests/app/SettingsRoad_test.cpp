@@ -33,10 +33,11 @@ class SettingsRoadTest : public QObject {
 private:
     std::unique_ptr<test::WiredProgram> program;
 
-    void Start(const std::string& settings) {
+    void Start(const std::string& settings, const char* lentGin = "-1") {
         program = std::make_unique<test::WiredProgram>();
         program->dir.Write("base.cbf", "[Common]\r\nLastCDID=00002\r\n[00001]\r\nNam=Beta\r\nEnt=46364\r\nGin=-1\r\n"
-                                       "[00002]\r\nNam=Alpha\r\nEnt=40000\r\nGin=-1\r\n");
+                                       "[00002]\r\nNam=Alpha\r\nEnt=40000\r\nGin=" +
+                                           std::string(lentGin) + "\r\n");
         if (!settings.empty()) program->dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", settings);
         QVERIFY(program->Start());
     }
@@ -81,6 +82,36 @@ private slots:
         program->Stop();
         QCOMPARE(Stored(program->dir, "SortOrder"), std::string("1"));
         QCOMPARE(Stored(program->dir, "ShowNewCD"), std::string("0"));
+    }
+
+    // Whether the title of the lent disc Alpha (row 0) is drawn in the lent-disc colour.
+    bool AlphaInLentColour() const {
+        MainTableView* table = program->form->table();
+        table->clearSelection();
+        QFont plain = table->font();
+        plain.setStyleStrategy(QFont::NoAntialias); // exact ink colours in the grabbed pixels
+        table->setFont(plain);
+        const QImage shown = table->viewport()->grab().toImage();
+        const QRect cell = table->visualRect(table->model()->index(0, 1));
+        const QRgb lent = program->form->tableColours().lent.rgb();
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (shown.pixelColor(x, y).rgb() == lent) return true;
+        return false;
+    }
+
+    void lentColourSwitchTakesEffectWhenTheDialogCloses() {
+        Start("", "0");
+        QVERIFY(AlphaInLentColour());
+        for (bool expected : {false, true}) {
+            test::WhenShown<TSetupForm>([](TSetupForm& setup) {
+                setup.CBColorDolg->click();
+                setup.BitBtn1->click();
+            });
+            program->form->commands()["mmMainSetup"]->trigger();
+            QCOMPARE(PendingModalScripts(), 0);
+            QCOMPARE(AlphaInLentColour(), expected);
+        }
     }
 
     void aboutBoxOpensFromTheHelpMenu() {

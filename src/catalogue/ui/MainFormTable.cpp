@@ -44,6 +44,7 @@ void TMainForm::RebuildTable(const std::string& currentDisc) {
 }
 
 void TMainForm::ShowTable(int selectRow) {
+    table_->colours().dolgColor = session_.settings().setup.DolgColor; // the settings dialog may change it
     model_->SetHeadings(Headings());
     table_->SelectRow(selectRow);
     CheckSortItem(commands_, session_.settings().setup.SortOrder);
