@@ -8,6 +8,7 @@
 #include "lists/ui/TSetupForm.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/MyIniFiles.h"
+#include "update/UpdateSite.h"
 #include "update/ui/TUpdateForm.h"
 
 #include <QAction>
@@ -129,19 +130,37 @@ private slots:
         QCOMPARE(Stored(program->dir, "NoUpdating"), std::string("0"));
     }
 
+    // Told once at start-up that the settings are not saved, the user is not told again.
+    void updateWindowLeavesARefusedSettingsFileAlone() {
+        const std::string refused = "not a settings file\r\n";
+        Start(refused);
+        const std::size_t told = program->prompts.asked.size();
+        QCOMPARE(told, std::size_t(1));
+        test::WhenShown<TUpdateForm>([](TUpdateForm& update) { update.bbCanc->click(); });
+        program->form->commands()["N22"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(program->prompts.asked.size(), told);
+        QCOMPARE(test::TempDir::Read(program->dir.SettingsFile()), refused);
+    }
+
     void updateWindowOpensByItselfWhenDue_data() {
         QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("site");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QString>("noUpdating"); // in the file afterwards
-        QTest::newRow("21 days") << "UpdateDate=46343" << true << "1";
-        QTest::newRow("20 days") << "UpdateDate=46344" << false << "<none>";
-        QTest::newRow("switched off") << "UpdateDate=0\r\nNoUpdating=1" << false << "1";
+        const QString mirror = "https://mirror.test", placeholder = kPlaceholderUpdateSite;
+        QTest::newRow("21 days") << "UpdateDate=46343" << mirror << true << "1";
+        QTest::newRow("20 days") << "UpdateDate=46344" << mirror << false << "<none>";
+        QTest::newRow("switched off") << "UpdateDate=0\r\nNoUpdating=1" << mirror << false << "1";
+        QTest::newRow("no site yet") << "UpdateDate=46343" << placeholder << false << "<none>";
     }
 
     void updateWindowOpensByItselfWhenDue() {
         QFETCH(QString, setup);
+        QFETCH(QString, site);
         QFETCH(bool, opens);
         QFETCH(QString, noUpdating);
+        qputenv("MIRVANE_UPDATE_SITE", site.toUtf8());
         QString shown;
         QueueModalScript([&shown](QDialog& dialog) {
             shown = dialog.metaObject()->className();
@@ -156,6 +175,7 @@ private slots:
             QDialog nothingElse; // takes the script that no window took
             RunModal(nothingElse);
         }
+        qunsetenv("MIRVANE_UPDATE_SITE");
         QCOMPARE(shown, QString(opens ? "mcb::TUpdateForm" : "QDialog"));
         QCOMPARE(QString::fromStdString(Stored(program->dir, "NoUpdating")), noUpdating);
     }
