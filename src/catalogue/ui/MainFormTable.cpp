@@ -89,9 +89,13 @@ void TMainForm::HeadingReleased(int column, int dx, int dy) {
 
 void TMainForm::ApplyColumnSettings(int tableWidth) {
     const double scale = FontScale(QFontMetricsF(table_->font()).averageCharWidth());
-    columns_.emplace(tableWidth, session_.settings().mainTableWidths, scale);
     QStringList hints;
-    for (const std::string& heading : session_.layout().headers) hints << ToQ(heading);
+    ColumnWidthArray headingRoom{};
+    for (int k = 0; k < kColumnCount; ++k) {
+        hints << ToQ(session_.layout().headers[k]);
+        headingRoom[k] = HeadingWidthToShow(hints.back(), table_->horizontalHeader()->font());
+    }
+    columns_.emplace(tableWidth, session_.settings().mainTableWidths, scale, headingRoom);
     columnBar_->SetHeadings(hints);
     for (int k = 0; k < kColumnCount; ++k) {
         table_->horizontalHeader()->resizeSection(k, columns_->initial()[k]);

@@ -1,5 +1,6 @@
 // The catalogue window over a real session on a temporary catalogue: its commands, sorting by the
 // heading and the sort menu, column toggles kept across runs, window state, panel width and help.
+#include "catalogue/MainWindowRules.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/ColumnToolBar.h"
@@ -14,10 +15,12 @@
 
 #include <QActionGroup>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -321,6 +324,20 @@ private slots:
         DragHeading(border, -20);
         QCOMPARE(header()->sectionSize(6), 0);
         QVERIFY(!toggle(6)->isChecked());
+    }
+
+    // Without stored sizes the window suits the screen and every built-in column shows its heading.
+    void firstStartSuitsTheScreenAndShowsEveryHeading() {
+        Open();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(form().size(), QSize(FirstStartSize(kDesignedWidth, screen.width()),
+                                      FirstStartSize(kDesignedHeight, screen.height())));
+        QVERIFY((form().geometry().center() - screen.center()).manhattanLength() <= 2); // centred
+        for (int k = 0; k < kColumnCount; ++k) {
+            const QString heading = form().table()->model()->headerData(k, Qt::Horizontal).toString().remove('#');
+            QVERIFY2(header()->sectionSize(k) >= HeadingWidthToShow(heading.trimmed(), header()->font()),
+                     qPrintable(heading));
+        }
     }
 
     void normalWindowSizeIsRestoredAndKept() {
