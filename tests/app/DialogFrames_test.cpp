@@ -45,7 +45,7 @@ private slots:
             {"filter", [](auto&) { return std::make_unique<TFilterForm>(); }, {}},
             {"debtors",
              [&shell](auto& p) { return std::make_unique<TDolgForm>(p.prompts, shell, p.clock, p.dates); },
-             {}},
+             {.maximise = true, .fixedSize = false}},
             {"summary", [](auto& p) { return std::make_unique<TCDinfo>(*p.session); }, {}},
             {"settings", [](auto& p) { return std::make_unique<TSetupForm>(p.prompts); }, {}},
             {"about box", [&shell](auto& p) { return std::make_unique<TAboutBox>(shell, p.prompts); }, {}},

@@ -134,7 +134,8 @@ private slots:
         const std::pair<const char*, QStringList> menus[] = {
             {"mmBase", {"mmNewBase", "mmOpenBase", "mmSaveBaseAs", "mmPrintBase", "mmExcel", "mmVihod"}},
             {"mmDisk",
-             {"mmAddCD", "mmEditCD", "mmKillCD", "svodka", "mmGiveCD", "mmReturnCD", "mmFilter", "mmMagazine"}},
+             {"mmAddCD", "mmEditCD", "mmKillCD", "svodka", "mmGiveCD", "mmReturnCD", "mmDolg", "mmFilter",
+              "mmMagazine"}},
             {"mmSetup", {"mmGenres", "mmCountries", "mmContactList", "mmCompList", "mmMainSetup"}},
             {"mmHelp", {"N18", "N23", "N22", "mmAboutPrg", "N20"}},
         };
@@ -147,7 +148,7 @@ private slots:
         QStringList popup;
         for (QAction* action : form().commands().popup->actions())
             if (!action->isSeparator()) popup << (action->menu() ? action->menu()->objectName() : action->objectName());
-        QCOMPARE(popup, QStringList({"N7", "N8", "N9", "N24", "N13", "N14", "N11", "Sort1"}));
+        QCOMPARE(popup, QStringList({"N7", "N8", "N9", "N24", "N13", "N14", "N25", "N11", "Sort1"}));
     }
 
     void captionsHintsAndReadiness_data() {
@@ -170,6 +171,7 @@ private slots:
         row("svodka", "Сводка", "Сводка", false);
         row("mmGiveCD", "Отдать диск", "Дать диск в долг", false);
         row("mmReturnCD", "Забрать диск", "Списать долг", false);
+        row("mmDolg", "До&лжники...", "Просроченные долги и напоминания должникам", false);
         row("mmFilter", "Отбор / поиск", "Отбор / поиск", false);
         row("mmMagazine", "Журнал событий", "Журнал событий", false);
         row("mmGenres", "Жанры", "Редактор списка жанров", false);
@@ -184,6 +186,7 @@ private slots:
         row("N20", "Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true);
         row("N7", "Добавить диск", "", false);
         row("N13", "Отдать диск в долг", "", false);
+        row("N25", "До&лжники...", "", false);
         row("N11", "Отбор / поиск", "", false);
         row("smNosort", "Без  сортировки", "", true);
         row("smLon", "По длительномти", "", true);
