@@ -256,16 +256,30 @@ void QtPrintCanvas::FillBackgrounds() {
     }
 }
 
-// The underline is drawn under the whole run, at the font's own place and thickness.
+// The runs of one face and colour go as one glyph run, however other runs stand between them: the
+// PDF then holds one text object for them. The underline is drawn under each run, at the font's own
+// place and thickness.
 void QtPrintCanvas::DrawRuns() {
-    for (const Run& run : line_) {
-        if (run.glyphs.isEmpty()) continue;
-        UsePen(run.textColour);
+    std::vector<bool> drawn(line_.size());
+    for (std::size_t i = 0; i < line_.size(); ++i) {
+        if (drawn[i]) continue;
+        const Run& first = line_[i];
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        for (std::size_t j = i; j < line_.size(); ++j) {
+            const Run& run = line_[j];
+            if (drawn[j] || run.face != first.face || run.textColour != first.textColour) continue;
+            drawn[j] = true;
+            indexes += run.glyphs;
+            for (const QPointF& at : run.positions) positions.push_back(at + QPointF(run.left - first.left, 0));
+        }
+        if (indexes.isEmpty()) continue;
+        UsePen(first.textColour);
         QGlyphRun glyphs;
-        glyphs.setRawFont(run.face->raw);
-        glyphs.setGlyphIndexes(run.glyphs);
-        glyphs.setPositions(run.positions);
-        painter_.drawGlyphRun(QPointF(run.left, lineTop_ + run.face->ascent), glyphs);
+        glyphs.setRawFont(first.face->raw);
+        glyphs.setGlyphIndexes(indexes);
+        glyphs.setPositions(positions);
+        painter_.drawGlyphRun(QPointF(first.left, lineTop_ + first.face->ascent), glyphs);
     }
     for (const Run& run : line_) {
         if (!run.face->font.underline()) continue;

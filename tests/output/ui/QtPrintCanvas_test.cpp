@@ -12,7 +12,9 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+#include <map>
 
 using namespace mcb;
 
@@ -68,6 +70,18 @@ private:
         text.start("pdftotext", {QString::fromStdString(pdf), "-"});
         text.waitForFinished();
         return QString::fromUtf8(text.readAllStandardOutput());
+    }
+    // The left end in points of every word on page 1, as the PDF reader finds it.
+    static std::map<QString, double> WordLefts(const std::string& pdf) {
+        QProcess text;
+        text.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", QString::fromStdString(pdf), "-"});
+        text.waitForFinished();
+        const QString html = QString::fromUtf8(text.readAllStandardOutput());
+        static const QRegularExpression word(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+        std::map<QString, double> lefts;
+        for (const QRegularExpressionMatch& match : word.globalMatch(html))
+            lefts[match.captured(2)] = match.captured(1).toDouble();
+        return lefts;
     }
 
     static void Draw(QtPrintCanvas& canvas, const std::string& text) {
@@ -167,6 +181,56 @@ private slots:
         const QString text = PdfText(dir.File("text.pdf"));
         QVERIFY2(text.contains(QStringLiteral("office fi Солярис")), qPrintable(text));
         QVERIFY(text.contains("AVAV"));
+    }
+
+    // Pieces of one line in alternating styles and colours, some drawn as one glyph run, each word
+    // where the layout put it.
+    void interleavedPiecesStandWhereTheyWereDrawn() {
+        struct Piece {
+            FontStyle style;
+            int colour;
+            const char* text;
+        };
+        const std::vector<std::vector<Piece>> lines = {
+            {{kPlain, kBlack, "alpha "}, {kItalic, kBlack, "beta "}, {kPlain, kBlack, "gamma "}},
+            {{kBold, kBlack, "delta "}, {kBold, 0x0000FF, "epsilon "}, {kBold, kBlack, "zeta "}},
+            {{kPlain, kBlack, "eta "},
+             {kItalic, kBlack, "theta "},
+             {kPlain, kBlack, "iota "},
+             {kItalic, kBlack, "kappa "},
+             {kPlain, kBlack, "lambda"}},
+        };
+        test::TempDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const std::string pdf = dir.File("runs.pdf");
+        QtPrintCanvas canvas(printer, pdf);
+        QVERIFY(canvas.BeginJob("Mirvane CD Base"));
+        canvas.SetFont(kUsualFont, 10);
+        std::map<QString, int> expected; // word -> left end in device units
+        int y = 200;
+        for (const auto& line : lines) {
+            int x = 300;
+            for (const Piece& piece : line) {
+                canvas.SetFontStyle(piece.style);
+                canvas.SetTextColour(piece.colour);
+                canvas.DrawText(x, y, piece.text);
+                expected[QString(piece.text).trimmed()] = x;
+                x += canvas.TextWidth(piece.text);
+            }
+            y += 300;
+        }
+        QVERIFY(canvas.EndJob());
+        const std::map<QString, double> found = WordLefts(pdf);
+        const double left = printer.pageLayout().paintRectPixels(printer.resolution()).left();
+        const double pointsPerUnit = 72.0 / printer.resolution();
+        for (const auto& [word, x] : expected) {
+            QVERIFY2(found.count(word), qPrintable(word));
+            QVERIFY2(
+                std::abs(found.at(word) - (left + x) * pointsPerUnit) < 1.5,
+                qPrintable(
+                    QString("%1 at %2, drawn at %3").arg(word).arg(found.at(word)).arg((left + x) * pointsPerUnit)));
+        }
     }
 };
 
