@@ -38,6 +38,9 @@ std::optional<double> WholeNumber(std::string_view text) {
 // such a sequence keeps it by escaping its underscore as "_x005F_". Windows-1251 has one byte per
 // character, so the limit counts bytes of the guarded text.
 StoredText StoredCellText(std::string_view cp1251) {
+    // Nearly every cell fits and holds no underscore: nothing to guard or cut.
+    if (cp1251.size() <= kCellTextLimit && cp1251.find('_') == std::string_view::npos)
+        return {Utf8FromCp1251(cp1251), false};
     std::string guarded;
     guarded.reserve(std::min(cp1251.size(), kCellTextLimit));
     std::size_t i = 0;

@@ -74,13 +74,28 @@ std::string Utf8FromCodePoint(char32_t c) {
     return out;
 }
 
+namespace {
+
+// The UTF-8 forms of the bytes 0x80..0xFF, built once: an export converts millions of cells.
+const std::array<std::string, 128>& HighUtf8() {
+    static const std::array<std::string, 128> forms = [] {
+        std::array<std::string, 128> f;
+        for (int i = 0; i < 128; ++i) f[i] = Utf8FromCodePoint(kHigh[i]);
+        return f;
+    }();
+    return forms;
+}
+
+} // namespace
+
 std::string Utf8FromCp1251(std::string_view cp1251) {
+    const auto& high = HighUtf8();
     std::string out;
     out.reserve(cp1251.size() * 2);
     for (char ch : cp1251) {
         const auto b = static_cast<unsigned char>(ch);
         if (b < 0x80) out += ch;
-        else out += Utf8FromCodePoint(kHigh[b - 0x80]);
+        else out += high[b - 0x80];
     }
     return out;
 }
