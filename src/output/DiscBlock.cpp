@@ -140,13 +140,16 @@ void DiscBlockPrinter::Medium(const std::string& medium) {
 
 void DiscBlockPrinter::Description(const std::string& id) {
     const BlockTexts& t = Texts();
-    const std::vector<std::string> lines = ReadDescriptionLines(catalogue_, id);
-    if (!lines.empty()) {
-        layout_.PutWrapped(kUnderlined, t.description);
-        layout_.PutWrapped(kPlain, " : ");
-        layout_.SetIndent(layout_.Width(t.descriptionIndent));
-        for (const std::string& line : lines) layout_.PutLine(kPlain, line);
-    }
+    bool first = true;
+    VisitDescriptionLines(catalogue_, id, [&](std::string_view line) {
+        if (first) {
+            layout_.PutWrapped(kUnderlined, t.description);
+            layout_.PutWrapped(kPlain, " : ");
+            layout_.SetIndent(layout_.Width(t.descriptionIndent));
+            first = false;
+        }
+        layout_.PutLine(kPlain, line);
+    });
     layout_.SetIndent(0);
 }
 
@@ -164,7 +167,7 @@ void PrintDiscSheet(ReportLayout& layout, const TableRow& row, const std::array<
         layout.PutLine(kPlain, column == 10 ? row.cells[column] + W(" мин") : row.cells[column]);
     }
     layout.PutLine(kPlain, "");
-    for (const std::string& line : ReadDescriptionLines(catalogue, row.cells[0])) layout.PutLine(kPlain, line);
+    VisitDescriptionLines(catalogue, row.cells[0], [&layout](std::string_view line) { layout.PutLine(kPlain, line); });
 }
 
 } // namespace mcb

@@ -8,7 +8,7 @@
 #include "storage/Description.h"
 #include "storage/Literal.h"
 
-#include <vector>
+#include <string_view>
 
 namespace mcb {
 
@@ -70,32 +70,29 @@ std::string AvailabilityText(const TableRow& row, const ExportSource& source, Re
            contacts.Name(row.gin);
 }
 
-std::string SingleCellText(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text.append(line).append(" ");
-    return text;
-}
-
-// The vertical layout leaves the cursor on the last line's row; the row step after the disc then
-// gives the empty row between discs.
-void PutDescription(const std::vector<std::string>& lines, DescriptionLayout layout, SheetCursor& cursor) {
-    if (lines.empty()) return;
-    switch (layout) {
-    case DescriptionLayout::Horizontal:
-        for (const std::string& line : lines) cursor.PutAndAdvanceColumn(line);
-        break;
-    case DescriptionLayout::Vertical:
-        for (const std::string& line : lines) {
-            cursor.Put(line);
+// The vertical layout leaves the cursor on the row after the last line; the row step after the
+// disc then gives the empty row between discs.
+void PutDescription(const TIniFile& catalogue, const std::string& id, DescriptionLayout layout, SheetCursor& cursor) {
+    std::string single;
+    bool any = false;
+    VisitDescriptionLines(catalogue, id, [&](std::string_view line) {
+        any = true;
+        switch (layout) {
+        case DescriptionLayout::Horizontal:
+            cursor.PutAndAdvanceColumn(std::string(line));
+            break;
+        case DescriptionLayout::Vertical:
+            cursor.Put(std::string(line));
             ++cursor.row;
+            break;
+        case DescriptionLayout::SingleCell:
+            single.append(line).append(" ");
+            break;
+        case DescriptionLayout::None:
+            break;
         }
-        break;
-    case DescriptionLayout::SingleCell:
-        cursor.Put(SingleCellText(lines));
-        break;
-    case DescriptionLayout::None:
-        break;
-    }
+    });
+    if (any && layout == DescriptionLayout::SingleCell) cursor.Put(single);
 }
 
 void PutDisc(const TableRow& row, const ExportSource& source, const ExportOptions& options, SheetCursor& cursor,
@@ -103,7 +100,7 @@ void PutDisc(const TableRow& row, const ExportSource& source, const ExportOption
     for (const std::string& cell : row.cells) cursor.PutAndAdvanceColumn(cell);
     if (options.availability) cursor.PutAndAdvanceColumn(AvailabilityText(row, source, contacts));
     if (options.description != DescriptionLayout::None)
-        PutDescription(ReadDescriptionLines(source.catalogue, row.cells[0]), options.description, cursor);
+        PutDescription(source.catalogue, row.cells[0], options.description, cursor);
     cursor.NextRow();
 }
 

@@ -5,7 +5,6 @@
 #include "storage/MyIniFiles.h"
 
 #include <algorithm>
-#include <map>
 #include <optional>
 #include <string_view>
 
@@ -55,26 +54,39 @@ void WriteDescription(TIniFile& catalogue, const std::string& section, const std
 }
 
 // Only the stored keys are visited, so a hand-edited huge Lin costs no more than the keys that
-// exist. Keys above Lin are stale and ignored. Every line up to Lin is read, a missing key being an
+// exist. Keys above Lin are stale and ignored. Every line up to Lin is given, a missing key being an
 // empty line, as long as the gaps stay within a budget that follows the size of the file; gaps
-// beyond it mean a damaged count, whose present lines are kept without filling (Lin=2147483647
-// would otherwise cost minutes and gigabytes). A disc without description skips the walk.
-std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
+// beyond it mean a damaged count, whose present lines are given without filling (Lin=2147483647
+// would otherwise cost minutes and gigabytes). A disc without description skips the walk. The
+// lines are noted as number and view, a few bytes each, and never copied.
+void VisitDescriptionLines(const TIniFile& catalogue, const std::string& section,
+                           const std::function<void(std::string_view line)>& visit) {
     const int count = catalogue.ReadInteger(section, "Lin", 0);
-    if (count <= 0) return {};
-    std::map<int, std::string> numbered; // the first of equal keys wins, as for every lookup
+    if (count <= 0) return;
+    std::vector<std::pair<int, std::string_view>> numbered;
     catalogue.VisitLines(section, [&](std::string_view key, std::string_view value) {
         const std::optional<int> k = LineNumber(key);
-        if (k && *k <= count) numbered.emplace(*k, value);
+        if (k && *k <= count) numbered.emplace_back(*k, value);
     });
+    // The first of equal keys wins, as for every lookup.
+    const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
+    const auto sameNumber = [](const auto& a, const auto& b) { return a.first == b.first; };
+    std::stable_sort(numbered.begin(), numbered.end(), byNumber);
+    numbered.erase(std::unique(numbered.begin(), numbered.end(), sameNumber), numbered.end());
     const std::size_t gaps = static_cast<std::size_t>(count) - numbered.size();
-    std::vector<std::string> lines;
-    if (gaps <= std::max(kGapBudget, numbered.size())) {
-        lines.resize(static_cast<std::size_t>(count));
-        for (auto& [k, value] : numbered) lines[static_cast<std::size_t>(k) - 1] = std::move(value);
-    } else {
-        for (auto& entry : numbered) lines.push_back(std::move(entry.second));
+    const bool fill = gaps <= std::max(kGapBudget, numbered.size());
+    int next = 1;
+    for (const auto& [k, value] : numbered) {
+        for (; fill && next < k; ++next) visit({});
+        visit(value);
+        next = k + 1;
     }
+    for (; fill && next <= count; ++next) visit({});
+}
+
+std::vector<std::string> ReadDescriptionLines(const TIniFile& catalogue, const std::string& section) {
+    std::vector<std::string> lines;
+    VisitDescriptionLines(catalogue, section, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 

@@ -60,7 +60,8 @@ public:
     std::vector<std::string> KeyNames(const std::string& section) const;
     // Calls visit(key, value) for every line of the first section of that name that was not deleted,
     // in order, duplicates included (the first of equal keys is the one ReadString finds). For
-    // readers of many keys of one section: one lookup and no copies.
+    // readers of many keys of one section: one lookup and no copies. The views are the store's own
+    // text and last until the store is changed.
     void VisitLines(const std::string& section,
                     const std::function<void(std::string_view key, std::string_view value)>& visit) const;
 
