@@ -27,8 +27,7 @@ void WireUpdate(TMainForm& form) {
     auto* window = new TUpdateForm(
         {services.clock, adapters->psck, adapters->download, services.prompts, adapters->shell}, UpdateSite(), &form);
     const auto show = [window, adapters, &form] {
-        Session& session = form.session();
-        window->Execute(session.settings().setup, session.baseDirectory());
+        window->Execute(form.session().settings().setup);
         form.FocusTable();
     };
     form.ConnectCommand("N22", show);

@@ -78,13 +78,12 @@ TUpdateForm::TUpdateForm(UpdateServices services, std::string site, QWidget* par
 
 TUpdateForm::~TUpdateForm() = default;
 
-void TUpdateForm::Execute(SetupSettings& setup, const std::string& catalogueFolder) {
-    Prepare(setup, catalogueFolder);
+void TUpdateForm::Execute(SetupSettings& setup) {
+    Prepare(setup);
     RunModal(*this);
 }
 
-void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFolder) {
-    catalogueFolder_ = catalogueFolder;
+void TUpdateForm::Prepare(SetupSettings& setup) {
     resize(kMinimumSize);
     move(CentreOf(*this));
     CBnoCheck->setChecked(false);
@@ -137,7 +136,7 @@ void TUpdateForm::StartCheck() {
     bbCanc->setEnabled(false);
     setCursor(Qt::WaitCursor);
     repaint();
-    check_.Check(catalogueFolder_, *memo_, [this] { CheckFinished(); });
+    check_.Check(*memo_, [this] { CheckFinished(); });
 }
 
 void TUpdateForm::CheckFinished() {

@@ -51,7 +51,7 @@ private:
     void Open() {
         form = std::make_unique<TUpdateForm>(UpdateServices{clock, address, download, prompts, shell},
                                              server.Site().toStdString());
-        form->Prepare(setup, dir.Path() + "/");
+        form->Prepare(setup);
         form->show();
     }
     // Starts the check and waits until the window may be left again.
