@@ -1,5 +1,8 @@
 #include "discs/ui/PictureLoader.h"
 
+#include "platform/qt/QtText.h"
+#include "storage/RegularFile.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -17,15 +20,30 @@ constexpr int kLargestSide = 4096; // no box is ever larger; JPEG decodes cheapl
 constexpr qint64 kLargestPixels = 40'000'000;
 constexpr qint64 kLargestJpegPixels = 120'000'000;
 
-bool EndsWhole(const QString& path, const QByteArray& format) {
-    if (format != "jpeg" && format != "gif") return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const qint64 tail = format == "jpeg" ? 4096 : 16;
-    file.seek(std::max<qint64>(0, file.size() - tail));
-    const QByteArray end = file.readAll();
-    return format == "jpeg" ? end.contains("\xFF\xD9") : end.contains(';');
-}
+// The picture file, opened only when it is a regular file: a pipe or a device in its place is no
+// picture and is never waited on.
+class PictureFile {
+public:
+    explicit PictureFile(const QString& path) {
+        RegularFile opened = RegularFile::ForReading(PathFromQ(path));
+        if (opened.Ok() && !file_.open(opened.Fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return;
+        opened.Release(); // the QFile closes it now
+    }
+    QIODevice* Device() { return file_.isOpen() ? &file_ : nullptr; }
+
+    // A cut-off file would still give a partly decoded picture: a JPEG must end with its end marker
+    // (trailers some cameras add after it are allowed), a GIF with its trailer byte.
+    bool EndsWhole(const QByteArray& format) {
+        if (format != "jpeg" && format != "gif") return true;
+        const qint64 tail = format == "jpeg" ? 4096 : 16;
+        if (!file_.seek(std::max<qint64>(0, file_.size() - tail))) return false;
+        const QByteArray end = file_.read(tail);
+        return file_.seek(0) && (format == "jpeg" ? end.contains("\xFF\xD9") : end.contains(';'));
+    }
+
+private:
+    QFile file_;
+};
 
 } // namespace
 
@@ -34,24 +52,26 @@ QImage LoadPicture(const QString& path) {
 }
 
 QSize PictureFileSize(const QString& path) {
-    QImageReader reader(path);
+    PictureFile file(path);
+    if (!file.Device()) return {};
+    QImageReader reader(file.Device());
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     return reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed() : size;
 }
 
-// A cut-off file would still give a partly decoded picture: a JPEG must end with its end marker
-// (trailers some cameras add after it are allowed), a GIF with its trailer byte.
 QImage LoadPictureAt(const QString& path, QSize size) {
     if (size.isEmpty()) return {};
-    QImageReader reader(path);
+    PictureFile file(path);
+    if (!file.Device()) return {};
+    const QByteArray format = QImageReader::imageFormat(file.Device());
+    if (!file.EndsWhole(format)) return {};
+    QImageReader reader(file.Device(), format);
     reader.setAllocationLimit(kAllocationLimitMb);
     reader.setAutoTransform(true);
     const QSize own = reader.size();
-    const bool jpeg = reader.format() == "jpeg";
     const qint64 pixels = qint64(own.width()) * own.height();
-    if (!own.isValid() || pixels > (jpeg ? kLargestJpegPixels : kLargestPixels) || !EndsWhole(path, reader.format()))
-        return {};
+    if (!own.isValid() || pixels > (format == "jpeg" ? kLargestJpegPixels : kLargestPixels)) return {};
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     reader.setScaledSize(turned ? size.transposed() : size);
     return reader.read();

@@ -19,6 +19,7 @@
 #include <QSpinBox>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace mcb;
 
@@ -150,6 +151,19 @@ private slots:
         QVERIFY(test::TempDir::Read(dir->File("base.cbf")).find("Year=19  \r\n") != std::string::npos);
         QCOMPARE(OnDisk("00001", "Gin"), std::string("1"));
         QCOMPARE(OnDisk("00001", "Ent"), std::string("40000"));
+    }
+
+    // A picture path that names a pipe or a folder is no picture; opening the disc never waits on it,
+    // and its stored path stays.
+    void pipeOrFolderIsNoPicture() {
+        QVERIFY(::mkfifo(dir->File("pipe.jpg").c_str(), 0644) == 0);
+        QVERIFY(::mkdir(dir->File("folder.jpg").c_str(), 0755) == 0);
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Фильм\nImg1=\"?pipe.jpg\"\nImg2=\"?folder.jpg\"\n");
+        Open(false, "00001");
+        QVERIFY(window->Pict1->ShowsPlaceholder());
+        QVERIFY(window->Pict2->ShowsPlaceholder());
+        window->BitBtn1->click();
+        QCOMPARE(OnDisk("00001", "Img1"), std::string("\"?pipe.jpg\""));
     }
 
     void ownerPickerCancelledUnticksTheBox() {
