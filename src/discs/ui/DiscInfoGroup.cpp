@@ -5,8 +5,8 @@
 #include "discs/PictureGeometry.h"
 #include "discs/ReminderLetters.h"
 #include "discs/ui/MemoLook.h"
-#include "discs/ui/PanelPictureLoader.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TMagForm.h"
 #include "discs/ui/TShotter.h"
 #include "platform/qt/QtText.h"
@@ -72,11 +72,11 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 
 DiscInfoGroup::DiscInfoGroup(Session& session, Shell& shell, QWidget* parent)
     : QGroupBox(QStringLiteral(" Информация о диске "), parent), session_(session), shell_(shell),
-      pictures_(new PanelPictureLoader(this)) {
+      pictures_(new PictureRequests(FitIntoPanel, this)) {
     setObjectName("GroupInfo");
     BuildLoanControls();
     BuildViewControls();
-    connect(pictures_, &PanelPictureLoader::loaded, this, &DiscInfoGroup::PictureLoaded);
+    connect(pictures_, &PictureRequests::loaded, this, &DiscInfoGroup::PictureLoaded);
     hide();
 }
 
@@ -200,7 +200,7 @@ void DiscInfoGroup::ShowPicture(int number) {
     if (const auto picture = pictures_->Request(path, pictureArea_->size())) SetPicture(picture->image, picture->own);
 }
 
-void DiscInfoGroup::PictureLoaded(const QString& path, const PanelPicture& picture) {
+void DiscInfoGroup::PictureLoaded(const QString& path, const ShownPicture& picture) {
     if (picture_ != 0 && path == PathToQ(panel_.picturePaths[picture_ - 1])) SetPicture(picture.image, picture.own);
 }
 

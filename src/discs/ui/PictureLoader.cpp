@@ -1,5 +1,6 @@
 #include "discs/ui/PictureLoader.h"
 
+#include "discs/JpegLayout.h"
 #include "platform/qt/QtText.h"
 #include "storage/RegularFile.h"
 
@@ -12,22 +13,29 @@ namespace mcb {
 
 namespace {
 
-constexpr int kAllocationLimitMb = 256;
-constexpr int kLargestSide = 4096; // no box is ever larger; JPEG decodes cheaply at a smaller size
+// A picture file larger than this is not decoded at all: no cover needs more, and reading it would
+// cost its size again in memory.
+constexpr qint64 kLargestFileBytes = qint64(64) << 20;
+
+// What one decoding may take: the largest image the decoder allocates, and what a JPEG holds of its
+// whole picture until its last scan. Together with the program itself this keeps a decoding within
+// about 300 MB.
+constexpr int kAllocationLimitMb = 192;
+constexpr unsigned long long kJpegBufferBytes = 192ULL << 20;
 
 // Pictures larger than this are not decoded: without a reduced decoding (which only JPEG has) their
 // cost grows with every pixel, and a small file can claim billions of them.
 constexpr qint64 kLargestPixels = 40'000'000;
 constexpr qint64 kLargestJpegPixels = 120'000'000;
 
-// The picture file, opened only when it is a regular file: a pipe or a device in its place is no
-// picture and is never waited on.
+// The picture file, opened only when it is a regular file of a size worth decoding: a pipe or a
+// device in its place is no picture and is never waited on.
 class PictureFile {
 public:
     explicit PictureFile(const QString& path) {
         RegularFile opened = RegularFile::ForReading(PathFromQ(path));
-        if (opened.Ok() && !file_.open(opened.Fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return;
-        opened.Release(); // the QFile closes it now
+        if (!opened.Ok() || opened.Size() > kLargestFileBytes) return;
+        if (file_.open(opened.Fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) opened.Release();
     }
     QIODevice* Device() { return file_.isOpen() ? &file_ : nullptr; }
 
@@ -41,15 +49,19 @@ public:
         return file_.seek(0) && (format == "jpeg" ? end.contains("\xFF\xD9") : end.contains(';'));
     }
 
+    // A JPEG that keeps its whole picture while decoding must fit into the budget.
+    bool JpegWithinBudget() {
+        const auto layout = ReadJpegLayout([this](unsigned long long offset, std::size_t size) {
+            return file_.seek(qint64(offset)) ? file_.read(qint64(size)).toStdString() : std::string();
+        });
+        return file_.seek(0) && layout && (!layout->wholeImageBuffered || layout->coefficientBytes <= kJpegBufferBytes);
+    }
+
 private:
     QFile file_;
 };
 
 } // namespace
-
-QImage LoadPicture(const QString& path) {
-    return LoadPictureAt(path, ShrunkToFit(PictureFileSize(path), QSize(kLargestSide, kLargestSide)));
-}
 
 QSize PictureFileSize(const QString& path) {
     PictureFile file(path);
@@ -65,13 +77,14 @@ QImage LoadPictureAt(const QString& path, QSize size) {
     PictureFile file(path);
     if (!file.Device()) return {};
     const QByteArray format = QImageReader::imageFormat(file.Device());
-    if (!file.EndsWhole(format)) return {};
+    const bool jpeg = format == "jpeg";
+    if (!file.EndsWhole(format) || (jpeg && !file.JpegWithinBudget())) return {};
     QImageReader reader(file.Device(), format);
     reader.setAllocationLimit(kAllocationLimitMb);
     reader.setAutoTransform(true);
     const QSize own = reader.size();
     const qint64 pixels = qint64(own.width()) * own.height();
-    if (!own.isValid() || pixels > (format == "jpeg" ? kLargestJpegPixels : kLargestPixels)) return {};
+    if (!own.isValid() || pixels > (jpeg ? kLargestJpegPixels : kLargestPixels)) return {};
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     reader.setScaledSize(turned ? size.transposed() : size);
     return reader.read();

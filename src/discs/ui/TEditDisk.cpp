@@ -2,6 +2,7 @@
 
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -67,6 +68,10 @@ void TEditDisk::ConnectControls() {
     connect(OtherBtn, &QPushButton::clicked, this, &TEditDisk::PickOwner);
     connect(CbOther, &QCheckBox::clicked, this, &TEditDisk::CbOtherClick);
     for (int k : {1, 2}) {
+        decoded_[k - 1] = new PictureRequests(ShrunkToFit, this);
+        connect(decoded_[k - 1], &PictureRequests::loaded, this, [this, k](const QString& path, const ShownPicture& p) {
+            if (path == PathToQ(pictures_[k - 1])) Box(k)->SetImage(p.image);
+        });
         connect(Box(k), &PictureBox::pressed, this, [this, k] { currentPicture_ = k; });
         connect(Box(k), &PictureBox::doubleClicked, this, [this, k] { ChoosePicture(k); });
         connect(Box(k), &PictureBox::menuRequested, this, [this](const QPoint& at) { PopImg->popup(at); });
@@ -220,9 +225,12 @@ PictureBox* TEditDisk::Box(int k) const {
     return k == 1 ? Pict1 : Pict2;
 }
 
+// A path whose file does not exist leaves the box as it is.
 void TEditDisk::ShowPicture(int k) {
     const QString path = PathToQ(pictures_[k - 1]);
-    if (!path.isEmpty() && QFileInfo::exists(path)) Box(k)->SetImage(LoadPicture(path));
+    decoded_[k - 1]->Cancel();
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    if (const auto picture = decoded_[k - 1]->Request(path, Box(k)->size())) Box(k)->SetImage(picture->image);
 }
 
 void TEditDisk::ChoosePicture(int k) {
@@ -236,6 +244,7 @@ void TEditDisk::ChoosePicture(int k) {
 
 void TEditDisk::RemovePicture(int k) {
     pictures_[k - 1].clear();
+    decoded_[k - 1]->Cancel();
     Box(k)->SetImage({});
 }
 
@@ -268,9 +277,12 @@ void TEditDisk::done(int result) {
     QDialog::done(result);
 }
 
+// The pictures follow the boxes' new size; the old image is shown shrunk meanwhile.
 void TEditDisk::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     LayOut();
+    if (!environment_) return;
+    for (int k : {1, 2}) ShowPicture(k);
 }
 
 } // namespace mcb

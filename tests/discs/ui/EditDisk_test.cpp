@@ -1,5 +1,6 @@
 #include "discs/ScriptedPicker.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TEditDisk.h"
 #include "platform/qt/QtText.h"
 #include "storage/Layout.h"
@@ -59,6 +60,11 @@ private:
         window->Open(Environment(), isNew, id);
         window->show();
     }
+    // Waits until the pictures being decoded have arrived.
+    static void Decoded() {
+        PictureRequests::WaitForDone();
+        QCoreApplication::processEvents();
+    }
 
 private slots:
     void init() {
@@ -101,6 +107,7 @@ private slots:
         QVERIFY(window->CBpictCopy->isChecked());
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        Decoded();
         QVERIFY(!window->Pict1->ShowsPlaceholder());
         QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
 
@@ -129,6 +136,8 @@ private slots:
                       "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
                       "Ent=40000\nGiv=41000\nGin=1\n");
         Open(false, "00001");
+        QVERIFY2(window->Pict1->ShowsPlaceholder(), "decoded away from the window's thread");
+        Decoded();
         QCOMPARE(window->EdNazva->text(), QStringLiteral("Фильм"));
         QCOMPARE(window->EdAudit->currentIndex(), -1);
         QCOMPARE(window->EdCarrier->currentText(), QStringLiteral("DVD"));
@@ -160,6 +169,7 @@ private slots:
         QVERIFY(::mkdir(dir->File("folder.jpg").c_str(), 0755) == 0);
         OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Фильм\nImg1=\"?pipe.jpg\"\nImg2=\"?folder.jpg\"\n");
         Open(false, "00001");
+        Decoded();
         QVERIFY(window->Pict1->ShowsPlaceholder());
         QVERIFY(window->Pict2->ShowsPlaceholder());
         window->BitBtn1->click();
@@ -252,6 +262,7 @@ private slots:
         QTest::mousePress(window->Pict2, Qt::RightButton);
         prompts->ExpectText(cover);
         window->N1->trigger();
+        Decoded();
         QCOMPARE(window->picturePaths()[1], cover);
         QVERIFY(!window->Pict2->ShowsPlaceholder());
         QTest::mousePress(window->Pict2, Qt::LeftButton);
