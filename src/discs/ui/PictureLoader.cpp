@@ -17,11 +17,12 @@ namespace {
 // cost its size again in memory.
 constexpr qint64 kLargestFileBytes = qint64(64) << 20;
 
-// What one decoding may take: the largest image the decoder allocates, and what a JPEG holds of its
-// whole picture until its last scan. Together with the program itself this keeps a decoding within
-// about 300 MB.
-constexpr int kAllocationLimitMb = 192;
-constexpr unsigned long long kJpegBufferBytes = 192ULL << 20;
+// What one decoding may take: the largest image the decoder allocates, what a JPEG holds of its whole
+// picture until its last scan, and what a picture decoded at its own size takes (twice its image for
+// 16 bits per channel, which is converted before it is scaled). Together with the program itself
+// this keeps a decoding within about 300 MB.
+constexpr int kBudgetMb = 192;
+constexpr unsigned long long kBudgetBytes = static_cast<unsigned long long>(kBudgetMb) << 20;
 
 // Pictures larger than this are not decoded: without a reduced decoding (which only JPEG has) their
 // cost grows with every pixel, and a small file can claim billions of them.
@@ -54,12 +55,18 @@ public:
         const auto layout = ReadJpegLayout([this](unsigned long long offset, std::size_t size) {
             return file_.seek(qint64(offset)) ? file_.read(qint64(size)).toStdString() : std::string();
         });
-        return file_.seek(0) && layout && (!layout->wholeImageBuffered || layout->coefficientBytes <= kJpegBufferBytes);
+        return file_.seek(0) && layout && (!layout->wholeImageBuffered || layout->coefficientBytes <= kBudgetBytes);
     }
 
 private:
     QFile file_;
 };
+
+// A picture of another format is decoded at its own size before it is scaled.
+bool DecodedWithinBudget(const QImageReader& reader, qint64 pixels) {
+    const int depth = std::max<int>(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel(), 32);
+    return static_cast<unsigned long long>(pixels) * unsigned(depth / 8) * (depth > 32 ? 2 : 1) <= kBudgetBytes;
+}
 
 } // namespace
 
@@ -80,11 +87,12 @@ QImage LoadPictureAt(const QString& path, QSize size) {
     const bool jpeg = format == "jpeg";
     if (!file.EndsWhole(format) || (jpeg && !file.JpegWithinBudget())) return {};
     QImageReader reader(file.Device(), format);
-    reader.setAllocationLimit(kAllocationLimitMb);
+    reader.setAllocationLimit(kBudgetMb);
     reader.setAutoTransform(true);
     const QSize own = reader.size();
     const qint64 pixels = qint64(own.width()) * own.height();
     if (!own.isValid() || pixels > (jpeg ? kLargestJpegPixels : kLargestPixels)) return {};
+    if (!jpeg && !DecodedWithinBudget(reader, pixels)) return {};
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     reader.setScaledSize(turned ? size.transposed() : size);
     return reader.read();

@@ -15,6 +15,7 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -181,6 +182,20 @@ private slots:
         out.write(file);
         out.close();
         QCOMPARE(!LoadPictureAt(File("shaped.jpg"), QSize(180, 120)).isNull(), decoded);
+    }
+
+    // Sixteen bits per channel take twice the memory of a picture of eight, once more while it is
+    // scaled: the budget halves the pixels such a picture may have.
+    void deepPictureBeyondTheBudgetIsNotDecoded() {
+        QImage deep(3600, 3600, QImage::Format_RGBA64);
+        deep.fill(QColor(40, 90, 160));
+        QImageWriter writer(File("deep.png"), "png");
+        writer.setCompression(100);
+        QVERIFY(writer.write(deep));
+        deep = QImage();
+        QVERIFY(LoadPictureAt(File("deep.png"), QSize(180, 180)).isNull());
+        SavePicture(File("shallow.png"), {3600, 3600}, "PNG");
+        QVERIFY(!LoadPictureAt(File("shallow.png"), QSize(180, 180)).isNull());
     }
 
     void fileOver64MbIsNotDecoded() {
