@@ -9,6 +9,7 @@
 #include "discs/ui/PictureRequests.h"
 #include "discs/ui/TMagForm.h"
 #include "discs/ui/TShotter.h"
+#include "platform/ShownText.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
 
@@ -161,13 +162,13 @@ void DiscInfoGroup::Refresh(const std::string& discId) {
     if (!panel_.shown) return;
     LabNalStat->setText(ToQ(panel_.availability));
     DolgPan->setVisible(panel_.lent);
-    LabDolgName->setText(ToQ(panel_.debtor));
+    LabDolgName->setText(ToShownQ(panel_.debtor, kShownCellChars, kShownCellChars));
     LabDolgData->setText(ToQ(panel_.lendingDate));
     BtEmail->setEnabled(panel_.canMail);
     LbHoz->setVisible(panel_.foreign);
     LbHozName->setVisible(panel_.foreign);
-    LbHozName->setText(ToQ(panel_.owner));
-    DiskMemo->setPlainText(ToQ(panel_.description));
+    LbHozName->setText(ToShownQ(panel_.owner, kShownCellChars, kShownCellChars));
+    DiskMemo->setPlainText(ToShownQ(panel_.description, kShownFieldChars, kShownMemoChars));
     MemoBtn->setVisible(panel_.memoButton);
     ImgBtn->setVisible(panel_.imageButton);
     Inum1->setEnabled(panel_.pictureButtons[0]);

@@ -8,6 +8,7 @@
 #include "discs/ui/PictureLoader.h"
 #include "discs/ui/PictureRequests.h"
 #include "discs/ui/TShotter.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -100,10 +101,9 @@ void TCDinfo::LoadDisc(const std::string& discId) {
         DiscPanelOf(catalogue, discId, session_.baseDirectory(), session_.services().dateFormat, InfoView::None);
     paths_ = disc.picturePaths;
     exists_ = disc.pictureExists;
-    QString text;
-    for (const std::string& line : DiscSummary(catalogue, discId, session_.layout()))
-        text += ToQ(line) + QLatin1Char('\n');
-    nfo->setPlainText(text);
+    std::string text;
+    for (const std::string& line : DiscSummary(catalogue, discId, session_.layout())) text += line + '\n';
+    nfo->setPlainText(ToShownQ(text, kShownFieldChars, kShownMemoChars));
     ShowPictures();
     if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
     BitBtn2->setFocus();

@@ -149,6 +149,7 @@ private:
     std::string country_ = "-1";
     std::string company_ = "-1";
     std::string owner_ = "-1";
+    DiscRecord shown_; // the values the fields show, whole; a field the user changed gives its own text
     std::array<std::string, 2> pictures_;
     std::array<PictureRequests*, 2> decoded_{};
     int currentPicture_ = 1;

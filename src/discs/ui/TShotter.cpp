@@ -4,6 +4,7 @@
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
 #include "discs/ui/PictureRequests.h"
+#include "platform/ShownText.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
@@ -69,7 +70,7 @@ void TShotter::LoadPicture(const std::string& path, const std::string& caption) 
     Img->SetImage({});
     if (const auto picture = decoded_->Request(file, QSize(g.window.width - 8, g.window.height - 52)))
         Img->SetImage(picture->image);
-    setWindowTitle(ToQ(caption));
+    setWindowTitle(ToShownQ(caption, kShownCellChars, kShownCellChars));
     setGeometry(g.left, g.top, g.window.width, g.window.height);
     bb->setFocus();
 }

@@ -9,6 +9,7 @@
 #include "discs/ui/TShotter.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
 #include "support/FakeServices.h"
 #include "support/JpegBytes.h"
 #include "support/TempDir.h"
@@ -205,6 +206,26 @@ private slots:
         QVERIFY(padded.resize((qint64(64) << 20) + 1)); // a decoder ignores what follows the picture
         QVERIFY(LoadPictureAt(padded.fileName(), QSize(40, 30)).isNull());
         QVERIFY(!PictureFileSize(padded.fileName()).isValid());
+    }
+
+    // Values of megabytes are shown cut, so that the panel and the summary answer at once.
+    void hugeValuesAreShownCut() {
+        TIniFile& catalogue = session->catalogue();
+        catalogue.WriteString("00006", "Nam", std::string(2 << 20, 'n'));
+        catalogue.WriteString("00006", "Oth", "3");
+        catalogue.WriteString("Contacts", "3", std::string(1 << 20, 'o'));
+        catalogue.WriteInteger("00006", "Lin", 2);
+        catalogue.WriteString("00006", "Li1", std::string(16 << 20, 'l'));
+        catalogue.WriteString("00006", "Li2", "b");
+        auto group = Group();
+        Show(*group, "00006");
+        QCOMPARE(group->DiskMemo->toPlainText(), QString(32767, 'l') + "\nb");
+        QCOMPARE(group->LbHozName->text(), QString(1024, 'o'));
+        TCDinfo summary(*session);
+        summary.LoadDisc("00006");
+        QCOMPARE(summary.nfo->toPlainText().section('\n', 0, 0).size(), 32767);
+        QVERIFY(summary.nfo->toPlainText().endsWith(QString(32767, 'l') + "\nb\n"));
+        catalogue.EraseSection("00006");
     }
 
     void noDiscHidesTheGroupAndSecondNameOnlyShowsIt() {

@@ -184,6 +184,40 @@ private slots:
         QVERIFY(!window->EdOther->isEnabled());
     }
 
+    // Values longer than a field can show are shown cut, and stored whole as long as the field shows
+    // what it was given; a field the user changes gives its own text.
+    void longValuesAreStoredWholeUnlessChanged() {
+        const std::string title = "T" + std::string(99999, 't'); // capitalised already
+        const std::string roles = "\xC0" + std::string(50000, 'r');
+        const std::string line(40000, 'd');
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=x\n");
+        catalogue->WriteString("00001", "Nam", title);
+        catalogue->WriteString("00001", "Rol", roles);
+        catalogue->WriteString("00001", "Dir", std::string(40000, 'p'));
+        catalogue->WriteInteger("00001", "Lin", 2);
+        catalogue->WriteString("00001", "Li1", line);
+        catalogue->WriteString("00001", "Li2", "end");
+        Open(false, "00001");
+        QCOMPARE(window->EdNazva->text().size(), 32767);
+        QCOMPARE(window->EdOpis->toPlainText(), QString(32767, 'd') + "\nend");
+        window->EdDirector->setText(QStringLiteral("Тарковский"));
+        window->EdLong->setValue(161);
+        window->BitBtn1->click();
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        const TIniFile stored(dir->File("base.cbf"));
+        QVERIFY(stored.ReadString("00001", "Nam", "") == title);
+        QVERIFY(stored.ReadString("00001", "Rol", "") == roles);
+        QVERIFY(stored.ReadString("00001", "Li1", "") == line);
+        QCOMPARE(stored.ReadString("00001", "Dir", ""), W("Тарковский"));
+        QCOMPARE(stored.ReadString("00001", "Lon", ""), std::string("161"));
+
+        catalogue = std::make_unique<TIniFile>(dir->File("base.cbf"));
+        Open(false, "00001");
+        window->EdOpis->setPlainText(QStringLiteral("короче"));
+        window->BitBtn1->click();
+        QCOMPARE(TIniFile(dir->File("base.cbf")).ReadString("00001", "Li1", ""), W("короче"));
+    }
+
     void unstorableCharactersKeepTheWindowOpen() {
         Open(true);
         const QString title = QStringLiteral("Amélie 😀");
