@@ -5,6 +5,7 @@
 
 #include "update/UpdateCheck.h"
 
+#include <QCursor>
 #include <QDialog>
 
 class QCheckBox;
@@ -24,6 +25,8 @@ public:
     void Execute(SetupSettings& setup);
     // Sets the window up as at each showing, without showing it.
     void Prepare(SetupSettings& setup);
+    // The settings file was refused at start-up: closing leaves it alone.
+    void SetSettingsRefused(bool refused) { settingsRefused_ = refused; }
 
     QPlainTextEdit* UpdaMemo;
     QCheckBox* CBnoCheck;
@@ -48,6 +51,8 @@ private:
     Prompts& prompts_;
     std::unique_ptr<Memo> memo_;
     bool fitExplanation_ = false; // set by Prepare: the next showing fits the explanation
+    bool settingsRefused_ = false;
+    QCursor memoCursor_; // the text area's own, given back after the download
 };
 
 } // namespace mcb
