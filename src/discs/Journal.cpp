@@ -45,11 +45,13 @@ bool LastByteIsLineFeed(const std::string& path, off_t size) {
     return !read || last == '\n';
 }
 
-// Appends without reading the journal. A journal that can be neither opened nor created, or that is
-// no regular file (a pipe, a device, a folder), records nothing, silently; a failed write is taken
-// back, so no partial line remains.
+// Appends without reading the journal. A journal that can be neither opened nor created records
+// nothing, silently; one that is no regular file (a pipe, a device, a folder) records nothing and is
+// reported as not writable, since the user can mend that. A failed write is taken back, so no
+// partial line remains.
 void AppendLine(const std::string& path, std::string line) {
     RegularFile file = RegularFile::ForAppending(path, 0666);
+    if (file.State() == OpenState::NotRegular) ReportWriteError(path);
     if (!file.Ok()) return;
     const off_t size = file.Size();
     // A hand-edited journal may lack the break after its last line; the event still gets its own line.
@@ -64,12 +66,9 @@ void AppendLine(const std::string& path, std::string line) {
 }
 
 // Cuts the journal and records the line in one atomic replacement. Returns false when the journal
-// needs no cut (or cannot be read), so that the line is simply appended; true when the line is
-// recorded, or when the journal is no regular file and so cannot take it.
+// needs no cut (or cannot be read, or is no regular file), so that the line is simply appended.
 bool CutAndRecord(const std::string& path, const std::string& line, int maxLines) {
-    const OpenState state = RegularFile::ForReading(path).State();
-    if (state == OpenState::NotRegular) return true;
-    if (state != OpenState::Opened) return false;
+    if (RegularFile::ForReading(path).State() != OpenState::Opened) return false;
     const std::optional<std::string> journal = ReadWholeFile(path);
     if (!journal) {
         ReportReadError(path);

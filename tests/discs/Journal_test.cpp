@@ -104,8 +104,8 @@ TEST_F(JournalTest, StaleTemporaryFileNeverBlocksRecording) {
 }
 
 // A pipe, a device or a folder in the journal's place cannot take a journal: the event is not
-// recorded, as for a journal that can be neither appended to nor created, and nothing waits on it.
-TEST_F(JournalTest, JournalThatIsNoFileRecordsNothing) {
+// recorded and the journal is reported as not writable, once per event, and nothing waits on it.
+TEST_F(JournalTest, JournalThatIsNoFileIsReportedAndRecordsNothing) {
     ASSERT_EQ(::mkdir(dir.File("folder.log").c_str(), 0777), 0);
     ASSERT_EQ(::mkfifo(dir.File("pipe.log").c_str(), 0644), 0);
     ASSERT_EQ(::symlink("/dev/null", dir.File("device.log").c_str()), 0);
@@ -114,7 +114,9 @@ TEST_F(JournalTest, JournalThatIsNoFileRecordsNothing) {
         for (const bool cut : {false, true}) {
             setup.MagazTrunc = cut;
             Log();
-            EXPECT_TRUE(errors.messages.empty()) << name << " cut " << cut;
+            ASSERT_EQ(errors.messages.size(), 1u) << name << " cut " << cut;
+            EXPECT_NE(errors.messages[0].find("Write error to file"), std::string::npos) << name;
+            errors.messages.clear();
         }
         EXPECT_FALSE(SaveJournal(path, "edited")) << name;
         EXPECT_EQ(errors.messages.size(), 1u) << "saving the viewer's text is refused: " << name;
