@@ -30,23 +30,28 @@ bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t
 
 } // namespace
 
-ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer) {
+ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer,
+                            FileIdentity* identity) {
     // Non-blocking open, so that a named pipe in place of the file cannot hang the program.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return errno == ENOENT ? ReadState::Missing : ReadState::Failed;
     struct stat info {};
     const bool ok =
         ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadExactly(fd, std::size_t(info.st_size), buffer);
+    if (identity && ok) *identity = IdentityOf(info);
     ::close(fd);
     return ok ? ReadState::Read : ReadState::Failed;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, FileIdentity* identity) {
     std::string content;
-    const ReadState read = ReadWholeFileInto(path, [&content](std::size_t size) {
-        content.resize(size);
-        return content.data();
-    });
+    const ReadState read = ReadWholeFileInto(
+        path,
+        [&content](std::size_t size) {
+            content.resize(size);
+            return content.data();
+        },
+        identity);
     if (read != ReadState::Read) return std::nullopt;
     return content;
 }
