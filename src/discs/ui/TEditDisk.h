@@ -148,6 +148,7 @@ private:
     std::string company_ = "-1";
     std::string owner_ = "-1";
     std::array<std::string, 2> pictures_;
+    PictureCopies copies_{}; // pictures chosen in this opening to be copied when the disc is saved
     int currentPicture_ = 1;
 };
 

@@ -30,7 +30,7 @@ private slots:
     void journalModeShowsTheJournalReadOnly() {
         dir.Write("base.log", "08.12.2026 16:45:19 : one\r\n08.12.2026 16:45:20 : two\r\n");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Журнал событий"));
         QVERIFY(form.MemoMag->isReadOnly());
@@ -46,7 +46,7 @@ private slots:
         for (const bool byEscape : {false, true}) {
             dir.Write("base.log", "old\r\n");
             TMagForm form(window, prompts);
-            form.LoadJournal(path);
+            form.LoadJournal(path, "");
             form.show();
             QTest::mouseClick(form.ButEd, Qt::LeftButton);
             QVERIFY(!form.MemoMag->isReadOnly());
@@ -61,7 +61,7 @@ private slots:
             QCOMPARE(TempDir::Read(path), mcb::W("новая\r\nстрока\r\n"));
         }
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.ButEd, Qt::LeftButton);
         form.MemoMag->setPlainText(QStringLiteral("discarded"));
@@ -72,7 +72,7 @@ private slots:
     void closeWithoutEditingLeavesTheFileAlone() {
         dir.Write("base.log", "a\nb");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QVERIFY(form.isHidden());
@@ -82,7 +82,7 @@ private slots:
     void unstorableCharactersKeepTheWindowOpen() {
         dir.Write("base.log", "old\r\n");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.ButEd, Qt::LeftButton);
         form.MemoMag->setPlainText(QStringLiteral("снег ☃"));
@@ -107,7 +107,7 @@ private slots:
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QVERIFY(form.isHidden());
 
-        form.LoadJournal(dir.File("missing.log"));
+        form.LoadJournal(dir.File("missing.log"), "");
         QCOMPARE(form.MemoMag->toPlainText(), QString());
         QVERIFY(!form.ButEd->isHidden());
     }
