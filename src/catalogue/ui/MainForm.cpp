@@ -35,7 +35,7 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     connect(tumer_, &QTimer::timeout, this, &TMainForm::TumerTimer);
     if (session_.pendingStartupTasks() != 0) tumer_->start();
     // After the command that read the catalogue again has ended.
-    session_.SetReloadListener([this] { QTimer::singleShot(0, this, &TMainForm::RebuildTable); });
+    session_.SetReloadListener([this] { QTimer::singleShot(0, this, [this] { RebuildTable(); }); });
     // Insert, F2, F6, Delete and the arrows work at once.
     table_->setFocus();
 }

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
+#include <algorithm>
 
 namespace mcb {
 
@@ -78,20 +80,24 @@ std::unique_ptr<CatalogueClaim> QtCatalogueClaims::Claim(const std::string& cata
     return std::make_unique<HeldClaim>(holding);
 }
 
+// A holder that is still starting may not listen yet: the connection is tried again until the time is up.
 bool QtCatalogueClaims::RaiseHolder(const std::string& catalogue) {
     const std::optional<std::string> folder = ClaimFolder();
     if (!folder) return false;
     QElapsedTimer clock;
     clock.start();
+    const auto left = [&clock] { return std::max(0, kAnswerWaitMs - int(clock.elapsed())); };
     QLocalSocket socket;
-    socket.connectToServer(SocketPath(*folder, catalogue));
-    if (!socket.waitForConnected(kAnswerWaitMs)) return false;
+    for (;;) {
+        socket.connectToServer(SocketPath(*folder, catalogue));
+        if (socket.waitForConnected(left())) break;
+        if (left() == 0) return false;
+        QThread::msleep(50);
+    }
     socket.write(kRaise);
     socket.flush();
-    while (!socket.canReadLine()) {
-        const int left = kAnswerWaitMs - int(clock.elapsed());
-        if (left <= 0 || !socket.waitForReadyRead(left)) return false;
-    }
+    while (!socket.canReadLine())
+        if (left() == 0 || !socket.waitForReadyRead(left())) return false;
     return socket.readLine() == kShown;
 }
 

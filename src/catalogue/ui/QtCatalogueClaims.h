@@ -21,8 +21,8 @@ public:
     std::unique_ptr<CatalogueClaim> Claim(const std::string& catalogue) override;
     bool RaiseHolder(const std::string& catalogue) override;
 
-    // Longest wait for the holder's answer, well within the two seconds a second start may take.
-    static constexpr int kAnswerWaitMs = 1200;
+    // Longest wait for the holder's answer, within the two seconds a second start may take.
+    static constexpr int kAnswerWaitMs = 1500;
 
 private:
     struct Holding;
