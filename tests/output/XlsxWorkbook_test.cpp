@@ -160,11 +160,7 @@ private:
     int saved_ = -1;
 };
 
-// The writer's own English error lines would reach the terminal of the window program; the
-// program's message says what failed instead.
 TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
-    const test::TempDir elsewhere;
-    StderrCapture stderrText(elsewhere.File("stderr"));
     dir_.Write("out.xlsx", "old workbook");
     TableRow row = TrickyDisc(4);
     row.cells[11] = "DVD 1";
@@ -186,6 +182,26 @@ TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(workbook.FailureReason(), W("книга записана не полностью, возможно, на диске нет места"));
     EXPECT_TRUE(test::TempDir::Read(dir_.File("out.xlsx")) == "old workbook");
     EXPECT_EQ(FilesIn(dir_.Path()), (std::set<std::string>{"base.cbf", "out.xlsx"}));
+}
+
+// The writer's own English error lines ("[ERROR] workbook_close(): ...") would reach the terminal
+// of the window program; the program's message says what failed instead.
+TEST_F(XlsxWorkbookTest, WritersOwnErrorLinesStayOffTheTerminal) {
+    const test::TempDir elsewhere;
+    StderrCapture stderrText(elsewhere.File("stderr"));
+    XlsxWorkbook workbook(dir_.File("out.xlsx"));
+    ASSERT_EQ(ExportResult::Done, ExportTable(Source(), {}, workbook));
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    const bool committed = workbook.Commit();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(committed);
+    EXPECT_EQ(workbook.FailureReason(), W("файл слишком велик"));
     EXPECT_EQ(stderrText.Stop(), "");
 }
 
