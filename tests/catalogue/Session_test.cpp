@@ -1,5 +1,6 @@
 #include "catalogue/Session.h"
 #include "storage/ErrorReport.h"
+#include "storage/IniFileSupport.h"
 #include "storage/Literal.h"
 #include "support/FakeServices.h"
 #include "support/FileSnapshot.h"
@@ -378,6 +379,30 @@ TEST_F(SessionTest, CatalogueOpenInAnotherProgramIsNotOpenedAgain) {
         EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
     }
     EXPECT_EQ(TempDir::Read(dir.File("b.cbf")), kDisc);
+}
+
+// A catalogue the user may not write is opened with one message saying so, and nothing of it is
+// written at close, although the rename through the writable folder would replace it.
+TEST_F(SessionTest, ReadOnlyCatalogueIsSaidOnceAndNeverWritten) {
+    dir.Write("a.cbf", kDisc);
+    WriteSettings("[Setup]\r\nBackUpBase=0\r\n");
+    ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const int status = test::InChild([&] {
+        if (!test::BecomeNobody()) return 10;
+        prompts = test::ScriptedPrompts();
+        auto session = StartSession(dir.File("a.cbf"));
+        if (prompts.texts.size() != 1) return 11;
+        const std::string said = prompts.texts[0].Utf8();
+        if (said.find(dir.File("a.cbf")) == std::string::npos || said.find("только для чтения") == std::string::npos)
+            return 12;
+        session->catalogue().WriteString("00001", "Gin", "0"); // as no command would
+        session->Shutdown();
+        return prompts.texts.size() == 1 ? 0 : 13;
+    });
+    ::chmod(dir.Path().c_str(), 0700);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(TempDir::Read(dir.File("a.cbf")), kDisc);
 }
 
 } // namespace
