@@ -160,6 +160,20 @@ private:
     int saved_ = -1;
 };
 
+// Commits with files limited to `bytes`, as on a disk that fills up.
+bool CommitWithin(XlsxWorkbook& workbook, rlim_t bytes) {
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool committed = workbook.Commit();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    return committed;
+}
+
 TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
     dir_.Write("out.xlsx", "old workbook");
     TableRow row = TrickyDisc(4);
@@ -168,17 +182,7 @@ TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
     XlsxWorkbook workbook(dir_.File("out.xlsx"));
     ASSERT_EQ(ExportResult::Done, ExportTable(Source(), {}, workbook));
 
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 256 * 1024;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool committed = workbook.Commit();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(committed);
+    EXPECT_FALSE(CommitWithin(workbook, 256 * 1024));
     EXPECT_EQ(workbook.FailureReason(), W("книга записана не полностью, возможно, на диске нет места"));
     EXPECT_TRUE(test::TempDir::Read(dir_.File("out.xlsx")) == "old workbook");
     EXPECT_EQ(FilesIn(dir_.Path()), (std::set<std::string>{"base.cbf", "out.xlsx"}));
@@ -191,16 +195,7 @@ TEST_F(XlsxWorkbookTest, WritersOwnErrorLinesStayOffTheTerminal) {
     StderrCapture stderrText(elsewhere.File("stderr"));
     XlsxWorkbook workbook(dir_.File("out.xlsx"));
     ASSERT_EQ(ExportResult::Done, ExportTable(Source(), {}, workbook));
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 1024;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool committed = workbook.Commit();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-    EXPECT_FALSE(committed);
+    EXPECT_FALSE(CommitWithin(workbook, 1024));
     EXPECT_EQ(workbook.FailureReason(), W("файл слишком велик"));
     EXPECT_EQ(stderrText.Stop(), "");
 }
