@@ -29,18 +29,19 @@ void LoadRussianTranslation(QApplication& app, QTranslator& translator) {
 }
 
 // Another start on the open catalogue brings the program to the front: its main window, and the
-// dialog open over it, if any.
+// dialog open over it, if any. A program still starting has no main window yet; it shows it soon.
 bool RaiseProgram(QWidget* window) {
-    if (!window) return false;
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    if (window) {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     if (QWidget* dialog = QApplication::activeModalWidget()) {
         dialog->raise();
         dialog->activateWindow();
     }
-    return window->isVisible() && !window->isMinimized();
+    return !window || (window->isVisible() && !window->isMinimized());
 }
 
 // The ".cbf" association; the desktop's MIME database is refreshed in the background when it changed.

@@ -7,6 +7,7 @@
 #include "storage/AtomicFile.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/Literal.h"
+#include "storage/SideFile.h"
 #include "storage/WholeFile.h"
 
 #include <filesystem>
@@ -148,7 +149,9 @@ bool Session::CopyForSaveAs(const std::string& target) {
         services_.prompts.Message(W("Проблемы при чтении файла базы"));
         return false;
     }
-    if (!WriteFileAtomically(target, *content)) {
+    // The copy is as private as the catalogue it is made from.
+    const AtomicWrite how{.tempName = "~tmpini.tmp", .followLinks = true, .mode = SideFileMode(baseFileName_, target)};
+    if (!WriteFileAtomically(target, *content, how)) {
         services_.prompts.Message(W("Проблемы при записи нового файла базы"));
         return false;
     }

@@ -181,6 +181,18 @@ TEST_F(SessionTest, SaveAsAddsTheExtensionCopiesAndMayDeleteTheOld) {
     }
 }
 
+TEST_F(SessionTest, SaveAsCopyIsAsPrivateAsTheCatalogue) {
+    dir.Write("a.cbf", kDisc);
+    ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), 0600), 0);
+    auto session = StartSession(dir.File("a.cbf"));
+    prompts.ExpectText(dir.File("copy.cbf"));
+    prompts.Expect(Answer::No);
+    ASSERT_TRUE(session->ChooseAndSwitch(SwitchMode::SaveAs));
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.File("copy.cbf").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
 TEST_F(SessionTest, SaveAsOntoItselfKeepsTheFile) {
     dir.Write("a.cbf", kDisc);
     auto session = StartSession(dir.File("a.cbf"));
