@@ -2,7 +2,7 @@
 
 #include "platform/qt/ModalRun.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -45,8 +45,13 @@ QuitRequests::QuitRequests(std::function<void()> close, QObject* parent) : QObje
         Quit();
     });
     Handle(&OnQuitSignal);
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &QuitRequests::Quit);
+    // The session manager ends a program by quitting its event loop, past the main window's close.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        if (requested_) return;
+        requested_ = true;
+        EndModalRuns();
+        close_();
+    });
 }
 
 QuitRequests::~QuitRequests() {

@@ -1,7 +1,8 @@
 // The system's requests to end the program: SIGTERM (kill, shutdown), SIGHUP (the terminal or the
-// session went away), SIGINT (Ctrl+C) and the session manager's end of the session. The program then
-// closes as by its close box, saving what it saves at close, without any question that could keep it
-// from ending: every dialog open is closed as by Cancel and no new one asks anything.
+// session went away), SIGINT (Ctrl+C) and the session manager's end of the session (which quits the
+// event loop). The program then closes as by its close box, saving what it saves at close, without
+// any question that could keep it from ending: every dialog open is closed as by Cancel and no new
+// one asks anything.
 #pragma once
 
 #include <QObject>
@@ -21,10 +22,9 @@ public:
 
     // True once a request came.
     bool Requested() const { return requested_; }
-    // What a request does; public for the session manager's signal and for tests.
-    void Quit();
 
 private:
+    void Quit();
     void CloseWhenUnwound();
 
     std::function<void()> close_;
