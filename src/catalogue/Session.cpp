@@ -9,6 +9,7 @@
 #include "storage/Literal.h"
 #include "storage/SideFile.h"
 #include "storage/WholeFile.h"
+#include "storage/WriteAccess.h"
 
 #include <filesystem>
 #include <system_error>
@@ -62,7 +63,8 @@ StartOutcome Session::Start(const std::optional<std::string>& commandLineCatalog
     if (!baseFileName_.empty() && !OpenCatalogue()) SetBaseFileName("");
     if (baseFileName_.empty() && !ChooseAtStartUp()) return StartOutcome::Abandoned;
     collectDebts_ = true;
-    if (settings_.setup.BackUpBase) MakeBackup();
+    // A folder that takes no file was said once already; its backup would only fail again.
+    if (settings_.setup.BackUpBase && WriteAccessOf(baseFileName_) != WriteAccess::FolderReadOnly) MakeBackup();
     RebuildTable();
     pendingStartupTasks_ = debtRows_.empty() ? 0 : kTaskDebtReminder;
     if (settings_.setup.NoUpdating) settings_.setup.UpdateDate = Today();

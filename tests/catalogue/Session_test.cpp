@@ -393,28 +393,37 @@ TEST_F(SessionTest, CatalogueOpenInAnotherProgramIsNotOpenedAgain) {
     EXPECT_EQ(TempDir::Read(dir.File("b.cbf")), kDisc);
 }
 
-// A catalogue the user may not write is opened with one message saying so, and nothing of it is
-// written at close, although the rename through the writable folder would replace it.
+// A catalogue the user may not write (the file, or its folder) is opened with one message saying
+// so, and nothing of it is written at close, although the rename through a writable folder would
+// replace it.
 TEST_F(SessionTest, ReadOnlyCatalogueIsSaidOnceAndNeverWritten) {
-    dir.Write("a.cbf", kDisc);
-    WriteSettings("[Setup]\r\nBackUpBase=0\r\n");
-    ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), 0444), 0);
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
-    const int status = test::InChild([&] {
-        if (!test::BecomeNobody()) return 10;
-        prompts = test::ScriptedPrompts();
-        auto session = StartSession(dir.File("a.cbf"));
-        if (prompts.texts.size() != 1) return 11;
-        const std::string said = prompts.texts[0].Utf8();
-        if (said.find(dir.File("a.cbf")) == std::string::npos || said.find("только для чтения") == std::string::npos)
-            return 12;
-        session->catalogue().WriteString("00001", "Gin", "0"); // as no command would
-        session->Shutdown();
-        return prompts.texts.size() == 1 ? 0 : 13;
-    });
-    ::chmod(dir.Path().c_str(), 0700);
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(TempDir::Read(dir.File("a.cbf")), kDisc);
+    const struct {
+        mode_t file, folder;
+        const char* said;
+    } cases[] = {{0444, 0777, "только для чтения"}, {0666, 0555, "нет права записи в папку"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        ::chmod(dir.Path().c_str(), 0700);
+        dir.Write("a.cbf", kDisc);
+        WriteSettings("[Setup]\r\nBackUpBase=1\r\n");
+        ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), c.file), 0);
+        ASSERT_EQ(::chmod(dir.Path().c_str(), c.folder), 0);
+        const int status = test::InChild([&] {
+            if (!test::BecomeNobody()) return 10;
+            prompts = test::ScriptedPrompts();
+            auto session = StartSession(dir.File("a.cbf"));
+            if (prompts.texts.size() != 1) return 11;
+            const std::string said = prompts.texts[0].Utf8();
+            if (said.find(dir.File("a.cbf")) == std::string::npos || said.find(c.said) == std::string::npos)
+                return 12;
+            session->catalogue().WriteString("00001", "Gin", "0"); // as no command would
+            session->Shutdown();
+            return prompts.texts.size() == 1 ? 0 : 13;
+        });
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(TempDir::Read(dir.File("a.cbf")), kDisc);
+    }
 }
 
 } // namespace
