@@ -229,12 +229,13 @@ bool PendingFile::Commit() {
     if (fd_ < 0) return false;
     errno = 0;
     // The lock on the temporary file is held until the file has its final name.
-    struct stat written {};
-    if (!TakeOverAttributes(fd_, target_, mode_, followLinks_) || ::fsync(fd_) != 0 || ::fstat(fd_, &written) != 0 ||
+    if (!TakeOverAttributes(fd_, target_, mode_, followLinks_) || ::fsync(fd_) != 0 ||
         ::rename(tempPath_.c_str(), target_.c_str()) != 0)
         return Fail();
-    committed_ = IdentityOf(written);
     tempPath_.clear();
+    // Looked at after the rename, which sets the file's status change time.
+    struct stat written {};
+    committed_ = ::fstat(fd_, &written) == 0 ? IdentityOf(written) : FileIdentity{};
     ::close(fd_); // everything is on disk already: fsync has checked it
     fd_ = -1;
     if (SyncDirectory(prefix_)) return true;

@@ -414,8 +414,7 @@ TEST_F(SessionTest, ReadOnlyCatalogueIsSaidOnceAndNeverWritten) {
             auto session = StartSession(dir.File("a.cbf"));
             if (prompts.texts.size() != 1) return 11;
             const std::string said = prompts.texts[0].Utf8();
-            if (said.find(dir.File("a.cbf")) == std::string::npos || said.find(c.said) == std::string::npos)
-                return 12;
+            if (said.find(dir.File("a.cbf")) == std::string::npos || said.find(c.said) == std::string::npos) return 12;
             session->catalogue().WriteString("00001", "Gin", "0"); // as no command would
             session->Shutdown();
             return prompts.texts.size() == 1 ? 0 : 13;
