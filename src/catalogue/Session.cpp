@@ -222,11 +222,11 @@ std::vector<DebtRow> Session::TakeDebtRows() {
 
 void Session::Shutdown() {
     catalogue_.reset();
+    claim_.reset(); // written: another start may open it now
     RememberCatalogue(settings_, baseFileName_);
     TIniFile ini(kSettingsFileName);
     // The user was told at start-up that these settings will not be saved; a file still refused is
     // left alone without a second report.
-    claim_.reset();
     if (settingsRefused_ && SettingsRefusal(ini)) return;
     MergeSettings(ini, settingsAtStart_, settings_, Today(), [this, &ini] {
         return services_.prompts.Confirm(
