@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <sys/resource.h>
@@ -113,19 +114,21 @@ private slots:
         QCOMPARE(third.exitCode(), 0);
     }
 
-    // SIGTERM closes the program like its close box, settings saved, even with the debt reminder's
-    // window open, which would otherwise wait for an answer.
+    // SIGTERM (kill, shutdown) and SIGHUP (log-out) close the program like its close box, settings
+    // saved, even with the debt reminder's window open, which would otherwise wait for an answer.
     void endRequestSavesLikeTheCloseBox() {
-        dir->Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nDolgReminder=1\r\nDolgDays=15\r\n");
-        QProcess& program = Start({File("base.cbf")});
-        QVERIFY(Answers("base.cbf"));
-        QTest::qWait(2500); // the reminder comes a second after the window
-        ::kill(pid_t(program.processId()), SIGTERM);
-        QVERIFY(Ends(program));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        const std::string settings = test::TempDir::Read(dir->File("config/mirvane-cdbase/MirvaneCDB.ini"));
-        QVERIFY2(settings.find("BaseName=" + dir->File("base.cbf")) != std::string::npos, settings.c_str());
-        QVERIFY(settings.find("DolgReminder=1") != std::string::npos);
+        for (const int signal : {SIGTERM, SIGHUP}) {
+            dir->Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nDolgReminder=1\r\nDolgDays=15\r\n");
+            QProcess& program = Start({File("base.cbf")});
+            QVERIFY(Answers("base.cbf"));
+            QTest::qWait(2500); // the reminder comes a second after the window
+            ::kill(pid_t(program.processId()), signal);
+            QVERIFY(Ends(program));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            const std::string settings = test::TempDir::Read(dir->File("config/mirvane-cdbase/MirvaneCDB.ini"));
+            QVERIFY2(settings.find("BaseName=" + dir->File("base.cbf")) != std::string::npos, strsignal(signal));
+            QVERIFY(settings.find("DolgReminder=1") != std::string::npos);
+        }
     }
 
     // A file size limit makes the write fail with the program's message, instead of killing it.
