@@ -4,11 +4,11 @@
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/Literal.h"
+#include "storage/RegularFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -33,16 +33,6 @@ public:
 private:
     int fd_;
 };
-
-// Without blocking on a named pipe or a device put in the picture's place.
-int OpenRegular(const std::string& path, struct stat& info) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return -1;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
-    ::close(fd);
-    errno = EINVAL;
-    return -1;
-}
 
 // A new file under the first free name; -1 when none could be made.
 int CreateFree(const std::string& stem, const std::string& extension, std::string& made) {
@@ -83,13 +73,15 @@ std::string PictureCopyName(const std::string& targetStem, const std::string& so
 PictureCopy CopyPictureBeside(const std::string& targetStem, const std::string& source, Prompts& prompts) {
     const PictureCopy kept{source, false};
     if (InFolder(source, fs::path(targetStem).parent_path().string())) return kept;
-    struct stat info {};
-    const Descriptor from(OpenRegular(source, info));
-    if (from.get() < 0) {
-        if (errno != EINVAL) ReportFileError(W("Не удается прочитать файл "), source);
+    // A pipe, a device or a folder is no picture: nothing is copied and nothing is said.
+    const RegularFile from = RegularFile::ForReading(source);
+    if (!from.Ok()) {
+        if (from.State() == OpenState::Missing || from.State() == OpenState::Failed)
+            ReportFileError(W("Не удается прочитать файл "), source);
         return kept;
     }
-    if (std::uint64_t(info.st_size) > kPictureCopyLimit) {
+    const std::uint64_t size = std::uint64_t(from.Size());
+    if (size > kPictureCopyLimit) {
         prompts.Message(W("Картинка ") + UserText::Path(source) +
                         W(" больше 64 МБ и не скопирована к базе: диск ссылается на сам файл."));
         return kept;
@@ -97,7 +89,7 @@ PictureCopy CopyPictureBeside(const std::string& targetStem, const std::string& 
     PictureCopy copy{"", true};
     const Descriptor to(CreateFree(targetStem, fs::path(source).extension().string(), copy.path));
     if (to.get() < 0) return kept;
-    if (Stream(from.get(), to.get(), std::uint64_t(info.st_size))) return copy;
+    if (Stream(from.Fd(), to.get(), size)) return copy;
     ::unlink(copy.path.c_str());
     return kept;
 }

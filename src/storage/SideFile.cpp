@@ -10,7 +10,12 @@ namespace mcb {
 SidePlace LookAtSidePlace(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT ? SidePlace::Missing : SidePlace::Other;
-    if (S_ISLNK(info.st_mode)) return SidePlace::Link;
+    if (S_ISLNK(info.st_mode)) {
+        // A link to a pipe, a device or a folder is taken for what it leads to: whoever made it meant
+        // the journal or the backup to go there, and is told that it cannot.
+        const bool special = ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+        return special ? SidePlace::Other : SidePlace::Link;
+    }
     if (!S_ISREG(info.st_mode)) return SidePlace::Other;
     return info.st_nlink > 1 ? SidePlace::Shared : SidePlace::Plain;
 }

@@ -12,9 +12,9 @@ namespace mcb {
 enum class SidePlace {
     Missing,
     Plain,  // a regular file with no other name
-    Link,   // a symbolic link: never followed
+    Link,   // a symbolic link to a regular file or to nothing: never followed
     Shared, // a regular file that also has another name (a hard link): never written in place
-    Other,  // a folder, a device, a named pipe: left alone
+    Other,  // a folder, a device, a named pipe, or a link to one: left alone
 };
 
 SidePlace LookAtSidePlace(const std::string& path);
@@ -25,7 +25,7 @@ SidePlace LookAtSidePlace(const std::string& path);
 unsigned SideFileMode(const std::string& catalogue, const std::string& sideFile);
 
 // Replaces the side file crash-safely with `content`. A link in its place is replaced, not followed;
-// a folder, device or pipe there is refused. False on any failure, the old file untouched.
+// a folder, device or pipe there, or a link to one, is refused. False on any failure, the old file untouched.
 bool WriteSideFile(const std::string& path, std::string_view content, const std::string& catalogue,
                    std::string_view tempName);
 

@@ -1,7 +1,8 @@
 #include "storage/WholeFile.h"
 
+#include "storage/RegularFile.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,15 +33,14 @@ bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t
 
 ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer,
                             FileIdentity* identity) {
-    // Non-blocking open, so that a named pipe in place of the file cannot hang the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? ReadState::Missing : ReadState::Failed;
+    const RegularFile file = RegularFile::ForReading(path);
+    if (file.State() == OpenState::Missing) return ReadState::Missing;
+    // Taken before reading: a change made while the file is read then shows at the next look.
     struct stat info {};
-    const bool ok =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadExactly(fd, std::size_t(info.st_size), buffer);
-    if (identity && ok) *identity = IdentityOf(info);
-    ::close(fd);
-    return ok ? ReadState::Read : ReadState::Failed;
+    if (!file.Ok() || (identity && ::fstat(file.Fd(), &info) != 0)) return ReadState::Failed;
+    if (!ReadExactly(file.Fd(), std::size_t(file.Size()), buffer)) return ReadState::Failed;
+    if (identity) *identity = IdentityOf(info);
+    return ReadState::Read;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, FileIdentity* identity) {

@@ -317,6 +317,8 @@ TEST_F(DiscEditorTest, PictureCopyFallsBackToTheSource) {
     dir.Write("pictures/cover.jpg", "cover");
     dir.Write("pictures/huge.jpg", "");
     std::filesystem::resize_file(dir.File("pictures/huge.jpg"), kPictureCopyLimit + 1);
+    ASSERT_EQ(::mkfifo(dir.File("pictures/pipe.jpg").c_str(), 0644), 0);
+    std::filesystem::create_directories(dir.File("pictures/folder.jpg"));
     struct Case {
         const char* name;
         std::string source;
@@ -326,6 +328,9 @@ TEST_F(DiscEditorTest, PictureCopyFallsBackToTheSource) {
         {"above the size limit", dir.File("pictures/huge.jpg"), 0, 1},
         {"a short read", "/proc/self/status", 0, 0},
         {"a source that cannot be opened", dir.File("pictures/gone.jpg"), 1, 0},
+        // No picture at all: nothing waits on it, nothing is said.
+        {"a pipe", dir.File("pictures/pipe.jpg"), 0, 0},
+        {"a folder", dir.File("pictures/folder.jpg"), 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

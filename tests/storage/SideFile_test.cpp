@@ -48,8 +48,16 @@ TEST_F(SideFile, LinkInItsPlaceIsReplacedAndWhatItLedToKept) {
         EXPECT_FALSE(test::Exists(Path("nowhere")));
         ::unlink(side.c_str());
     }
-    ASSERT_EQ(::mkfifo(side.c_str(), 0600), 0);
-    EXPECT_FALSE(WriteSideFile(side, "copy", catalogue, "~tmpini.tmp")) << "a pipe in its place is left alone";
+    // What is no file, or a link to one, is left alone.
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    for (const std::string& other : {Path("pipe"), std::string("/dev/null"), Folder()}) {
+        SCOPED_TRACE(other);
+        ASSERT_EQ(::symlink(other.c_str(), side.c_str()), 0);
+        EXPECT_FALSE(WriteSideFile(side, "copy", catalogue, "~tmpini.tmp"));
+        EXPECT_TRUE(IsLink(side));
+        ::unlink(side.c_str());
+    }
+    EXPECT_FALSE(WriteSideFile(Path("pipe"), "copy", catalogue, "~tmpini.tmp"));
 }
 
 TEST_F(SideFile, PermissionsFollowTheCatalogue) {

@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/ShownText.h"
 #include "platform/qt/FontChoiceDialog.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -28,6 +29,11 @@ const QDate kDayZero(1899, 12, 30);
 
 QString AppTitle() {
     return QStringLiteral("Mirvane CD Base");
+}
+
+// A message that names a value of megabytes (a title, a name) shows as much of it as a box can.
+QString Shown(const QString& message) {
+    return ShownQ(message, kShownCellChars, 4 * kShownCellChars);
 }
 
 QString Extensions(const QString& patterns) {
@@ -86,11 +92,11 @@ bool Unattended(const UserText& text) {
 } // namespace
 
 void QtPrompts::Message(const UserText& text) {
-    if (!Unattended(text)) QMessageBox::information(Parent(), AppTitle(), ToQ(text));
+    if (!Unattended(text)) QMessageBox::information(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::Error(const UserText& text) {
-    if (!Unattended(text)) QMessageBox::critical(Parent(), AppTitle(), ToQ(text));
+    if (!Unattended(text)) QMessageBox::critical(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
@@ -99,13 +105,13 @@ void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
 
 bool QtPrompts::Confirm(const UserText& text) {
     if (Unattended(text)) return false;
-    return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool QtPrompts::Warn(const std::string& text) {
     if (Unattended(text)) return false;
-    return QMessageBox::warning(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::warning(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
@@ -115,7 +121,7 @@ bool QtPrompts::Answering() const {
 
 Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
     if (Unattended(text)) return Answer::Cancel;
-    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text),
+    QMessageBox box(QMessageBox::Question, AppTitle(), Shown(ToQ(text)),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, Parent());
     // Help shows the topic and leaves the question open, like the help button of a message box should.
     QAbstractButton* help = box.button(QMessageBox::Help);
