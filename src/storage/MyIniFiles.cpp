@@ -5,7 +5,9 @@
 #include "storage/ErrorReport.h"
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
+#include "storage/UpperHash.h"
 
+#include <iterator>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -37,6 +39,20 @@ struct TIniFile::Store {
         std::unordered_map<std::uint32_t, IniSection::Copy> touched;
     };
 
+    // Called at every change of the section.
+    void NoteChange(std::string_view section) {
+        ++changeCount;
+        if (!changes.empty() && SameName(changes.back().section, section)) {
+            changes.back().count = changeCount;
+            return;
+        }
+        if (changes.size() == kKeptChanges) {
+            changes.clear();
+            forgottenUpTo = changeCount - 1;
+        }
+        changes.push_back({changeCount, std::string(section)});
+    }
+
     // Called before a change of the section.
     void Touch(const IniSection& section) {
         if (!undo) return;
@@ -46,10 +62,22 @@ struct TIniFile::Store {
     }
 
     void RollBack() {
-        for (const auto& [number, copy] : undo->touched) sections.At(number).Restore(sections.Arena(), copy);
+        for (const auto& [number, copy] : undo->touched) {
+            sections.At(number).Restore(sections.Arena(), copy);
+            NoteChange(copy.name);
+        }
+        for (std::size_t number = undo->sectionCount; number < sections.Sections().size(); ++number)
+            NoteChange(sections.Sections()[number].Name(sections.Arena()));
         sections.Reindex(undo->sectionCount);
         modified = undo->modified;
     }
+
+    // A change and the count of changes after it; one entry stands for a run of changes of one section.
+    struct ChangeNote {
+        std::uint64_t count;
+        std::string section;
+    };
+    static constexpr std::size_t kKeptChanges = 4096;
 
     std::string fileName;
     std::string header;
@@ -58,6 +86,10 @@ struct TIniFile::Store {
     ReadState loaded = ReadState::Missing;
     bool withoutSections = false;
     std::optional<Undo> undo;
+    std::function<void()> beforeFirstWrite;
+    std::uint64_t changeCount = 0;
+    std::uint64_t forgottenUpTo = 0; // changes up to this count are no longer noted
+    std::vector<ChangeNote> changes;
 };
 
 namespace {
@@ -85,6 +117,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     store_->modified = true;
+    store_->NoteChange(section);
     IniSection& target = store_->sections.FindOrAppend(section);
     store_->Touch(target);
     target.SetValue(store_->sections.Arena(), key, value);
@@ -107,11 +140,13 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 void TIniFile::EraseSection(const std::string& section) {
+    store_->NoteChange(section);
     if (const IniSection* found = store_->sections.Find(section)) store_->Touch(*found);
     if (store_->sections.Erase(section)) store_->modified = true;
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    store_->NoteChange(section);
     IniSection* found = store_->sections.Find(section);
     if (found) store_->Touch(*found);
     if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
@@ -123,11 +158,16 @@ bool TIniFile::UpdateFile() {
         return true;
     }
     if (!store_->modified) return true;
+    if (store_->beforeFirstWrite) std::exchange(store_->beforeFirstWrite, {})();
     const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
     if (!unknownContent && WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header)))
         return true;
     ReportFileError("Write error to file ", store_->fileName);
     return false;
+}
+
+void TIniFile::SetBeforeFirstWrite(std::function<void()> hook) {
+    store_->beforeFirstWrite = std::move(hook);
 }
 
 bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
@@ -154,6 +194,27 @@ bool TIniFile::WithoutSections() const {
     return store_->withoutSections;
 }
 
+std::uint64_t TIniFile::ChangeCount() const {
+    return store_->changeCount;
+}
+
+bool TIniFile::VisitChangesSince(std::uint64_t count, const std::function<void(std::string_view)>& visit) const {
+    if (count < store_->forgottenUpTo) return false;
+    const auto& changes = store_->changes;
+    auto first = changes.end();
+    while (first != changes.begin() && std::prev(first)->count > count) --first;
+    for (auto it = first; it != changes.end(); ++it) visit(it->section);
+    return true;
+}
+
+std::string_view TIniFile::FileText() const {
+    return store_->sections.Arena().FileText();
+}
+
+std::shared_ptr<const void> TIniFile::Texts() const {
+    return store_->sections.Arena().Texts();
+}
+
 const std::string& TIniFile::FileName() const {
     return store_->fileName;
 }
@@ -168,9 +229,14 @@ const std::string& TIniFile::FileHeader() const {
 
 std::vector<std::string> TIniFile::SectionNames() const {
     std::vector<std::string> names;
-    for (const IniSection& section : store_->sections.Sections())
-        if (!section.Name().empty()) names.push_back(section.Name());
+    VisitSectionNames([&names](std::string_view name) { names.emplace_back(name); });
     return names;
+}
+
+void TIniFile::VisitSectionNames(const std::function<void(std::string_view name)>& visit) const {
+    const LineArena& arena = store_->sections.Arena();
+    for (const IniSection& section : store_->sections.Sections())
+        if (const std::string_view name = section.Name(arena); !name.empty()) visit(name);
 }
 
 std::vector<std::string> TIniFile::KeyNames(const std::string& section) const {

@@ -2,11 +2,15 @@
 // instance is created and written back whole by UpdateFile and on destruction. Sections and keys keep
 // their order of first appearance, duplicates stay, comments are dropped, and lookups of sections and
 // keys are case-insensitive through the Windows-1251 upper-case mapping (the first match wins).
-// Texts are Windows-1251 byte strings and are never converted.
+// Texts are Windows-1251 byte strings and are never converted. Views of texts that an instance
+// hands out (VisitLines, FileText) stay valid as long as it lives: it never changes or frees a text
+// once stored, so readers may keep views instead of copies and learn from ChangeCount and
+// VisitChangesSince which sections to read again.
 #pragma once
 
 #include "storage/WholeFile.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,6 +46,9 @@ public:
     // holds is not in the store.
     bool UpdateFile();
 
+    // Runs once, before the file is first written (for work that must be done by then).
+    void SetBeforeFirstWrite(std::function<void()> hook);
+
     // Runs `change` on the store and saves the file. When the file cannot be written (the failure
     // is reported), the store is brought back to exactly what it was before the change, so that a
     // change the user was told is not saved is neither shown nor written by a later save. True
@@ -56,6 +63,8 @@ public:
     // Names of the sections that were not erased, in file order, duplicates included. Lets callers
     // walk a file without trusting a stored counter.
     std::vector<std::string> SectionNames() const;
+    // The same names one by one, without a copy of each.
+    void VisitSectionNames(const std::function<void(std::string_view name)>& visit) const;
     // Keys of the first section of that name that were not deleted, in order, duplicates included.
     std::vector<std::string> KeyNames(const std::string& section) const;
     // Calls visit(key, value) for every line of the first section of that name that was not deleted,
@@ -63,6 +72,20 @@ public:
     // readers of many keys of one section: one lookup and no copies.
     void VisitLines(const std::string& section,
                     const std::function<void(std::string_view key, std::string_view value)>& visit) const;
+
+    // Changes so far: every WriteString, EraseSection and DeleteKey counts, and so does taking back
+    // a change that could not be saved.
+    std::uint64_t ChangeCount() const;
+    // Calls visit(section) with the name of every section changed after the first `count` changes
+    // (a name may come more than once). False, having visited nothing, when those changes are too
+    // many to have been kept: everything is to be read again.
+    bool VisitChangesSince(std::uint64_t count, const std::function<void(std::string_view section)>& visit) const;
+
+    // The bytes of the file as read at creation; empty when it was missing or could not be read.
+    std::string_view FileText() const;
+    // Keeps every text of the instance alive, for readers that keep views of them beyond its life;
+    // also tells one instance from another.
+    std::shared_ptr<const void> Texts() const;
 
     const std::string& FileName() const;
     void SetFileHeader(const std::string& text);
