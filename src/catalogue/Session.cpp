@@ -1,7 +1,6 @@
 #include "catalogue/Session.h"
 
 #include "catalogue/FileNames.h"
-#include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
 #include "storage/AtomicFile.h"
 #include "storage/CatalogueFormat.h"
@@ -165,11 +164,18 @@ void Session::SetBaseFileName(const std::string& name) {
 
 void Session::RebuildTable() {
     caption_ = WindowCaption(baseFileName_);
-    TableBuildResult result =
-        BuildTable(*catalogue_, settings_.filter, settings_.setup, layout_, Today(), collectDebts_);
-    table_ = std::move(result.table);
-    if (collectDebts_) debtRows_ = std::move(result.debts);
+    const SetupSettings& setup = settings_.setup;
+    live_.Refresh(*catalogue_, {settings_.filter, setup, layout_, Today()});
+    table_.reset();
+    if (collectDebts_)
+        debtRows_ =
+            setup.DolgReminder ? live_.OverdueDebts(*catalogue_, Today(), setup.DolgDays) : std::vector<DebtRow>();
     collectDebts_ = false;
+}
+
+const CatalogueTable& Session::table() const {
+    if (!table_) table_ = live_.Snapshot();
+    return *table_;
 }
 
 std::vector<DebtRow> Session::TakeDebtRows() {

@@ -4,6 +4,7 @@
 // written at shutdown. The main window owns one Session and shows its state.
 #pragma once
 
+#include "catalogue/LiveTable.h"
 #include "catalogue/TableTypes.h"
 #include "platform/Services.h"
 #include "storage/Layout.h"
@@ -43,7 +44,8 @@ public:
     // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
     bool ChooseAndSwitch(SwitchMode mode);
 
-    // Rebuilds every row from the open catalogue by the current filter and sort order.
+    // Brings the table in line with the open catalogue, the current filter and the sort order, as a
+    // build of every row would: only what changed since the last time is read again.
     void RebuildTable();
 
     // Shutdown: closes the catalogue (writing pending changes) and writes the settings file, unless it
@@ -58,7 +60,10 @@ public:
     const std::string& baseFileName() const { return baseFileName_; }
     const std::string& journalFileName() const { return journalFileName_; }
     const std::string& baseDirectory() const { return baseDirectory_; }
-    const CatalogueTable& table() const { return table_; }
+    // The table the window shows.
+    const LiveTable& shown() const { return live_; }
+    // The same table as plain rows, made when first asked for after each rebuild.
+    const CatalogueTable& table() const;
     const UserText& caption() const { return caption_; }
     int pendingStartupTasks() const { return pendingStartupTasks_; }
     // The overdue loans collected at start-up; the reminder takes them away.
@@ -85,7 +90,8 @@ private:
     bool collectDebts_ = false;
     bool settingsRefused_ = false; // the settings file could not be used at start-up
     int pendingStartupTasks_ = 0;
-    CatalogueTable table_;
+    LiveTable live_;
+    mutable std::optional<CatalogueTable> table_;
     std::vector<DebtRow> debtRows_;
     UserText caption_;
 };

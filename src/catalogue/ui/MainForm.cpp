@@ -1,6 +1,5 @@
 #include "catalogue/ui/MainForm.h"
 
-#include "catalogue/TableRows.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/ColumnToolBar.h"
 #include "catalogue/ui/InfoPanel.h"
@@ -55,7 +54,7 @@ void TMainForm::BuildLayout() {
     tableLayout->setSpacing(0);
     columnBar_ = new ColumnToolBar(tablePane);
     table_ = new MainTableView(tablePane);
-    model_ = new CatalogueTableModel(session_.table(), this);
+    model_ = new CatalogueTableModel(session_.shown(), this);
     table_->setModel(model_);
     tableLayout->addWidget(columnBar_);
     tableLayout->addWidget(table_);
@@ -105,7 +104,7 @@ void TMainForm::ConnectCommand(const char* control, std::function<void()> handle
 }
 
 std::string TMainForm::CurrentDiscId() const {
-    return DiscIdOfRow(session_.table(), table_->currentIndex().row());
+    return session_.shown().DiscIdOfRow(table_->currentIndex().row());
 }
 
 void TMainForm::FocusTable() {

@@ -1,7 +1,6 @@
 // The catalogue window's table: rebuilding and showing it, the sort order, and the columns' widths
 // and toggles.
 #include "catalogue/MainWindowRules.h"
-#include "catalogue/TableRows.h"
 #include "catalogue/TableTexts.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/CellPainter.h"
@@ -45,7 +44,7 @@ void TMainForm::ShowTable(int selectRow) {
     CheckSortItem(commands_, session_.settings().setup.SortOrder);
     setWindowTitle(ToQ(session_.caption()));
     std::array<QString, 4> counters;
-    const auto texts = CounterTexts(session_.table().counters);
+    const auto texts = CounterTexts(session_.shown().counters());
     for (size_t i = 0; i < counters.size(); ++i) counters[i] = ToQ(texts[i]);
     infoPan_->SetCounters(counters);
     FitIdentifierColumn();
@@ -95,7 +94,7 @@ void TMainForm::ApplyColumnSettings(int tableWidth) {
 }
 
 void TMainForm::FitIdentifierColumn() {
-    const int needed = IdentifierRoom(LongestIdentifier(session_.table()), table_->font());
+    const int needed = IdentifierRoom(session_.shown().LongestIdentifier(), table_->font());
     QHeaderView* header = table_->horizontalHeader();
     if (const auto width = columns_->WidenForIdentifiers(header->sectionSize(0), needed))
         header->resizeSection(0, *width);
