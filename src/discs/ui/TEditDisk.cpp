@@ -95,7 +95,8 @@ bool TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, c
         DiscEditorContext{environment.catalogue,
                           environment.baseDir,
                           environment.prompts,
-                          {environment.journalFileName, environment.setup, environment.clock, environment.dateFormat}});
+                          {environment.journalFileName, environment.setup, environment.clock, environment.dateFormat},
+                          &titles_});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayOut();
