@@ -95,6 +95,7 @@ bool Session::ChooseAndSwitch(SwitchMode mode) {
 // opened again.
 bool Session::SwitchTo(SwitchMode mode, const std::string& chosen) {
     const std::string previous = baseFileName_;
+    FinishBackup();
     catalogue_.reset(); // writes pending changes to the old file
     if (mode == SwitchMode::SaveAs && !CopyForSaveAs(chosen)) {
         OpenCatalogue();
@@ -131,20 +132,24 @@ bool Session::CopyForSaveAs(const std::string& target) {
 }
 
 // The backup is the last good copy: a catalogue that cannot be read, or one holding nothing, never
-// replaces a backup that holds something.
+// replaces a backup that holds something. It is written from the bytes the catalogue was read from.
 void Session::MakeBackup() {
-    if (!fs::exists(baseFileName_)) return;
-    const auto content = ReadWholeFile(baseFileName_);
-    if (!content) {
+    if (catalogue_->Loaded() == ReadState::Missing) return;
+    if (catalogue_->Loaded() != ReadState::Read) {
         services_.prompts.Message(W("Проблемы при чтении файла базы"));
         return;
     }
+    const std::string_view content = catalogue_->FileText();
     const std::string backup = WithExtension(baseFileName_, ".bak");
     std::error_code ec;
     const bool backupHoldsData = fs::exists(backup, ec) && fs::file_size(backup, ec) > 0;
-    if (backupHoldsData && !HoldsSections(*content)) return;
-    if (!WriteFileAtomically(backup, *content))
-        services_.prompts.Message(W("Проблемы при создании резервной копии базы"));
+    if (backupHoldsData && !HoldsSections(content)) return;
+    backup_.Start(catalogue_->Texts(), content, backup);
+    catalogue_->SetBeforeFirstWrite([this] { FinishBackup(); });
+}
+
+void Session::FinishBackup() {
+    if (backup_.Finish() == false) services_.prompts.Message(W("Проблемы при создании резервной копии базы"));
 }
 
 // A refused file stays open as a store that never writes over it, so that there always is one.
@@ -183,6 +188,7 @@ std::vector<DebtRow> Session::TakeDebtRows() {
 }
 
 void Session::Shutdown() {
+    FinishBackup();
     catalogue_.reset();
     RememberCatalogue(settings_, baseFileName_);
     TIniFile ini(kSettingsFileName);

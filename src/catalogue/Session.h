@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue/LiveTable.h"
+#include "catalogue/StartupBackup.h"
 #include "catalogue/TableTypes.h"
 #include "platform/Services.h"
 #include "storage/Layout.h"
@@ -37,9 +38,13 @@ public:
     ~Session();
 
     // Start-up: reads the layout and the settings (a settings file that cannot be used is said), chooses the catalogue
-    // (the command-line argument, the remembered one, or the question loop), makes the backup copy, opens the
-    // catalogue, builds the table and works out the deferred tasks.
+    // (the command-line argument, the remembered one, or the question loop), opens the catalogue, starts the backup
+    // copy, builds the table and works out the deferred tasks.
     void Start(const std::optional<std::string>& commandLineCatalogue);
+    // Waits for the backup copy that start-up began and says when it failed; the first save of the
+    // catalogue, a switch to another and the shutdown wait for it too. The window calls it once it
+    // is shown.
+    void FinishBackup();
 
     // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
     bool ChooseAndSwitch(SwitchMode mode);
@@ -86,6 +91,7 @@ private:
     std::string baseFileName_;
     std::string journalFileName_;
     std::string baseDirectory_;
+    StartupBackup backup_; // before the catalogue, whose last save waits for it
     std::unique_ptr<TIniFile> catalogue_;
     bool collectDebts_ = false;
     bool settingsRefused_ = false; // the settings file could not be used at start-up

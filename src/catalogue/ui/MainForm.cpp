@@ -92,6 +92,7 @@ void TMainForm::ConnectCommands() {
     connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
     connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
     table_->installEventFilter(this);
+    table_->viewport()->installEventFilter(this);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { ShowHelp(focusWidget() == table_ ? kHelpTable : kHelpMainWindow); });
 }
@@ -125,19 +126,30 @@ void TMainForm::SetTableColours(const TableColours& colours) {
     table_->horizontalHeader()->viewport()->update();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() && event->type() == QEvent::Paint) TablePainted();
+    if (watched == table_ && event->type() == QEvent::KeyRelease) TableKeyReleased(*static_cast<QKeyEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The start-up backup is written while the window comes up; once the table is painted, a failure
+// of the copy can be said.
+void TMainForm::TablePainted() {
+    if (painted_) return;
+    painted_ = true;
+    QTimer::singleShot(0, this, [this] { session_.FinishBackup(); });
+}
+
 // The table's keys run their commands when released, before the table asks for the disc
 // information again; a command not connected yet is disabled and does nothing.
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != table_ || event->type() != QEvent::KeyRelease || static_cast<QKeyEvent*>(event)->isAutoRepeat())
-        return QMainWindow::eventFilter(watched, event);
+void TMainForm::TableKeyReleased(const QKeyEvent& event) {
+    if (event.isAutoRepeat()) return;
     static const QHash<int, const char*> kKeys = {{Qt::Key_Insert, "mmAddCD"},
                                                   {Qt::Key_F2, "mmEditCD"},
                                                   {Qt::Key_F3, "svodka"},
                                                   {Qt::Key_Delete, "mmKillCD"},
                                                   {Qt::Key_F6, "mmFilter"}};
-    if (const char* command = kKeys.value(static_cast<QKeyEvent*>(event)->key(), nullptr))
-        commands_[command]->trigger();
-    return QMainWindow::eventFilter(watched, event);
+    if (const char* command = kKeys.value(event.key(), nullptr)) commands_[command]->trigger();
 }
 
 void TMainForm::SwitchCatalogue(SwitchMode mode) {

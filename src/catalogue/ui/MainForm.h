@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QSplitter;
 class QTimer;
 
@@ -103,6 +104,8 @@ private:
     void StoreWindowSettings();
     void ShowTable(int selectRow);
     QStringList Headings() const;
+    void TablePainted();
+    void TableKeyReleased(const QKeyEvent& event);
     void SwitchCatalogue(SwitchMode mode);
     void ShowHelp(int topic);
     void TumerTimer();
@@ -124,6 +127,7 @@ private:
     std::optional<ColumnWidths> columns_;
     int panelWidth_ = 0;
     bool shutDown_ = false;
+    bool painted_ = false;
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
 };
