@@ -136,7 +136,7 @@ RowContext LiveTable::ContextOf(const Disc& disc, const std::string& id) const {
         id, {names_.Name(disc.names[0]), names_.Name(disc.names[1]), names_.Name(disc.names[2])}, disc.marked};
 }
 
-SortKey LiveTable::KeyOf(const Disc& disc) {
+RowKey LiveTable::KeyOf(const Disc& disc) {
     const std::string cell = sortOrder_ == kTitleColumn
                                  ? std::string()
                                  : mcb::CellText(disc.values, ContextOf(disc, {}), sortOrder_, layout_);
@@ -153,14 +153,14 @@ void LiveTable::SortAll() {
     for (uint32_t slot : byNumber_) keys_[slot] = KeyOf(discs_[slot]);
     byKey_ = byNumber_;
     SortByKey(
-        byKey_, *keyTexts_, [this](uint32_t slot) -> const SortKey& { return keys_[slot]; },
+        byKey_, *keyTexts_, [this](uint32_t slot) -> const RowKey& { return keys_[slot]; },
         [this](uint32_t slot) { return discs_[slot].number; });
     liveKeyBytes_ = keyTexts_->Size();
 }
 
 void LiveTable::PlaceKey(uint32_t slot) {
     if (!keyTexts_) return;
-    const SortKey& key = keys_[slot] = KeyOf(discs_[slot]);
+    const RowKey& key = keys_[slot] = KeyOf(discs_[slot]);
     liveKeyBytes_ += key.primaryLength + key.titleLength;
     const uint32_t number = discs_[slot].number;
     const auto before = [&](uint32_t other, uint32_t) {
@@ -176,7 +176,7 @@ void LiveTable::DropKey(uint32_t slot) {
 }
 
 void LiveTable::CompactKeys() {
-    std::vector<SortKey*> live;
+    std::vector<RowKey*> live;
     live.reserve(byKey_.size());
     for (uint32_t slot : byKey_) live.push_back(&keys_[slot]);
     keyTexts_->Compact(std::move(live));
@@ -207,7 +207,7 @@ void LiveTable::Order() {
     for (uint32_t slot : byKey_)
         if (discs_[slot].shown) byRank.push_back(position[slot]);
     const std::vector<uint32_t> byNumber = std::move(order_);
-    const auto keyOf = [&](int p) -> const SortKey& { return keys_[byNumber[size_t(p)]]; };
+    const auto keyOf = [&](int p) -> const RowKey& { return keys_[byNumber[size_t(p)]]; };
     order_.clear();
     for (int p : ExchangeSortOrder(DenseRanks(byRank, *keyTexts_, keyOf), byRank))
         order_.push_back(byNumber[size_t(p)]);
@@ -252,14 +252,25 @@ CatalogueTable LiveTable::Snapshot() const {
     return table;
 }
 
-CatalogueTable LiveTable::Excerpt(std::string_view discId) const {
-    CatalogueTable table;
-    table.counters = counters_;
+std::optional<uint32_t> LiveTable::SlotOf(std::string_view discId) const {
     const long long number = DiscNumberOfSection(discId);
     const auto place = std::lower_bound(byNumber_.begin(), byNumber_.end(), number,
                                         [this](uint32_t slot, long long n) { return discs_[slot].number < n; });
-    if (number > 0 && place != byNumber_.end() && discs_[*place].number == number && discs_[*place].shown)
-        table.rows = {RowOfSlot(*place)};
+    if (number <= 0 || place == byNumber_.end() || discs_[*place].number != number) return std::nullopt;
+    return *place;
+}
+
+int LiveTable::RowOfDisc(std::string_view discId) const {
+    const std::optional<uint32_t> slot = SlotOf(discId);
+    if (!slot || !discs_[*slot].shown) return -1;
+    return int(std::find(order_.begin(), order_.end(), *slot) - order_.begin());
+}
+
+CatalogueTable LiveTable::Excerpt(std::string_view discId) const {
+    CatalogueTable table;
+    table.counters = counters_;
+    const std::optional<uint32_t> slot = SlotOf(discId);
+    if (slot && discs_[*slot].shown) table.rows = {RowOfSlot(*slot)};
     return table;
 }
 

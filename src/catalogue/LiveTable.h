@@ -69,6 +69,8 @@ public:
     // The identifier of the disc shown in a row; empty for a row outside the table and for the one
     // row of an empty table.
     std::string DiscIdOfRow(int row) const;
+    // The row showing the disc; -1 when the table does not show it (or the identifier is empty).
+    int RowOfDisc(std::string_view discId) const;
     // Characters of the longest identifier shown (0 for an empty table).
     std::size_t LongestIdentifier() const;
 
@@ -93,11 +95,13 @@ private:
     void ReadDisc(const TIniFile& catalogue, uint32_t number, std::vector<uint32_t>& touched);
     uint32_t NewSlot();
     std::vector<uint32_t>::iterator NumberPlace(uint32_t number);
+    // The slot of the disc with this identifier; nothing when no disc has it.
+    std::optional<uint32_t> SlotOf(std::string_view discId) const;
     void ApplyInputs(const TIniFile& catalogue, const TableInputs& inputs, bool everything, bool namesChanged,
                      const std::vector<uint32_t>& touched);
     void Derive(const TIniFile& catalogue, Disc& disc);
     bool Marked(const Disc& disc) const;
-    SortKey KeyOf(const Disc& disc);
+    RowKey KeyOf(const Disc& disc);
     void SortAll();
     void PlaceKey(uint32_t slot);
     void DropKey(uint32_t slot);
@@ -129,7 +133,7 @@ private:
     // With a sorting order: each slot's key and the slots of every disc by key, equal keys by
     // identifier.
     std::optional<SortKeyTexts> keyTexts_;
-    std::vector<SortKey> keys_;
+    std::vector<RowKey> keys_;
     std::vector<uint32_t> byKey_;
     std::size_t liveKeyBytes_ = 0;
 

@@ -18,8 +18,8 @@ uint32_t Checked(std::size_t size) {
 } // namespace
 
 void SortKeyTexts::Append(std::string_view text) {
-    const auto& upper = UpperTable();
-    for (char c : text) buffer_.push_back(upper[static_cast<unsigned char>(c)]);
+    const auto& ranks = SortRankTable();
+    for (char c : text) buffer_.push_back(static_cast<char>(ranks[static_cast<unsigned char>(c)]));
 }
 
 // The first eight bytes as a big-endian number (zero-padded): ordering these numbers agrees with
@@ -31,8 +31,8 @@ uint64_t SortKeyTexts::Prefix(uint32_t offset, uint32_t length) const {
     return prefix;
 }
 
-SortKey SortKeyTexts::Make(std::string_view title, std::string_view titleTail, std::string_view sortCell) {
-    SortKey key;
+RowKey SortKeyTexts::Make(std::string_view title, std::string_view titleTail, std::string_view sortCell) {
+    RowKey key;
     key.titleOffset = Checked(buffer_.size());
     Append(title);
     Append(titleTail);
@@ -49,7 +49,7 @@ SortKey SortKeyTexts::Make(std::string_view title, std::string_view titleTail, s
     return key;
 }
 
-int SortKeyTexts::Compare(const SortKey& a, const SortKey& b) const {
+int SortKeyTexts::Compare(const RowKey& a, const RowKey& b) const {
     if (a.primaryPrefix != b.primaryPrefix) return a.primaryPrefix < b.primaryPrefix ? -1 : 1;
     if (!WholePrimaryInPrefix())
         if (int c = View(a.primaryOffset, a.primaryLength).compare(View(b.primaryOffset, b.primaryLength)); c != 0)
@@ -58,14 +58,14 @@ int SortKeyTexts::Compare(const SortKey& a, const SortKey& b) const {
     return View(a.titleOffset, a.titleLength).compare(View(b.titleOffset, b.titleLength));
 }
 
-void SortKeyTexts::Compact(std::vector<SortKey*> keys) {
+void SortKeyTexts::Compact(std::vector<RowKey*> keys) {
     std::string kept;
     const auto move = [&](uint32_t& offset, uint32_t length) {
         const uint32_t from = offset;
         offset = Checked(kept.size());
         kept.append(buffer_, from, length);
     };
-    for (SortKey* key : keys) {
+    for (RowKey* key : keys) {
         move(key->titleOffset, key->titleLength);
         move(key->primaryOffset, key->primaryLength);
     }

@@ -1,5 +1,6 @@
-// Sort keys of table rows: the texts that a sort order compares, upper-cased once into one buffer,
-// and their first eight bytes as numbers, which decide most comparisons without the texts.
+// Sort keys of table rows: the texts that a sort order compares, turned into their alphabetical
+// ranks once, into one buffer, and their first eight bytes as numbers, which decide most
+// comparisons without the texts.
 #pragma once
 
 #include "catalogue/TableTypes.h"
@@ -21,7 +22,7 @@ inline bool SortsRows(int sortOrder) {
     return sortOrder >= 1 && sortOrder < kColumnCount;
 }
 
-struct SortKey {
+struct RowKey {
     uint64_t primaryPrefix = 0; // text prefix of the sort column, or the biased duration number
     uint64_t titlePrefix = 0;
     uint32_t primaryOffset = 0, primaryLength = 0;
@@ -39,16 +40,16 @@ public:
     // The key of a row whose title cell is `title` followed by `titleTail` (the new-disc mark of a
     // new disc, else empty) and whose cell in the sort column is `sortCell` (ignored when sorting
     // by title).
-    SortKey Make(std::string_view title, std::string_view titleTail, std::string_view sortCell);
+    RowKey Make(std::string_view title, std::string_view titleTail, std::string_view sortCell);
 
-    // The sort column decides, then the title. Texts compare by their upper-cased Windows-1251
-    // codes, a proper prefix being smaller; durations as numbers.
-    int Compare(const SortKey& a, const SortKey& b) const;
+    // The sort column decides, then the title. Texts compare alphabetically (SortRank), a proper
+    // prefix being smaller; durations as numbers.
+    int Compare(const RowKey& a, const RowKey& b) const;
 
     // Bytes held, those of replaced keys included.
     std::size_t Size() const { return buffer_.size(); }
     // Keeps only the texts of these keys, whose offsets are rewritten.
-    void Compact(std::vector<SortKey*> keys);
+    void Compact(std::vector<RowKey*> keys);
 
 private:
     void Append(std::string_view text);
@@ -72,7 +73,7 @@ void SortByKey(std::vector<uint32_t>& items, const SortKeyTexts& texts, KeyOf ke
     std::vector<Packed> packed;
     packed.reserve(items.size());
     for (uint32_t item : items) {
-        const SortKey& key = keyOf(item);
+        const RowKey& key = keyOf(item);
         packed.push_back({key.primaryPrefix, key.titlePrefix, uint32_t(tieOf(item)), item});
     }
     std::sort(packed.begin(), packed.end(), [&](const Packed& a, const Packed& b) {

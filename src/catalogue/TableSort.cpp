@@ -60,12 +60,12 @@ long long SortNumber(std::string_view cell) {
 void SortRows(std::vector<TableRow>& rows, int sortOrder) {
     if (rows.size() < 2 || !SortsRows(sortOrder)) return;
     SortKeyTexts texts(sortOrder);
-    std::vector<SortKey> keys;
+    std::vector<RowKey> keys;
     keys.reserve(rows.size());
     for (const TableRow& row : rows) keys.push_back(texts.Make(row.cells[kTitleColumn], {}, row.cells[sortOrder]));
     std::vector<uint32_t> byKey(rows.size());
     for (uint32_t r = 0; r < byKey.size(); ++r) byKey[r] = r;
-    const auto keyOf = [&keys](auto r) -> const SortKey& { return keys[size_t(r)]; };
+    const auto keyOf = [&keys](auto r) -> const RowKey& { return keys[size_t(r)]; };
     SortByKey(byKey, texts, keyOf, [](uint32_t r) { return r; });
     const std::vector<int> positions(byKey.begin(), byKey.end());
     MoveIntoOrder(rows, ExchangeSortOrder(DenseRanks(positions, texts, keyOf), positions));

@@ -15,10 +15,10 @@ inline constexpr const char* kNewMark = "   !New!";
 
 struct TableRow {
     std::array<std::string, kColumnCount> cells; // identifier, titles, names ... medium
-    std::string ent; // day the disc was added
-    std::string giv; // day it was last lent
-    std::string gin; // debtor's contact index, "-1" when in stock
-    std::string oth; // owner's contact index, "-1" for the user's own disc
+    std::string ent;                             // day the disc was added
+    std::string giv;                             // day it was last lent
+    std::string gin;                             // debtor's contact index, "-1" when in stock
+    std::string oth;                             // owner's contact index, "-1" for the user's own disc
 
     bool IsLent() const { return gin != "-1"; }
 };

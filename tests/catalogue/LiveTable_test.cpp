@@ -189,6 +189,7 @@ void ExpectSameTables(const CatalogueTable& expected, const LiveTable& live, con
         ASSERT_EQ(std::tie(e.ent, e.giv, e.gin, e.oth), std::tie(a.ent, a.giv, a.gin, a.oth)) << where << " row " << r;
         ASSERT_EQ(!expected.IsEmpty() && e.IsLent(), live.RowLent(int(r))) << where;
         ASSERT_EQ(expected.IsEmpty() ? "" : e.cells[0], live.DiscIdOfRow(int(r))) << where;
+        ASSERT_EQ(expected.IsEmpty() ? -1 : int(r), live.RowOfDisc(e.cells[0])) << where;
         for (int column = 0; column < kColumnCount; ++column)
             ASSERT_EQ(e.cells[column], live.CellText(int(r), column)) << where;
     }
