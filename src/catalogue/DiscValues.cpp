@@ -71,6 +71,35 @@ DiscValues ReadDiscValues(const TIniFile& catalogue, const std::string& section)
     return d;
 }
 
+std::optional<PackedDiscViews> PackedDiscViews::Pack(const DiscViews& views, std::string_view text) {
+    static const DiscViews defaults;
+    const auto start = reinterpret_cast<std::uintptr_t>(text.data());
+    PackedDiscViews packed;
+    for (size_t k = 0; k < kKeys.size(); ++k) {
+        const std::string_view value = views.*kFields<std::string_view>[k];
+        const auto at = reinterpret_cast<std::uintptr_t>(value.data());
+        if (value.empty()) continue;
+        const bool inText = at >= start && value.size() <= text.size() && at - start <= text.size() - value.size();
+        if (inText && at - start <= UINT32_MAX) {
+            packed.offsets_[k] = uint32_t(at - start);
+            packed.lengths_[k] = uint32_t(value.size());
+        } else if (value == defaults.*kFields<std::string_view>[k]) {
+            packed.lengths_[k] = kDefault;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return packed;
+}
+
+DiscViews PackedDiscViews::Unpack(std::string_view text) const {
+    DiscViews views;
+    for (size_t k = 0; k < kKeys.size(); ++k) {
+        if (lengths_[k] != kDefault) views.*kFields<std::string_view>[k] = text.substr(offsets_[k], lengths_[k]);
+    }
+    return views;
+}
+
 int DayValue(std::string_view text) {
     return ParseDecimalInt(text).value_or(0);
 }

@@ -33,15 +33,25 @@ void LiveTable::Refresh(const TIniFile& catalogue, const TableInputs& inputs) {
 }
 
 void LiveTable::ReadAll(const TIniFile& catalogue) {
+    fileText_ = catalogue.FileText();
     discs_.clear();
+    aside_.clear();
     freeSlots_.clear();
     byNumber_.clear();
     names_.Clear();
-    for (long long n : DiscSectionNumbers(catalogue)) {
-        Disc disc{uint32_t(n), ReadDiscViews(catalogue, DiscIdText(n))};
-        if (!disc.values.IsDisc()) continue;
+    const std::vector<long long> numbers = DiscSectionNumbers(catalogue);
+    // Room for every disc at once: growing by doubling would hold the old and the new slots together,
+    // twice the table's memory at the peak. A real disc takes far more than 64 bytes of the file, so a
+    // file of bare section lines reserves no more than a fraction of its size.
+    const std::size_t room = std::min(numbers.size(), catalogue.FileText().size() / 64 + 1024);
+    discs_.reserve(room);
+    byNumber_.reserve(room);
+    for (long long n : numbers) {
+        const DiscViews values = ReadDiscViews(catalogue, DiscIdText(n));
+        if (!values.IsDisc()) continue;
         byNumber_.push_back(uint32_t(discs_.size()));
-        discs_.push_back(disc);
+        discs_.emplace_back().number = uint32_t(n);
+        SetValues(discs_.back(), values);
     }
 }
 
@@ -73,14 +83,30 @@ void LiveTable::ReadDisc(const TIniFile& catalogue, uint32_t number, std::vector
     if (held && keyTexts_) DropKey(slot);
     if (!values.IsDisc()) {
         byNumber_.erase(place);
+        aside_.erase(number);
         discs_[slot] = Disc{};
         freeSlots_.push_back(slot);
         return;
     }
     if (!held) byNumber_.insert(NumberPlace(number), slot);
     discs_[slot].number = number;
-    discs_[slot].values = values;
+    SetValues(discs_[slot], values);
     touched.push_back(slot);
+}
+
+DiscViews LiveTable::ValuesOf(const Disc& disc) const {
+    return disc.aside ? aside_.at(disc.number) : disc.packed.Unpack(fileText_);
+}
+
+void LiveTable::SetValues(Disc& disc, const DiscViews& values) {
+    const std::optional<PackedDiscViews> packed = PackedDiscViews::Pack(values, fileText_);
+    disc.aside = !packed;
+    if (packed) {
+        disc.packed = *packed;
+        aside_.erase(disc.number);
+    } else {
+        aside_.insert_or_assign(disc.number, values);
+    }
 }
 
 // Works out what the changed inputs and the touched discs require: everything derived from the
@@ -118,14 +144,14 @@ void LiveTable::ApplyInputs(const TIniFile& catalogue, const TableInputs& inputs
     if (keyTexts_ && keyTexts_->Size() > 2 * liveKeyBytes_ + (1u << 20)) CompactKeys();
 }
 
-bool LiveTable::Marked(const Disc& disc) const {
-    return showNew_ && static_cast<long long>(today_) - DayValue(disc.values.Ent) <= newDays_;
+bool LiveTable::Marked(const DiscViews& values) const {
+    return showNew_ && static_cast<long long>(today_) - DayValue(values.Ent) <= newDays_;
 }
 
 void LiveTable::Derive(const TIniFile& catalogue, Disc& disc) {
-    const DiscViews& v = disc.values;
+    const DiscViews v = ValuesOf(disc);
     disc.lent = v.IsLent();
-    disc.marked = Marked(disc);
+    disc.marked = Marked(v);
     disc.names = {names_.Id(catalogue, NameList::Genres, v.Gen), names_.Id(catalogue, NameList::Countries, v.Cou),
                   names_.Id(catalogue, NameList::Companies, v.Comp)};
     disc.shown = discFilter_->Shows(v);
@@ -137,10 +163,10 @@ RowContext LiveTable::ContextOf(const Disc& disc, const std::string& id) const {
 }
 
 RowKey LiveTable::KeyOf(const Disc& disc) {
-    const std::string cell = sortOrder_ == kTitleColumn
-                                 ? std::string()
-                                 : mcb::CellText(disc.values, ContextOf(disc, {}), sortOrder_, layout_);
-    return keyTexts_->Make(disc.values.Nam, disc.marked ? kNewMark : "", cell);
+    const DiscViews values = ValuesOf(disc);
+    const std::string cell =
+        sortOrder_ == kTitleColumn ? std::string() : mcb::CellText(values, ContextOf(disc, {}), sortOrder_, layout_);
+    return keyTexts_->Make(values.Nam, disc.marked ? kNewMark : "", cell);
 }
 
 void LiveTable::SortAll() {
@@ -221,7 +247,7 @@ std::string LiveTable::CellText(int row, int column) const {
     if (row < 0 || size_t(row) >= order_.size()) return std::string();
     const Disc& disc = DiscOfRow(row);
     const std::string id = column == 0 ? DiscIdText(disc.number) : std::string();
-    return mcb::CellText(disc.values, ContextOf(disc, id), column, layout_);
+    return mcb::CellText(ValuesOf(disc), ContextOf(disc, id), column, layout_);
 }
 
 bool LiveTable::RowLent(int row) const {
@@ -239,7 +265,7 @@ std::size_t LiveTable::LongestIdentifier() const {
 
 TableRow LiveTable::RowOfSlot(uint32_t slot) const {
     const Disc& disc = discs_[slot];
-    return MakeTableRow(disc.values, ContextOf(disc, DiscIdText(disc.number)), layout_);
+    return MakeTableRow(ValuesOf(disc), ContextOf(disc, DiscIdText(disc.number)), layout_);
 }
 
 CatalogueTable LiveTable::Snapshot() const {
@@ -277,7 +303,7 @@ CatalogueTable LiveTable::Excerpt(std::string_view discId) const {
 std::vector<DebtRow> LiveTable::OverdueDebts(const TIniFile& catalogue, int today, int dolgDays) const {
     std::vector<DebtRow> debts;
     for (uint32_t slot : byNumber_) {
-        const DiscViews& disc = discs_[slot].values;
+        const DiscViews disc = ValuesOf(discs_[slot]);
         const long long days = static_cast<long long>(today) - DayValue(disc.Giv);
         if (!disc.IsLent() || days <= dolgDays) continue;
         const std::string gin(disc.Gin);

@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace mcb {
@@ -87,10 +88,13 @@ public:
 private:
     struct Disc {
         uint32_t number = 0; // 0 in a free slot
-        DiscViews values;
+        PackedDiscViews packed;
+        bool aside = false; // the values are not in the file text: they are in aside_
         bool lent = false, marked = false, shown = false;
         std::array<uint32_t, 3> names{}; // of the genre, the country, the company
     };
+    DiscViews ValuesOf(const Disc& disc) const;
+    void SetValues(Disc& disc, const DiscViews& values);
     void ReadAll(const TIniFile& catalogue);
     void ReadDisc(const TIniFile& catalogue, uint32_t number, std::vector<uint32_t>& touched);
     uint32_t NewSlot();
@@ -100,7 +104,7 @@ private:
     void ApplyInputs(const TIniFile& catalogue, const TableInputs& inputs, bool everything, bool namesChanged,
                      const std::vector<uint32_t>& touched);
     void Derive(const TIniFile& catalogue, Disc& disc);
-    bool Marked(const Disc& disc) const;
+    bool Marked(const DiscViews& values) const;
     RowKey KeyOf(const Disc& disc);
     void SortAll();
     void PlaceKey(uint32_t slot);
@@ -115,7 +119,9 @@ private:
     std::shared_ptr<const void> texts_; // of the catalogue instance read, kept alive for the views
     long long lastCdid_ = 0;
 
-    std::vector<Disc> discs_; // slots
+    std::string_view fileText_;                     // of the catalogue instance read
+    std::vector<Disc> discs_;                       // slots
+    std::unordered_map<uint32_t, DiscViews> aside_; // by disc number: values changed since reading
     std::vector<uint32_t> freeSlots_;
     std::vector<uint32_t> byNumber_; // slots of the discs in identifier order
     TableNames names_;
