@@ -29,7 +29,7 @@ void LiveTable::Refresh(const TIniFile& catalogue, const TableInputs& inputs) {
     for (uint32_t n : changes.discs) ReadDisc(catalogue, n, touched);
     if (changes.nameLists) names_.Clear();
     ApplyInputs(catalogue, inputs, changes.everything, changes.everything || changes.nameLists, touched);
-    Order();
+    Order(inputs.found);
 }
 
 void LiveTable::ReadAll(const TIniFile& catalogue) {
@@ -210,17 +210,25 @@ void LiveTable::CompactKeys() {
 }
 
 // The shown discs in identifier order are the positions the exchange sort starts from; their keys
-// in key order give the ranks.
-void LiveTable::Order() {
+// in key order give the ranks. The discs the quick search found, in identifier order too, are
+// walked alongside.
+void LiveTable::Order(const std::vector<uint32_t>* found) {
     counters_ = {};
     order_.clear();
     highestShown_ = 0;
     std::vector<int> position(keyTexts_ ? discs_.size() : 0);
+    auto nextFound = found ? found->begin() : std::vector<uint32_t>::const_iterator();
+    const auto isFound = [&](uint32_t number) {
+        if (!found) return true;
+        nextFound = std::lower_bound(nextFound, found->end(), number);
+        return nextFound != found->end() && *nextFound == number;
+    };
     for (uint32_t slot : byNumber_) {
-        const Disc& disc = discs_[slot];
+        Disc& disc = discs_[slot];
         ++counters_.all;
         counters_.lent += disc.lent;
-        if (!disc.shown) continue;
+        disc.found = isFound(disc.number);
+        if (!disc.Visible()) continue;
         if (keyTexts_) position[slot] = int(order_.size());
         order_.push_back(slot);
         counters_.shownLent += disc.lent;
@@ -231,7 +239,7 @@ void LiveTable::Order() {
     std::vector<int> byRank;
     byRank.reserve(order_.size());
     for (uint32_t slot : byKey_)
-        if (discs_[slot].shown) byRank.push_back(position[slot]);
+        if (discs_[slot].Visible()) byRank.push_back(position[slot]);
     const std::vector<uint32_t> byNumber = std::move(order_);
     const auto keyOf = [&](int p) -> const RowKey& { return keys_[byNumber[size_t(p)]]; };
     order_.clear();
@@ -288,7 +296,7 @@ std::optional<uint32_t> LiveTable::SlotOf(std::string_view discId) const {
 
 int LiveTable::RowOfDisc(std::string_view discId) const {
     const std::optional<uint32_t> slot = SlotOf(discId);
-    if (!slot || !discs_[*slot].shown) return -1;
+    if (!slot || !discs_[*slot].Visible()) return -1;
     return int(std::find(order_.begin(), order_.end(), *slot) - order_.begin());
 }
 
@@ -296,7 +304,7 @@ CatalogueTable LiveTable::Excerpt(std::string_view discId) const {
     CatalogueTable table;
     table.counters = counters_;
     const std::optional<uint32_t> slot = SlotOf(discId);
-    if (slot && discs_[*slot].shown) table.rows = {RowOfSlot(*slot)};
+    if (slot && discs_[*slot].Visible()) table.rows = {RowOfSlot(*slot)};
     return table;
 }
 

@@ -47,6 +47,8 @@ struct TableInputs {
     const SetupSettings& setup;
     const TableLayout& layout;
     int today;
+    // With a quick search: the numbers of the discs it found, ascending; only those may be shown.
+    const std::vector<uint32_t>* found = nullptr;
 };
 
 class LiveTable : public ShownRows {
@@ -91,6 +93,8 @@ private:
         PackedDiscViews packed;
         bool aside = false; // the values are not in the file text: they are in aside_
         bool lent = false, marked = false, shown = false;
+        bool found = true; // by the quick search
+        bool Visible() const { return shown && found; }
         std::array<uint32_t, 3> names{}; // of the genre, the country, the company
     };
     DiscViews ValuesOf(const Disc& disc) const;
@@ -110,7 +114,7 @@ private:
     void PlaceKey(uint32_t slot);
     void DropKey(uint32_t slot);
     void CompactKeys();
-    void Order();
+    void Order(const std::vector<uint32_t>* found);
     RowContext ContextOf(const Disc& disc, const std::string& id) const;
     const Disc& DiscOfRow(int row) const { return discs_[order_[size_t(row)]]; }
     TableRow RowOfSlot(uint32_t slot) const;

@@ -171,7 +171,7 @@ void Session::SetBaseFileName(const std::string& name) {
 void Session::RebuildTable() {
     caption_ = WindowCaption(baseFileName_);
     const SetupSettings& setup = settings_.setup;
-    live_.Refresh(*catalogue_, {settings_.filter, setup, layout_, Today()});
+    live_.Refresh(*catalogue_, {settings_.filter, setup, layout_, Today(), search_.Found(*catalogue_)});
     table_.reset();
     if (collectDebts_)
         debtRows_ =

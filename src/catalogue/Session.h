@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue/LiveTable.h"
+#include "catalogue/QuickSearch.h"
 #include "catalogue/StartupBackup.h"
 #include "catalogue/TableTypes.h"
 #include "platform/Services.h"
@@ -65,6 +66,9 @@ public:
     const std::string& baseFileName() const { return baseFileName_; }
     const std::string& journalFileName() const { return journalFileName_; }
     const std::string& baseDirectory() const { return baseDirectory_; }
+    // The words of the window's search field; a rebuild shows only the discs holding them.
+    QuickSearch& search() { return search_; }
+    const QuickSearch& search() const { return search_; }
     // The table the window shows.
     const LiveTable& shown() const { return live_; }
     // The same table as plain rows, made when first asked for after each rebuild.
@@ -98,6 +102,7 @@ private:
     bool collectDebts_ = false;
     bool settingsRefused_ = false; // the settings file could not be used at start-up
     int pendingStartupTasks_ = 0;
+    QuickSearch search_;
     LiveTable live_;
     mutable std::optional<CatalogueTable> table_;
     std::vector<DebtRow> debtRows_;
