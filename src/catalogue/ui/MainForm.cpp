@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QSplitter>
@@ -24,6 +25,7 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
     BuildLayout();
+    BuildSearch();
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
@@ -129,6 +131,7 @@ void TMainForm::SetTableColours(const TableColours& colours) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_->viewport() && event->type() == QEvent::Paint) TablePainted();
     if (watched == table_ && event->type() == QEvent::KeyRelease) TableKeyReleased(*static_cast<QKeyEvent*>(event));
+    if (watched == search_ && event->type() == QEvent::FocusIn) SearchFocused();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QLineEdit;
 class QSplitter;
 class QTimer;
 
@@ -77,6 +78,8 @@ public:
     MainTableView* table() const { return table_; }
     InfoPanel* infoPanel() const { return infoPan_; }
     ColumnToolBar* columnBar() const { return columnBar_; }
+    // The quick search field `SearchEdit` of the toolbar.
+    QLineEdit* searchField() const { return search_; }
     const MainCommands& commands() const { return commands_; }
     // The one-shot timer `Tumer` runs the session's pending start-up tasks one second after the window
     // is shown: first the debt reminder, then the update check.
@@ -101,6 +104,9 @@ protected:
 
 private:
     void BuildLayout();
+    void BuildSearch();
+    void SearchFocused();
+    void SearchChanged(const QString& text);
     void ConnectCommands();
     void ApplyWindowSettings();
     void ApplyColumnSettings(int tableWidth);
@@ -125,6 +131,7 @@ private:
     CatalogueTableModel* model_ = nullptr;
     MainTableView* table_ = nullptr;
     ColumnToolBar* columnBar_ = nullptr;
+    QLineEdit* search_ = nullptr;
     InfoPanel* infoPan_ = nullptr;
     QSplitter* splitter_ = nullptr;
     std::optional<ColumnWidths> columns_;
