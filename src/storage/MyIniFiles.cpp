@@ -152,6 +152,17 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
 }
 
+namespace {
+
+// Piece by piece into the temporary file: no copy of the whole text is held at any time.
+bool WriteStore(const std::string& fileName, const IniStore& sections, std::string_view header) {
+    PendingFile file(fileName, "~tmpini.tmp");
+    const auto write = [&file](std::string_view piece) { return WriteAll(file.Fd(), piece); };
+    return file.Ok() && WriteIniText(sections, header, write) && file.Commit();
+}
+
+} // namespace
+
 bool TIniFile::UpdateFile() {
     if (store_->sections.Sections().empty()) {
         store_->modified = false;
@@ -160,8 +171,7 @@ bool TIniFile::UpdateFile() {
     if (!store_->modified) return true;
     if (store_->beforeFirstWrite) std::exchange(store_->beforeFirstWrite, {})();
     const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
-    if (!unknownContent && WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header)))
-        return true;
+    if (!unknownContent && WriteStore(store_->fileName, store_->sections, store_->header)) return true;
     ReportFileError("Write error to file ", store_->fileName);
     return false;
 }
