@@ -249,3 +249,27 @@ void DeleteDisc(benchmark::State& state) {
 BENCHMARK(DeleteDisc)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
+
+namespace {
+
+// Arg 1: the keystroke, from the text before it to the repainted window: typing on, the first
+// letter, taking a letter back.
+void TypeSearch(benchmark::State& state) {
+    static const std::pair<const char*, const char*> kKeystrokes[] = {{"звезд", "звезда"}, {"", "з"}, {"ан", "а"}};
+    const auto& [before, after] = kKeystrokes[state.range(1)];
+    const auto type = [](Program& p, const char* text) {
+        p.form().searchField()->setText(QString::fromUtf8(text));
+        p.Settle();
+    };
+    RunAction(
+        state, [&](Program& p) { type(p, before); }, [&](Program& p) { type(p, after); });
+    state.SetLabel(std::string(before) + " -> " + after);
+}
+BENCHMARK(TypeSearch)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+} // namespace
