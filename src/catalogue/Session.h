@@ -4,6 +4,7 @@
 // written at shutdown. The main window owns one Session and shows its state.
 #pragma once
 
+#include "catalogue/CatalogueClaims.h"
 #include "catalogue/LiveTable.h"
 #include "catalogue/QuickSearch.h"
 #include "catalogue/StartupBackup.h"
@@ -13,6 +14,7 @@
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,9 +26,17 @@ struct SessionServices {
     Clock& clock;
     DateFormat& dateFormat;
     Prompts& prompts;
+    CatalogueClaims* claims = nullptr; // none: no guard against a second program on the catalogue
 };
 
 enum class SwitchMode { Open, New, SaveAs };
+
+enum class StartOutcome {
+    Started,
+    ShownElsewhere, // another running program has the catalogue open and came to the front
+    HeldElsewhere,  // another running program has it open but did not answer; the user was told
+    Abandoned,      // the program is being ended before a catalogue was chosen: nothing was opened
+};
 
 // Bits of the deferred start-up tasks.
 constexpr int kTaskUpdateCheck = 1;
@@ -40,24 +50,31 @@ public:
 
     // Start-up: reads the layout and the settings (a settings file that cannot be used is said), chooses the catalogue
     // (the command-line argument, the remembered one, or the question loop), opens the catalogue, starts the backup
-    // copy, builds the table and works out the deferred tasks.
-    void Start(const std::optional<std::string>& commandLineCatalogue);
+    // copy, builds the table and works out the deferred tasks. A catalogue that another running
+    // program has open is not opened: that program is asked to come to the front, and nothing else
+    // happens.
+    StartOutcome Start(const std::optional<std::string>& commandLineCatalogue);
     // Waits for the backup copy that start-up began and says when it failed; the first save of the
     // catalogue, a switch to another and the shutdown wait for it too. The window calls it once it
     // is shown.
     void FinishBackup();
 
     // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
+    // A catalogue that another running program has open is refused, naming it.
     bool ChooseAndSwitch(SwitchMode mode);
 
     // Brings the table in line with the open catalogue, the current filter and the sort order, as a
     // build of every row would: only what changed since the last time is read again.
     void RebuildTable();
 
-    // Shutdown: closes the catalogue (writing pending changes) and writes the settings file, unless it
-    // was refused at start-up and still is. The window
-    // puts its sizes and column widths into settings() first.
+    // Shutdown: closes the catalogue (writing pending changes) and writes into the settings file
+    // what the run changed in them, unless it was refused at start-up and still is. The window puts
+    // its sizes and column widths into settings() first.
     void Shutdown();
+
+    // Called when the catalogue was read again from disk, at the user's word, in place of a save:
+    // the table shown no longer matches it.
+    void SetReloadListener(std::function<void()> listener) { reloaded_ = std::move(listener); }
 
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
@@ -83,22 +100,27 @@ public:
     SessionServices& services() { return services_; }
 
 private:
-    void ChooseAtStartUp();
-    bool SwitchTo(SwitchMode mode, const std::string& chosen);
+    bool ChooseAtStartUp();
+    StartOutcome ShowHolder();
+    bool TakeClaim(const std::string& name, std::unique_ptr<CatalogueClaim>& claim);
+    bool SwitchTo(SwitchMode mode, const std::string& chosen, std::unique_ptr<CatalogueClaim> claim);
     bool CopyForSaveAs(const std::string& target);
     void MakeBackup();
-    bool OpenCatalogue();
+    bool OpenCatalogue(bool sayReadOnly = true);
+    DiskChangeChoice AskAboutDiskChange(const std::string& fileName);
     void SetBaseFileName(const std::string& name);
 
     SessionServices services_;
     std::string programDir_;
     Settings settings_;
+    Settings settingsAtStart_; // as read: what the run changed is what it writes back
     TableLayout layout_;
     std::string baseFileName_;
     std::string journalFileName_;
     std::string baseDirectory_;
     StartupBackup backup_; // before the catalogue, whose last save waits for it
     std::unique_ptr<TIniFile> catalogue_;
+    std::unique_ptr<CatalogueClaim> claim_;
     bool collectDebts_ = false;
     bool settingsRefused_ = false; // the settings file could not be used at start-up
     int pendingStartupTasks_ = 0;
@@ -107,6 +129,7 @@ private:
     mutable std::optional<CatalogueTable> table_;
     std::vector<DebtRow> debtRows_;
     UserText caption_;
+    std::function<void()> reloaded_;
 };
 
 } // namespace mcb

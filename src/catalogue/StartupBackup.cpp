@@ -1,16 +1,17 @@
 #include "catalogue/StartupBackup.h"
 
-#include "storage/AtomicFile.h"
+#include "catalogue/Backup.h"
 
 #include <utility>
 
 namespace mcb {
 
-void StartupBackup::Start(std::shared_ptr<const void> keep, std::string_view bytes, std::string path) {
+void StartupBackup::Start(std::shared_ptr<const void> keep, std::string_view bytes, std::string catalogue) {
     Finish();
     written_ = false;
-    thread_ = std::thread(
-        [this, keep = std::move(keep), bytes, path = std::move(path)] { written_ = WriteFileAtomically(path, bytes); });
+    thread_ = std::thread([this, keep = std::move(keep), bytes, catalogue = std::move(catalogue)] {
+        written_ = WriteBackupCopy(catalogue, bytes);
+    });
 }
 
 std::optional<bool> StartupBackup::Finish() {

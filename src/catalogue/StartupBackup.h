@@ -18,8 +18,9 @@ public:
     StartupBackup(const StartupBackup&) = delete;
     StartupBackup& operator=(const StartupBackup&) = delete;
 
-    // Starts writing `bytes`, which `keep` keeps alive, crash-safely to `path`.
-    void Start(std::shared_ptr<const void> keep, std::string_view bytes, std::string path);
+    // Starts writing `bytes`, which `keep` keeps alive, as the backup copy of `catalogue`
+    // (WriteBackupCopy).
+    void Start(std::shared_ptr<const void> keep, std::string_view bytes, std::string catalogue);
     // Waits for the copy started last: whether it was written; nothing when none was pending.
     std::optional<bool> Finish();
 

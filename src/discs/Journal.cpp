@@ -4,6 +4,7 @@
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/Settings.h"
+#include "storage/SideFile.h"
 #include "storage/WholeFile.h"
 
 #include <cerrno>
@@ -40,24 +41,32 @@ void ReportReadError(const std::string& path) {
 
 // Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as
 // ended, since nothing can be done about it.
-bool LastByteIsLineFeed(const std::string& path, off_t size) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return true;
+bool LastByteIsLineFeed(int fd, off_t size) {
     char last = '\n';
     const bool read = ::pread(fd, &last, 1, size - 1) == 1;
-    ::close(fd);
     return !read || last == '\n';
 }
 
 // Appends without reading the journal. A journal that can be neither opened nor created records
-// nothing, silently; a failed write is taken back, so no partial line remains.
-void AppendLine(const std::string& path, std::string line) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+// nothing, silently; a failed write is taken back, so no partial line remains. The checks after the
+// opening catch a link or another file put in the journal's place since it was looked at.
+void AppendLine(const JournalContext& journal, std::string line, unsigned mode) {
+    const std::string& path = journal.journalFileName;
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
     if (fd < 0) return;
     struct stat info {};
-    const off_t size = ::fstat(fd, &info) == 0 ? info.st_size : 0;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
+        ::close(fd);
+        ReportWriteError(path);
+        return;
+    }
+    if ((info.st_mode & 0777) != mode) {
+        [[maybe_unused]] const int changed = ::fchmod(fd, mode_t(mode));
+    }
+    const off_t size = info.st_size;
     // A hand-edited journal may lack the break after its last line; the event still gets its own line.
-    if (size > 0 && !LastByteIsLineFeed(path, size)) line.insert(0, "\r\n");
+    if (size > 0 && !LastByteIsLineFeed(fd, size)) line.insert(0, "\r\n");
     const bool written = WriteAll(fd, line);
     if (!written) {
         [[maybe_unused]] const int restored = ::ftruncate(fd, size);
@@ -66,21 +75,29 @@ void AppendLine(const std::string& path, std::string line) {
     if (!written || !closed) ReportWriteError(path);
 }
 
-// Cuts the journal and records the line in one atomic replacement. Returns false when the journal
-// needs no cut (or cannot be opened), so that the line is simply appended.
-bool CutAndRecord(const std::string& path, const std::string& line, int maxLines) {
-    if (::access(path.c_str(), R_OK) != 0) return false;
-    const std::optional<std::string> journal = ReadWholeFile(path);
-    if (!journal) {
+bool Rewrite(const JournalContext& journal, const std::string& content) {
+    const std::string& path = journal.journalFileName;
+    return WriteSideFile(path, content, journal.catalogueFileName, CutTempName(path));
+}
+
+// Cuts the journal and records the line in one atomic replacement; `anew` writes it so even when it
+// needs no cut. Returns false when the journal needs no cut (or cannot be opened), so that the line
+// is simply appended.
+bool CutAndRecord(const JournalContext& journal, const std::string& line, bool anew) {
+    const std::string& path = journal.journalFileName;
+    if (!anew && ::access(path.c_str(), R_OK) != 0) return false;
+    const std::optional<std::string> old = ReadWholeFile(path);
+    if (!old) {
         ReportReadError(path);
         return true;
     }
-    const std::optional<std::size_t> offset = CutOffset(*journal, maxLines);
-    if (!offset) return false;
-    std::string content = journal->substr(*offset);
-    if (!EndsWithLineBreak(content)) content += "\r\n";
+    const std::optional<std::size_t> offset =
+        journal.setup.MagazTrunc ? CutOffset(*old, journal.setup.MagazLines) : std::nullopt;
+    if (!offset && !anew) return false;
+    std::string content = old->substr(offset.value_or(0));
+    if (!content.empty() && !EndsWithLineBreak(content)) content += "\r\n";
     content += line;
-    if (!WriteFileAtomically(path, content, CutTempName(path))) ReportWriteError(path);
+    if (!Rewrite(journal, content)) ReportWriteError(path);
     return true;
 }
 
@@ -89,16 +106,30 @@ bool CutAndRecord(const std::string& path, const std::string& line, int maxLines
 void LogEvent(const JournalContext& journal, const std::string& text) {
     if (!journal.setup.Magazine) return;
     const std::string line = EventLine(journal, text);
-    if (journal.setup.MagazTrunc && CutAndRecord(journal.journalFileName, line, journal.setup.MagazLines)) return;
-    AppendLine(journal.journalFileName, line);
+    const std::string& path = journal.journalFileName;
+    const SidePlace place = LookAtSidePlace(path);
+    if (place == SidePlace::Other) {
+        ReportWriteError(path);
+        return;
+    }
+    if (place == SidePlace::Link) {
+        // The file it leads to is neither read nor written: the journal starts afresh in its place.
+        if (!Rewrite(journal, line)) ReportWriteError(path);
+        return;
+    }
+    const bool anew = place == SidePlace::Shared;
+    if ((anew || journal.setup.MagazTrunc) && CutAndRecord(journal, line, anew)) return;
+    AppendLine(journal, line, SideFileMode(journal.catalogueFileName, path));
 }
 
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text) {
     if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
 }
 
-bool SaveJournal(const std::string& journalFileName, std::string_view screenText) {
-    if (WriteFileAtomically(journalFileName, JournalFileText(screenText), CutTempName(journalFileName))) return true;
+bool SaveJournal(const std::string& journalFileName, std::string_view screenText,
+                 const std::string& catalogueFileName) {
+    if (WriteSideFile(journalFileName, JournalFileText(screenText), catalogueFileName, CutTempName(journalFileName)))
+        return true;
     ReportWriteError(journalFileName);
     return false;
 }

@@ -43,6 +43,10 @@ CommonCounters ReadCommonCounters(const TIniFile& catalogue);
 // missing file (a new, empty catalogue). Such a store never writes over its file.
 std::optional<UserText> CatalogueRefusal(const TIniFile& file);
 
+// Why changes to this catalogue cannot be saved, naming the file or its folder: the user may not
+// write the file, or not the folder the crash-safe save writes into. Nothing when they can.
+std::optional<UserText> ReadOnlyRefusal(const TIniFile& file);
+
 // The comment line that precedes every written catalogue, with the empty line after it.
 const std::string& CatalogueFileHeader();
 
@@ -61,7 +65,10 @@ std::vector<long long> EnumerateDiscs(const TIniFile& catalogue);
 // Picture paths: the path and the catalogue folder (with its trailing "/") are native UTF-8 paths,
 // the stored value is Windows-1251 text in double quotes with the catalogue folder written as "?".
 // Characters that Windows-1251 cannot hold are stored as "?" (the disc editor refuses such input);
-// a path holding a line break is stored as the empty path.
+// a path holding a line break is stored as the empty path. A stored path that would be longer than
+// any path the system can open (kLongestPicturePath bytes) reads as the empty path; that is decided
+// before any "?" is expanded.
+inline constexpr std::size_t kLongestPicturePath = 4096;
 std::string EncodePicturePath(const std::string& path, const std::string& baseDir);
 std::string DecodePicturePath(const std::string& stored, const std::string& baseDir);
 

@@ -16,13 +16,13 @@ std::uint32_t CheckedSize(std::size_t size) {
 
 } // namespace
 
-ReadState LineArena::ReadText(const std::string& path) {
+ReadState LineArena::ReadText(const std::string& path, FileIdentity* identity) {
     BigVector<char>& file = texts_->file;
     const auto buffer = [&file](std::size_t size) {
         file.resize(size);
         return file.data();
     };
-    const ReadState state = ReadWholeFileInto(path, buffer);
+    const ReadState state = ReadWholeFileInto(path, buffer, identity);
     if (state != ReadState::Read) file.clear();
     return state;
 }

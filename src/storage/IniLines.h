@@ -43,8 +43,9 @@ struct SectionExtra {
 
 class LineArena {
 public:
-    // The file text; a missing or unreadable file gives the empty text.
-    ReadState ReadText(const std::string& path);
+    // The file text; a missing or unreadable file gives the empty text. `identity` learns which file
+    // was read.
+    ReadState ReadText(const std::string& path, FileIdentity* identity = nullptr);
     void AssignText(std::string_view text);
     std::string_view FileText() const { return {texts_->file.data(), texts_->file.size()}; }
     // Every text of the arena, for readers that keep views of them.

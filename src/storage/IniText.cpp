@@ -118,29 +118,22 @@ void AppendLines(std::string& text, const IniSection& section, const LineArena& 
 
 } // namespace
 
-bool WriteIniText(const IniStore& store, std::string_view header,
-                  const std::function<bool(std::string_view piece)>& write) {
-    std::string piece;
-    piece.reserve(kIniTextPiece + 4096);
-    piece.append(header);
+std::string FormatIniText(const IniStore& store, std::string_view header) {
+    std::size_t size = header.size();
     for (const IniSection& section : store.Sections()) {
         if (!IsWritten(section, store.Arena())) continue;
-        piece.append(1, '[').append(section.Name(store.Arena())).append("]\r\n");
-        AppendLines(piece, section, store.Arena());
-        piece.append("\r\n");
-        if (piece.size() < kIniTextPiece) continue;
-        if (!write(piece)) return false;
-        piece.clear();
+        size += section.Name(store.Arena()).size() + 6;
+        for (const LineRef& line : section.Lines(store.Arena())) size += line.size + 2;
     }
-    return piece.empty() || write(piece);
-}
-
-std::string FormatIniText(const IniStore& store, std::string_view header) {
     std::string text;
-    WriteIniText(store, header, [&text](std::string_view piece) {
-        text.append(piece);
-        return true;
-    });
+    text.reserve(size);
+    text.append(header);
+    for (const IniSection& section : store.Sections()) {
+        if (!IsWritten(section, store.Arena())) continue;
+        text.append(1, '[').append(section.Name(store.Arena())).append("]\r\n");
+        AppendLines(text, section, store.Arena());
+        text.append("\r\n");
+    }
     return text;
 }
 

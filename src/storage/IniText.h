@@ -3,7 +3,6 @@
 
 #include "storage/IniStore.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,12 +17,5 @@ void ParseIniText(IniStore& store);
 // The file text: the header verbatim, then each named section that has at least one slot as
 // "[name]" CR LF, its live lines each followed by CR LF, and one more CR LF.
 std::string FormatIniText(const IniStore& store, std::string_view header);
-
-// The same text handed to `write` piece by piece, each of about kIniTextPiece bytes (or one section
-// when it is longer), so that a save holds no copy of the whole file. Stops at the first piece
-// `write` refuses and returns false.
-constexpr std::size_t kIniTextPiece = std::size_t(1) << 20;
-bool WriteIniText(const IniStore& store, std::string_view header,
-                  const std::function<bool(std::string_view piece)>& write);
 
 } // namespace mcb

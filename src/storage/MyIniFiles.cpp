@@ -6,6 +6,7 @@
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
 #include "storage/UpperHash.h"
+#include "storage/WriteAccess.h"
 
 #include <iterator>
 #include <optional>
@@ -26,9 +27,33 @@ bool OnlyBlanks(std::string_view text) {
 
 struct TIniFile::Store {
     explicit Store(std::string name) : fileName(std::move(name)) {
-        loaded = sections.Arena().ReadText(fileName);
+        loaded = sections.Arena().ReadText(fileName, &onDisk);
         ParseIniText(sections);
         withoutSections = sections.Sections().empty() && !OnlyBlanks(sections.Arena().FileText());
+    }
+
+    // True when the file is no longer the one read or last written. Another identity alone is not
+    // enough: a file merely touched, or copied back unchanged, holds what the store knows.
+    bool ChangedOnDisk() {
+        const FileIdentity now = IdentityAt(fileName);
+        if (now == onDisk) return false;
+        if (!now.exists || !onDisk.exists) return true;
+        FileIdentity read;
+        const std::optional<std::string> content = ReadWholeFile(fileName, &read);
+        if (!content || !Known(*content)) return true;
+        onDisk = read;
+        return false;
+    }
+
+    bool Known(std::string_view content) const {
+        return writtenHash ? std::hash<std::string_view>{}(content) == *writtenHash
+                           : content == sections.Arena().FileText();
+    }
+
+    void Written(const FileIdentity& identity, std::string_view content) {
+        onDisk = identity;
+        writtenHash = std::hash<std::string_view>{}(content);
+        modified = false;
     }
 
     // What the change in progress replaced: the number of sections before it and the first copy
@@ -90,6 +115,10 @@ struct TIniFile::Store {
     std::uint64_t changeCount = 0;
     std::uint64_t forgottenUpTo = 0; // changes up to this count are no longer noted
     std::vector<ChangeNote> changes;
+    FileIdentity onDisk;                    // the file as read or last written
+    std::optional<std::size_t> writtenHash; // of the last content written; none: the text read is it
+    DiskChangeHandler diskChanged;
+    std::uint64_t reloads = 0;
 };
 
 namespace {
@@ -152,17 +181,6 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
 }
 
-namespace {
-
-// Piece by piece into the temporary file: no copy of the whole text is held at any time.
-bool WriteStore(const std::string& fileName, const IniStore& sections, std::string_view header) {
-    PendingFile file(fileName, "~tmpini.tmp");
-    const auto write = [&file](std::string_view piece) { return WriteAll(file.Fd(), piece); };
-    return file.Ok() && WriteIniText(sections, header, write) && file.Commit();
-}
-
-} // namespace
-
 bool TIniFile::UpdateFile() {
     if (store_->sections.Sections().empty()) {
         store_->modified = false;
@@ -171,7 +189,21 @@ bool TIniFile::UpdateFile() {
     if (!store_->modified) return true;
     if (store_->beforeFirstWrite) std::exchange(store_->beforeFirstWrite, {})();
     const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
-    if (!unknownContent && WriteStore(store_->fileName, store_->sections, store_->header)) return true;
+    // The rename through a writable folder would replace a file the user protected.
+    if (unknownContent || WriteAccessOf(store_->fileName) == WriteAccess::FileReadOnly) return ReportWriteError();
+    if (store_->diskChanged && store_->ChangedOnDisk() &&
+        store_->diskChanged(store_->fileName) == DiskChangeChoice::Reload) {
+        Reload();
+        return false;
+    }
+    const std::string text = FormatIniText(store_->sections, store_->header);
+    PendingFile file(store_->fileName, "~tmpini.tmp");
+    if (!file.Ok() || !WriteAll(file.Fd(), text) || !file.Commit()) return ReportWriteError();
+    store_->Written(file.Committed(), text);
+    return true;
+}
+
+bool TIniFile::ReportWriteError() const {
     ReportFileError("Write error to file ", store_->fileName);
     return false;
 }
@@ -180,6 +212,23 @@ void TIniFile::SetBeforeFirstWrite(std::function<void()> hook) {
     store_->beforeFirstWrite = std::move(hook);
 }
 
+void TIniFile::Reload() {
+    auto fresh = std::make_unique<Store>(store_->fileName);
+    fresh->header = std::move(store_->header);
+    fresh->diskChanged = std::move(store_->diskChanged);
+    fresh->reloads = store_->reloads + 1;
+    store_ = std::move(fresh);
+}
+
+void TIniFile::SetDiskChangeHandler(DiskChangeHandler handler) {
+    store_->diskChanged = std::move(handler);
+}
+
+std::uint64_t TIniFile::Reloads() const {
+    return store_->reloads;
+}
+
+// A store read again during the save has no change to take back.
 bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
     store_->undo.emplace(Store::Undo{store_->sections.Sections().size(), store_->modified, {}});
     bool saved = false;
@@ -187,11 +236,11 @@ bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
         change();
         saved = UpdateFile();
     } catch (...) {
-        store_->RollBack();
+        if (store_->undo) store_->RollBack();
         store_->undo.reset();
         throw;
     }
-    if (!saved) store_->RollBack();
+    if (!saved && store_->undo) store_->RollBack();
     store_->undo.reset();
     return saved;
 }

@@ -1,7 +1,8 @@
 #include "storage/WholeFile.h"
 
+#include "storage/RegularFile.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,23 +31,27 @@ bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t
 
 } // namespace
 
-ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer) {
-    // Non-blocking open, so that a named pipe in place of the file cannot hang the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? ReadState::Missing : ReadState::Failed;
+ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer,
+                            FileIdentity* identity) {
+    const RegularFile file = RegularFile::ForReading(path);
+    if (file.State() == OpenState::Missing) return ReadState::Missing;
+    // Taken before reading: a change made while the file is read then shows at the next look.
     struct stat info {};
-    const bool ok =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadExactly(fd, std::size_t(info.st_size), buffer);
-    ::close(fd);
-    return ok ? ReadState::Read : ReadState::Failed;
+    if (!file.Ok() || (identity && ::fstat(file.Fd(), &info) != 0)) return ReadState::Failed;
+    if (!ReadExactly(file.Fd(), std::size_t(file.Size()), buffer)) return ReadState::Failed;
+    if (identity) *identity = IdentityOf(info);
+    return ReadState::Read;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, FileIdentity* identity) {
     std::string content;
-    const ReadState read = ReadWholeFileInto(path, [&content](std::size_t size) {
-        content.resize(size);
-        return content.data();
-    });
+    const ReadState read = ReadWholeFileInto(
+        path,
+        [&content](std::size_t size) {
+            content.resize(size);
+            return content.data();
+        },
+        identity);
     if (read != ReadState::Read) return std::nullopt;
     return content;
 }

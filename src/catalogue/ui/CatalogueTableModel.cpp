@@ -1,5 +1,6 @@
 #include "catalogue/ui/CatalogueTableModel.h"
 
+#include "platform/ShownText.h"
 #include "platform/qt/QtText.h"
 
 namespace mcb {
@@ -28,7 +29,9 @@ int CatalogueTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::DisplayRole) return ToQ(rows_.CellText(index.row(), index.column()));
+    // Every paint asks again: a value of megabytes costs only what a cell can show.
+    if (role == Qt::DisplayRole)
+        return ToShownQ(rows_.CellText(index.row(), index.column()), kShownCellChars, kShownCellChars);
     if (role == LentRole) return rows_.RowLent(index.row());
     return {};
 }

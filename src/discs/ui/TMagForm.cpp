@@ -3,6 +3,7 @@
 #include "discs/Journal.h"
 #include "discs/JournalText.h"
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -59,8 +60,8 @@ TMagForm::TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* pare
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TMagForm::ShowJournal(const std::string& journalFileName) {
-    LoadJournal(journalFileName);
+void TMagForm::ShowJournal(const std::string& journalFileName, const std::string& catalogueFileName) {
+    LoadJournal(journalFileName, catalogueFileName);
     RunModal(*this);
 }
 
@@ -69,25 +70,26 @@ void TMagForm::ShowDescription(const std::string& caption, const std::string& te
     RunModal(*this);
 }
 
-void TMagForm::LoadJournal(const std::string& journalFileName) {
+void TMagForm::LoadJournal(const std::string& journalFileName, const std::string& catalogueFileName) {
     journalMode_ = true;
     journalFileName_ = journalFileName;
+    catalogueFileName_ = catalogueFileName;
     helpTopic_ = kJournalHelpTopic;
     setWindowTitle(QStringLiteral("Журнал событий"));
     SetEditable(false);
     ButEd->show();
-    ButEd->setEnabled(true);
-    SetText(ReadWholeFile(journalFileName).value_or(""), true);
+    // A journal with a line too long to show whole could not be saved from the screen unharmed.
+    ButEd->setEnabled(SetText(ReadWholeFile(journalFileName).value_or(""), true, std::string::npos));
     MemoMag->setFocus();
 }
 
 void TMagForm::LoadDescription(const std::string& caption, const std::string& text) {
     journalMode_ = false;
     helpTopic_ = 0;
-    setWindowTitle(ToQ(caption));
+    setWindowTitle(ToShownQ(caption, kShownCellChars, kShownCellChars));
     SetEditable(false);
     ButEd->hide();
-    SetText(text, false);
+    SetText(text, false, kShownMemoChars);
     MemoMag->setFocus();
 }
 
@@ -113,14 +115,16 @@ void TMagForm::Button2Click() {
     accept();
 }
 
-void TMagForm::SetText(const std::string& cp1251, bool caretOnLastLine) {
-    const std::string text = JournalScreenText(cp1251);
+bool TMagForm::SetText(const std::string& cp1251, bool caretOnLastLine, std::size_t totalChars) {
+    const ShownPart shown = ShownText(JournalScreenText(cp1251), kShownFieldChars, totalChars);
+    const std::string& text = shown.text;
     MemoMag->setPlainText(ToQ(text));
     QTextCursor caret = MemoMag->textCursor();
     // Windows-1251 has one byte per character, so byte offsets are character offsets.
     caret.setPosition(caretOnLastLine ? int(LastLineStart(text)) : 0);
     MemoMag->setTextCursor(caret);
     MemoMag->ensureCursorVisible();
+    return !shown.cut;
 }
 
 void TMagForm::SetEditable(bool editable) {
@@ -135,7 +139,7 @@ void TMagForm::SetEditable(bool editable) {
 // open with the text as typed, rather than saving them as "?".
 bool TMagForm::SaveEditedJournal() {
     const std::optional<std::string> text = StorableFromQ(MemoMag->toPlainText(), prompts_, StoreTarget::Journal);
-    return text && SaveJournal(journalFileName_, *text);
+    return text && SaveJournal(journalFileName_, *text, catalogueFileName_);
 }
 
 } // namespace mcb

@@ -20,13 +20,14 @@ public:
     // The size is taken from MagazWidth/MagazHeight when they are not 0.
     TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Journal mode, shown modally; an edited journal is saved by "Закрыть".
-    void ShowJournal(const std::string& journalFileName);
+    // Journal mode, shown modally; an edited journal is saved by "Закрыть", as private as the
+    // catalogue.
+    void ShowJournal(const std::string& journalFileName, const std::string& catalogueFileName);
     // Description mode, shown modally; caption and text are Windows-1251.
     void ShowDescription(const std::string& caption, const std::string& text);
 
     // Fill the window for a mode without showing it.
-    void LoadJournal(const std::string& journalFileName);
+    void LoadJournal(const std::string& journalFileName, const std::string& catalogueFileName);
     void LoadDescription(const std::string& caption, const std::string& text);
 
     QPlainTextEdit* MemoMag;
@@ -39,12 +40,14 @@ protected:
 private:
     void ButEdClick();
     void Button2Click();
-    void SetText(const std::string& cp1251, bool caretOnLastLine);
+    // Shows the text, its lines and in all at most totalChars cut for the screen; false when cut.
+    bool SetText(const std::string& cp1251, bool caretOnLastLine, std::size_t totalChars);
     void SetEditable(bool editable);
     bool SaveEditedJournal();
 
     Prompts& prompts_;
     std::string journalFileName_;
+    std::string catalogueFileName_;
     bool journalMode_ = false;
     int helpTopic_ = 0;
 };

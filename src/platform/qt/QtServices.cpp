@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/ShownText.h"
 #include "platform/qt/FontChoiceDialog.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTime>
 #include <QUrl>
+#include <cstdio>
 
 namespace mcb {
 
@@ -27,6 +29,11 @@ const QDate kDayZero(1899, 12, 30);
 
 QString AppTitle() {
     return QStringLiteral("Mirvane CD Base");
+}
+
+// A message that names a value of megabytes (a title, a name) shows as much of it as a box can.
+QString Shown(const QString& message) {
+    return ShownQ(message, kShownCellChars, 4 * kShownCellChars);
 }
 
 QString Extensions(const QString& patterns) {
@@ -72,30 +79,49 @@ QWidget* QtPrompts::Parent() const {
     return parent_ ? parent_() : QApplication::activeWindow();
 }
 
+namespace {
+
+// Once the program is ending with nobody at the screen, messages go to standard error and every
+// question gets its cautious answer: No, Cancel, nothing chosen.
+bool Unattended(const UserText& text) {
+    if (!ModalRunsEnded()) return false;
+    std::fprintf(stderr, "mirvane-cdbase: %s\n", text.Utf8().c_str());
+    return true;
+}
+
+} // namespace
+
 void QtPrompts::Message(const UserText& text) {
-    QMessageBox::information(Parent(), AppTitle(), ToQ(text));
+    if (!Unattended(text)) QMessageBox::information(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::Error(const UserText& text) {
-    QMessageBox::critical(Parent(), AppTitle(), ToQ(text));
+    if (!Unattended(text)) QMessageBox::critical(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
-    QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
+    if (!ModalRunsEnded()) QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
 }
 
 bool QtPrompts::Confirm(const UserText& text) {
-    return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    if (Unattended(text)) return false;
+    return QMessageBox::question(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool QtPrompts::Warn(const std::string& text) {
-    return QMessageBox::warning(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    if (Unattended(text)) return false;
+    return QMessageBox::warning(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
+bool QtPrompts::Answering() const {
+    return !ModalRunsEnded();
+}
+
 Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
-    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text),
+    if (Unattended(text)) return Answer::Cancel;
+    QMessageBox box(QMessageBox::Question, AppTitle(), Shown(ToQ(text)),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, Parent());
     // Help shows the topic and leaves the question open, like the help button of a message box should.
     QAbstractButton* help = box.button(QMessageBox::Help);
@@ -111,6 +137,7 @@ Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
 
 std::optional<std::string> QtPrompts::TypeLine(const std::string& caption, const std::string& prompt,
                                                const std::string& initialUtf8) {
+    if (ModalRunsEnded()) return std::nullopt;
     bool ok = false;
     const QString text = QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal,
                                                QString::fromStdString(initialUtf8), &ok);
@@ -127,6 +154,7 @@ std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& options
 }
 
 std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& options, int acceptMode, int fileMode) {
+    if (ModalRunsEnded()) return std::nullopt;
     QFileDialog dialog(Parent(), ToQ(options.title), PathToQ(options.initialPath));
     dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
     dialog.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
@@ -136,6 +164,7 @@ std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& option
 }
 
 std::optional<int> QtPrompts::ChooseColour(int stored) {
+    if (ModalRunsEnded()) return std::nullopt;
     const QColor initial(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
     const QColor chosen = QColorDialog::getColor(initial, Parent());
     if (!chosen.isValid()) return std::nullopt;

@@ -1,5 +1,6 @@
 #include "discs/ScriptedPicker.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TEditDisk.h"
 #include "platform/qt/QtText.h"
 #include "storage/Layout.h"
@@ -12,13 +13,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace mcb;
 
@@ -48,15 +52,26 @@ private:
     std::string OnDisk(const std::string& section, const std::string& key) const {
         return TIniFile(dir->File("base.cbf")).ReadString(section, key, "<none>");
     }
+    // In a folder of its own: a picture in the catalogue folder is not copied.
     std::string MakePicture(const std::string& name, int width, int height) const {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        image.save(QString::fromStdString(dir->File(name)));
-        return dir->File(name);
+        std::filesystem::create_directories(dir->File("pictures"));
+        image.save(QString::fromStdString(dir->File("pictures/" + name)));
+        return dir->File("pictures/" + name);
+    }
+    // The files of the catalogue folder, without subfolders.
+    QStringList CatalogueFolder() const {
+        return QDir(QString::fromStdString(dir->Path())).entryList(QDir::Files, QDir::Name);
     }
     void Open(bool isNew, const std::string& id = "") {
         window->Open(Environment(), isNew, id);
         window->show();
+    }
+    // Waits until the pictures being decoded have arrived.
+    static void Decoded() {
+        PictureRequests::WaitForDone();
+        QCoreApplication::processEvents();
     }
 
 private slots:
@@ -100,8 +115,10 @@ private slots:
         QVERIFY(window->CBpictCopy->isChecked());
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        Decoded();
         QVERIFY(!window->Pict1->ShowsPlaceholder());
-        QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
+        QCOMPARE(window->picturePaths()[0], cover);
+        QVERIFY2(!QFile::exists(QString::fromStdString(Base() + "00003_1.png")), "copied only by OK");
 
         window->BitBtn1->click();
         QCOMPARE(window->result(), int(QDialog::Accepted));
@@ -116,6 +133,7 @@ private slots:
         QCOMPARE(OnDisk("00003", "Lin"), std::string("3"));
         QCOMPARE(OnDisk("00003", "Li3"), W("третья"));
         QCOMPARE(OnDisk("00003", "Img1"), std::string("\"?00003_1.png\""));
+        QCOMPARE(test::TempDir::Read(Base() + "00003_1.png"), test::TempDir::Read(cover));
         QCOMPARE(OnDisk("00003", "Ent"), std::string("46364"));
         QVERIFY(test::TempDir::Read(dir->File("base.log")).find(W("Новый диск \"Матрица\" (ID=00003)")) !=
                 std::string::npos);
@@ -125,9 +143,11 @@ private slots:
         const std::string big = MakePicture("big.png", 2000, 1000);
         dir->Write("broken.jpg", "\xFF\xD8 not really a picture");
         OpenCatalogue("[Common]\nLastCDID=00001\n[Contacts]\n1=Пётр\n[00001]\nNam=Фильм\nAud=7\nCar=3074\nLon=90\n"
-                      "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
+                      "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?pictures/big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
                       "Ent=40000\nGiv=41000\nGin=1\n");
         Open(false, "00001");
+        QVERIFY2(window->Pict1->ShowsPlaceholder(), "decoded away from the window's thread");
+        Decoded();
         QCOMPARE(window->EdNazva->text(), QStringLiteral("Фильм"));
         QCOMPARE(window->EdAudit->currentIndex(), -1);
         QCOMPARE(window->EdCarrier->currentText(), QStringLiteral("DVD"));
@@ -152,12 +172,60 @@ private slots:
         QCOMPARE(OnDisk("00001", "Ent"), std::string("40000"));
     }
 
+    // A picture path that names a pipe or a folder is no picture; opening the disc never waits on it,
+    // and its stored path stays.
+    void pipeOrFolderIsNoPicture() {
+        QVERIFY(::mkfifo(dir->File("pipe.jpg").c_str(), 0644) == 0);
+        QVERIFY(::mkdir(dir->File("folder.jpg").c_str(), 0755) == 0);
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Фильм\nImg1=\"?pipe.jpg\"\nImg2=\"?folder.jpg\"\n");
+        Open(false, "00001");
+        Decoded();
+        QVERIFY(window->Pict1->ShowsPlaceholder());
+        QVERIFY(window->Pict2->ShowsPlaceholder());
+        window->BitBtn1->click();
+        QCOMPARE(OnDisk("00001", "Img1"), std::string("\"?pipe.jpg\""));
+    }
+
     void ownerPickerCancelledUnticksTheBox() {
         Open(true);
         picker->Expect(std::nullopt);
         window->CbOther->click();
         QVERIFY(!window->CbOther->isChecked());
         QVERIFY(!window->EdOther->isEnabled());
+    }
+
+    // Values longer than a field can show are shown cut, and stored whole as long as the field shows
+    // what it was given; a field the user changes gives its own text.
+    void longValuesAreStoredWholeUnlessChanged() {
+        const std::string title = "T" + std::string(99999, 't'); // capitalised already
+        const std::string roles = "\xC0" + std::string(50000, 'r');
+        const std::string line(40000, 'd');
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=x\n");
+        catalogue->WriteString("00001", "Nam", title);
+        catalogue->WriteString("00001", "Rol", roles);
+        catalogue->WriteString("00001", "Dir", std::string(40000, 'p'));
+        catalogue->WriteInteger("00001", "Lin", 2);
+        catalogue->WriteString("00001", "Li1", line);
+        catalogue->WriteString("00001", "Li2", "end");
+        Open(false, "00001");
+        QCOMPARE(window->EdNazva->text().size(), 32767);
+        QCOMPARE(window->EdOpis->toPlainText(), QString(32767, 'd') + "\nend");
+        window->EdDirector->setText(QStringLiteral("Тарковский"));
+        window->EdLong->setValue(161);
+        window->BitBtn1->click();
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        const TIniFile stored(dir->File("base.cbf"));
+        QVERIFY(stored.ReadString("00001", "Nam", "") == title);
+        QVERIFY(stored.ReadString("00001", "Rol", "") == roles);
+        QVERIFY(stored.ReadString("00001", "Li1", "") == line);
+        QCOMPARE(stored.ReadString("00001", "Dir", ""), W("Тарковский"));
+        QCOMPARE(stored.ReadString("00001", "Lon", ""), std::string("161"));
+
+        catalogue = std::make_unique<TIniFile>(dir->File("base.cbf"));
+        Open(false, "00001");
+        window->EdOpis->setPlainText(QStringLiteral("короче"));
+        window->BitBtn1->click();
+        QCOMPARE(TIniFile(dir->File("base.cbf")).ReadString("00001", "Li1", ""), W("короче"));
     }
 
     void unstorableCharactersKeepTheWindowOpen() {
@@ -186,7 +254,10 @@ private slots:
         window->CBpictCopy->setChecked(true); // the copy's own name can be stored
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
-        QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
+        QCOMPARE(window->picturePaths()[0], cover);
+        window->EdNazva->setText(QStringLiteral("Амели"));
+        window->BitBtn1->click();
+        QCOMPARE(OnDisk("00003", "Img1"), std::string("\"?00003_1.png\""));
     }
 
     void clickOnAReadOnlyFieldOpensItsPicker() {
@@ -215,20 +286,32 @@ private slots:
         QCOMPARE(OnDisk("Common", "LastCDID"), std::string("00002"));
     }
 
-    void cancelKeepsIdentifierAndCopiedPicture() {
+    // Choosing a picture copies nothing: Cancel leaves no file behind and the disc its old cover.
+    void cancelLeavesNoCopyAndTheOldCover() {
         const std::string cover = MakePicture("cover.png", 10, 10);
+        const std::string other = MakePicture("other.png", 12, 12);
         Open(true);
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict2, Qt::LeftButton);
         window->CBpictCopy->setChecked(false);
         window->BitBtn2->click();
         QCOMPARE(window->result(), int(QDialog::Rejected));
-        QVERIFY(QFile::exists(QString::fromStdString(Base() + "00003_2.png")));
+        QCOMPARE(CatalogueFolder(), QStringList{"base.cbf"});
         QVERIFY(!setup.PictureCopy);
         Open(true);
         QCOMPARE(window->CurrentDiscId(), std::string("00003"));
         QVERIFY(!window->CBpictCopy->isChecked());
         QVERIFY(window->Pict2->ShowsPlaceholder());
+        window->reject();
+
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Старый\nImg1=\"" + cover + "\"\n");
+        Open(false, "00001");
+        window->CBpictCopy->setChecked(true);
+        prompts->ExpectText(other);
+        QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        window->BitBtn2->click();
+        QCOMPARE(OnDisk("00001", "Img1"), "\"" + cover + "\"");
+        QCOMPARE(CatalogueFolder(), QStringList{"base.cbf"});
     }
 
     void pictureMenuActsOnTheBoxPressed() {
@@ -238,6 +321,7 @@ private slots:
         QTest::mousePress(window->Pict2, Qt::RightButton);
         prompts->ExpectText(cover);
         window->N1->trigger();
+        Decoded();
         QCOMPARE(window->picturePaths()[1], cover);
         QVERIFY(!window->Pict2->ShowsPlaceholder());
         QTest::mousePress(window->Pict2, Qt::LeftButton);
