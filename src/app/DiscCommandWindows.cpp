@@ -43,8 +43,9 @@ void DiscCommandWindows::RunCommand(Command command, const std::string& discId) 
     Session& s = session_;
     const JournalContext journal{s.journalFileName(), s.settings().setup, s.services().clock, s.services().dateFormat,
                                  s.baseFileName()};
-    const DiscCommandContext context{s.table(), s.catalogue(), s.services().prompts,
-                                     *picker_,  journal,       s.services().dateFormat};
+    const CatalogueTable shown = s.shown().Excerpt(discId);
+    const DiscCommandContext context{shown,    s.catalogue(), s.services().prompts,
+                                     *picker_, journal,       s.services().dateFormat};
     if (command(discId, context)) form_.RebuildTable();
     form_.FocusTable();
 }

@@ -13,7 +13,7 @@ bool WriteBackupCopy(const std::string& catalogue, std::string_view bytes) {
     std::error_code ec;
     const bool backupHoldsData =
         std::filesystem::is_regular_file(backup, ec) && std::filesystem::file_size(backup, ec) > 0;
-    if (backupHoldsData && !HoldsSections(std::string(bytes))) return true;
+    if (backupHoldsData && !HoldsSections(bytes)) return true;
     return WriteSideFile(backup, bytes, catalogue, "~tmpini.tmp");
 }
 

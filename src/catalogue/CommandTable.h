@@ -26,5 +26,7 @@ struct CommandTable {
 // exists but cannot be read whole (a size that changed while it was read included) or is not a
 // catalogue gives nothing, with a message naming it on `err`.
 std::optional<CommandTable> LoadCommandTable(const ListRequest& request, std::ostream& err);
+// The same without the table, for a command that reads the rows as it goes.
+std::optional<CommandTable> LoadCommandInputs(const ListRequest& request, std::ostream& err);
 
 } // namespace mcb

@@ -2,6 +2,8 @@
 
 #include "storage/Cp1251.h"
 
+#include <algorithm>
+
 namespace mcb {
 
 namespace {
@@ -18,17 +20,17 @@ DiscFilter::DiscFilter(const FilterCriteria& criteria, bool emptyInclude)
       companies_(ParseSelectionList(criteria.Company)), titleSearch_(!TrimBlanks(criteria.Nazva).empty()),
       titleUpper_(UpperCase(criteria.Nazva)) {}
 
-bool DiscFilter::Shows(const DiscValues& disc) const {
+bool DiscFilter::Shows(const DiscViews& disc) const {
     return PassesLending(disc) && PassesOwner(disc) && PassesTitle(disc) && PassesList(genres_, disc.Gen) &&
            PassesAudience(disc.Aud) && PassesList(countries_, disc.Cou) && PassesList(companies_, disc.Comp);
 }
 
-bool DiscFilter::PassesLending(const DiscValues& disc) const {
+bool DiscFilter::PassesLending(const DiscViews& disc) const {
     if (!disc.IsLent()) return criteria_.Nalichie;
     return criteria_.Otdacha && (!debtors_.active || debtors_.Contains(disc.Gin));
 }
 
-bool DiscFilter::PassesOwner(const DiscValues& disc) const {
+bool DiscFilter::PassesOwner(const DiscViews& disc) const {
     const bool own = disc.Oth == kNone;
     if (criteria_.hozi == kForeignDiscsOnly) return !own;
     if (criteria_.hozi == kOwnDiscsOnly) return own;
@@ -36,26 +38,30 @@ bool DiscFilter::PassesOwner(const DiscValues& disc) const {
 }
 
 // The search text is used as stored (untrimmed); only a search of blanks alone is no search.
-bool DiscFilter::PassesTitle(const DiscValues& disc) const {
-    if (!titleSearch_) return true;
-    const std::string nam = UpperCase(disc.Nam);
-    const std::string nam2 = UpperCase(disc.Nam2);
-    if (criteria_.SubNazva)
-        return nam.find(titleUpper_) != std::string::npos || nam2.find(titleUpper_) != std::string::npos;
-    return nam == titleUpper_ || nam2 == titleUpper_;
+bool DiscFilter::PassesTitle(const DiscViews& disc) const {
+    return !titleSearch_ || MatchesTitle(disc.Nam) || MatchesTitle(disc.Nam2);
 }
 
-bool DiscFilter::PassesAudience(const std::string& aud) const {
+// Compared byte by byte through the upper-case table, without upper-cased copies of the titles.
+bool DiscFilter::MatchesTitle(std::string_view title) const {
+    const auto& upper = UpperTable();
+    const auto same = [&upper](char t, char u) { return upper[static_cast<unsigned char>(t)] == u; };
+    if (!criteria_.SubNazva)
+        return title.size() == titleUpper_.size() && std::equal(title.begin(), title.end(), titleUpper_.begin(), same);
+    return std::search(title.begin(), title.end(), titleUpper_.begin(), titleUpper_.end(), same) != title.end();
+}
+
+bool DiscFilter::PassesAudience(std::string_view aud) const {
     if (aud == kNone) {
         const bool allAudiences = criteria_.Au[0] && criteria_.Au[1] && criteria_.Au[2] && criteria_.Au[3];
         return emptyInclude_ || allAudiences;
     }
     for (int k = 0; k < 4; ++k)
-        if (!criteria_.Au[k] && aud == std::to_string(k)) return false;
+        if (!criteria_.Au[k] && aud.size() == 1 && aud[0] == '0' + k) return false;
     return true;
 }
 
-bool DiscFilter::PassesList(const SelectionList& list, const std::string& index) const {
+bool DiscFilter::PassesList(const SelectionList& list, std::string_view index) const {
     if (!list.active || list.Contains(index)) return true;
     return emptyInclude_ && (index.empty() || index == kNone);
 }

@@ -6,6 +6,7 @@
 #include "storage/Settings.h"
 
 #include <string>
+#include <string_view>
 
 namespace mcb {
 
@@ -14,15 +15,16 @@ public:
     // The selection lists and the upper-cased title search are prepared once here.
     DiscFilter(const FilterCriteria& criteria, bool emptyInclude);
 
-    bool Shows(const DiscValues& disc) const;
+    bool Shows(const DiscViews& disc) const;
 
 private:
-    bool PassesLending(const DiscValues& disc) const;
-    bool PassesOwner(const DiscValues& disc) const;
-    bool PassesTitle(const DiscValues& disc) const;
-    bool PassesAudience(const std::string& aud) const;
+    bool PassesLending(const DiscViews& disc) const;
+    bool PassesOwner(const DiscViews& disc) const;
+    bool PassesTitle(const DiscViews& disc) const;
+    bool MatchesTitle(std::string_view title) const;
+    bool PassesAudience(std::string_view aud) const;
     // A list criterion; with EmptyInclude a disc without that reference passes too.
-    bool PassesList(const SelectionList& list, const std::string& index) const;
+    bool PassesList(const SelectionList& list, std::string_view index) const;
 
     FilterCriteria criteria_;
     bool emptyInclude_;

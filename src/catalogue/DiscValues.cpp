@@ -21,31 +21,24 @@ uint64_t PackedKey(std::string_view key) {
     return packed;
 }
 
-struct KeyField {
-    const char* key;
-    std::string DiscValues::*field;
-};
+constexpr std::array<const char*, 15> kKeys = {"Nam", "Nam2", "Gen", "Aud",  "Rol", "Cou",  "Lon", "Car",
+                                               "Ent", "Giv",  "Gin", "Comp", "Dir", "Year", "Oth"};
 
-const std::array<KeyField, 15> kKeyFields = {{{"Nam", &DiscValues::Nam},
-                                              {"Nam2", &DiscValues::Nam2},
-                                              {"Gen", &DiscValues::Gen},
-                                              {"Aud", &DiscValues::Aud},
-                                              {"Rol", &DiscValues::Rol},
-                                              {"Cou", &DiscValues::Cou},
-                                              {"Lon", &DiscValues::Lon},
-                                              {"Car", &DiscValues::Car},
-                                              {"Ent", &DiscValues::Ent},
-                                              {"Giv", &DiscValues::Giv},
-                                              {"Gin", &DiscValues::Gin},
-                                              {"Comp", &DiscValues::Comp},
-                                              {"Dir", &DiscValues::Dir},
-                                              {"Year", &DiscValues::Year},
-                                              {"Oth", &DiscValues::Oth}}};
+template <class Text> using Field = Text BasicDiscValues<Text>::*;
+
+// The members in the order of kKeys.
+template <class Text>
+constexpr std::array<Field<Text>, 15> kFields = {
+    &BasicDiscValues<Text>::Nam, &BasicDiscValues<Text>::Nam2, &BasicDiscValues<Text>::Gen,
+    &BasicDiscValues<Text>::Aud, &BasicDiscValues<Text>::Rol,  &BasicDiscValues<Text>::Cou,
+    &BasicDiscValues<Text>::Lon, &BasicDiscValues<Text>::Car,  &BasicDiscValues<Text>::Ent,
+    &BasicDiscValues<Text>::Giv, &BasicDiscValues<Text>::Gin,  &BasicDiscValues<Text>::Comp,
+    &BasicDiscValues<Text>::Dir, &BasicDiscValues<Text>::Year, &BasicDiscValues<Text>::Oth};
 
 const std::array<uint64_t, 15>& PackedFieldKeys() {
     static const std::array<uint64_t, 15> keys = [] {
         std::array<uint64_t, 15> packed{};
-        for (size_t k = 0; k < kKeyFields.size(); ++k) packed[k] = PackedKey(kKeyFields[k].key);
+        for (size_t k = 0; k < kKeys.size(); ++k) packed[k] = PackedKey(kKeys[k]);
         return packed;
     }();
     return keys;
@@ -55,15 +48,15 @@ const std::array<uint64_t, 15>& PackedFieldKeys() {
 
 // One pass over the section's lines instead of one lookup per key; as with single reads, the first
 // line of a key wins and keys match in any letter case.
-DiscValues ReadDiscValues(const TIniFile& catalogue, const std::string& section) {
-    DiscValues d;
+DiscViews ReadDiscViews(const TIniFile& catalogue, const std::string& section) {
+    DiscViews d;
     const auto& fieldKeys = PackedFieldKeys();
     uint32_t seen = 0;
     catalogue.VisitLines(section, [&](std::string_view key, std::string_view value) {
         const uint64_t packed = PackedKey(key);
         for (size_t k = 0; packed != 0 && k < fieldKeys.size(); ++k) {
             if (packed != fieldKeys[k]) continue;
-            if (!(seen & (1u << k))) d.*kKeyFields[k].field = value;
+            if (!(seen & (1u << k))) d.*kFields<std::string_view>[k] = value;
             seen |= 1u << k;
             return;
         }
@@ -71,7 +64,43 @@ DiscValues ReadDiscValues(const TIniFile& catalogue, const std::string& section)
     return d;
 }
 
-int DayValue(const std::string& text) {
+DiscValues ReadDiscValues(const TIniFile& catalogue, const std::string& section) {
+    const DiscViews views = ReadDiscViews(catalogue, section);
+    DiscValues d;
+    for (size_t k = 0; k < kKeys.size(); ++k) d.*kFields<std::string>[k] = views.*kFields<std::string_view>[k];
+    return d;
+}
+
+std::optional<PackedDiscViews> PackedDiscViews::Pack(const DiscViews& views, std::string_view text) {
+    static const DiscViews defaults;
+    const auto start = reinterpret_cast<std::uintptr_t>(text.data());
+    PackedDiscViews packed;
+    for (size_t k = 0; k < kKeys.size(); ++k) {
+        const std::string_view value = views.*kFields<std::string_view>[k];
+        const auto at = reinterpret_cast<std::uintptr_t>(value.data());
+        if (value.empty()) continue;
+        const bool inText = at >= start && value.size() <= text.size() && at - start <= text.size() - value.size();
+        if (inText && at - start <= UINT32_MAX) {
+            packed.offsets_[k] = uint32_t(at - start);
+            packed.lengths_[k] = uint32_t(value.size());
+        } else if (value == defaults.*kFields<std::string_view>[k]) {
+            packed.lengths_[k] = kDefault;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return packed;
+}
+
+DiscViews PackedDiscViews::Unpack(std::string_view text) const {
+    DiscViews views;
+    for (size_t k = 0; k < kKeys.size(); ++k) {
+        if (lengths_[k] != kDefault) views.*kFields<std::string_view>[k] = text.substr(offsets_[k], lengths_[k]);
+    }
+    return views;
+}
+
+int DayValue(std::string_view text) {
     return ParseDecimalInt(text).value_or(0);
 }
 

@@ -94,13 +94,22 @@ void RememberCatalogue(Settings& settings, const std::string& path) {
     settings.BaseNameUtf8 = text.Ok() ? "" : PercentEncoded(path);
 }
 
-bool HoldsSections(const std::string& content) {
-    size_t pos = 0;
-    while ((pos = content.find('[', pos)) != std::string::npos) {
-        const size_t end = content.find_first_of("\r\n", pos);
-        const size_t close = content.find(']', pos);
-        if (close != std::string::npos && (end == std::string::npos || close < end) && close > pos + 1) return true;
-        ++pos;
+// A "[" followed on its line by a "]" that is not the very next byte. In one pass: the first "]"
+// after a "[" decides for every "[" since the "]" before, and the earliest of them is the one that
+// can have a byte in between.
+bool HoldsSections(std::string_view content) {
+    constexpr size_t kNone = std::string_view::npos;
+    size_t open = kNone; // the first "[" since the last "]" on this line
+    for (size_t pos = 0; pos < content.size(); ++pos) {
+        const char c = content[pos];
+        if (c == '\r' || c == '\n') {
+            open = kNone;
+        } else if (c == '[') {
+            if (open == kNone) open = pos;
+        } else if (c == ']') {
+            if (open != kNone && pos > open + 1) return true;
+            open = kNone;
+        }
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace mcb {
 
@@ -32,6 +33,6 @@ std::string RememberedCatalogue(const Settings& settings);
 void RememberCatalogue(Settings& settings, const std::string& path);
 
 // True when the content holds at least one section line ("[name]").
-bool HoldsSections(const std::string& content);
+bool HoldsSections(std::string_view content);
 
 } // namespace mcb

@@ -2,7 +2,6 @@
 
 #include "catalogue/Backup.h"
 #include "catalogue/FileNames.h"
-#include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
 #include "storage/AtomicFile.h"
 #include "storage/CatalogueFormat.h"
@@ -126,6 +125,7 @@ bool Session::ChooseAndSwitch(SwitchMode mode) {
 // opened again.
 bool Session::SwitchTo(SwitchMode mode, const std::string& chosen, std::unique_ptr<CatalogueClaim> claim) {
     const std::string previous = baseFileName_;
+    FinishBackup();
     catalogue_.reset(); // writes pending changes to the old file
     if (mode == SwitchMode::SaveAs && !CopyForSaveAs(chosen)) {
         OpenCatalogue(false);
@@ -164,16 +164,20 @@ bool Session::CopyForSaveAs(const std::string& target) {
     return true;
 }
 
-// A catalogue that cannot be read never replaces the backup.
+// A catalogue that cannot be read never replaces the backup. The copy is written from the bytes the
+// catalogue was read from, on a thread of its own.
 void Session::MakeBackup() {
-    if (!fs::exists(baseFileName_)) return;
-    const auto content = ReadWholeFile(baseFileName_);
-    if (!content) {
+    if (catalogue_->Loaded() == ReadState::Missing) return;
+    if (catalogue_->Loaded() != ReadState::Read) {
         services_.prompts.Message(W("Проблемы при чтении файла базы"));
         return;
     }
-    if (!WriteBackupCopy(baseFileName_, *content))
-        services_.prompts.Message(W("Проблемы при создании резервной копии базы"));
+    backup_.Start(catalogue_->Texts(), catalogue_->FileText(), baseFileName_);
+    catalogue_->SetBeforeFirstWrite([this] { FinishBackup(); });
+}
+
+void Session::FinishBackup() {
+    if (backup_.Finish() == false) services_.prompts.Message(W("Проблемы при создании резервной копии базы"));
 }
 
 // A refused file stays open as a store that never writes over it, so that there always is one. A
@@ -209,11 +213,18 @@ void Session::SetBaseFileName(const std::string& name) {
 
 void Session::RebuildTable() {
     caption_ = WindowCaption(baseFileName_);
-    TableBuildResult result =
-        BuildTable(*catalogue_, settings_.filter, settings_.setup, layout_, Today(), collectDebts_);
-    table_ = std::move(result.table);
-    if (collectDebts_) debtRows_ = std::move(result.debts);
+    const SetupSettings& setup = settings_.setup;
+    live_.Refresh(*catalogue_, {settings_.filter, setup, layout_, Today(), search_.Found(*catalogue_)});
+    table_.reset();
+    if (collectDebts_)
+        debtRows_ =
+            setup.DolgReminder ? live_.OverdueDebts(*catalogue_, Today(), setup.DolgDays) : std::vector<DebtRow>();
     collectDebts_ = false;
+}
+
+const CatalogueTable& Session::table() const {
+    if (!table_) table_ = live_.Snapshot();
+    return *table_;
 }
 
 std::vector<DebtRow> Session::TakeDebtRows() {
@@ -221,6 +232,7 @@ std::vector<DebtRow> Session::TakeDebtRows() {
 }
 
 void Session::Shutdown() {
+    FinishBackup();
     catalogue_.reset();
     claim_.reset(); // written: another start may open it now
     RememberCatalogue(settings_, baseFileName_);

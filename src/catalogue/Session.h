@@ -5,6 +5,9 @@
 #pragma once
 
 #include "catalogue/CatalogueClaims.h"
+#include "catalogue/LiveTable.h"
+#include "catalogue/QuickSearch.h"
+#include "catalogue/StartupBackup.h"
 #include "catalogue/TableTypes.h"
 #include "platform/Services.h"
 #include "storage/Layout.h"
@@ -46,17 +49,22 @@ public:
     ~Session();
 
     // Start-up: reads the layout and the settings (a settings file that cannot be used is said), chooses the catalogue
-    // (the command-line argument, the remembered one, or the question loop), makes the backup copy, opens the
-    // catalogue, builds the table and works out the deferred tasks. A catalogue that another running
+    // (the command-line argument, the remembered one, or the question loop), opens the catalogue, starts the backup
+    // copy, builds the table and works out the deferred tasks. A catalogue that another running
     // program has open is not opened: that program is asked to come to the front, and nothing else
     // happens.
     StartOutcome Start(const std::optional<std::string>& commandLineCatalogue);
+    // Waits for the backup copy that start-up began and says when it failed; the first save of the
+    // catalogue, a switch to another and the shutdown wait for it too. The window calls it once it
+    // is shown.
+    void FinishBackup();
 
     // Runs the file dialog of the mode and switches to the chosen catalogue; false when cancelled or failed.
     // A catalogue that another running program has open is refused, naming it.
     bool ChooseAndSwitch(SwitchMode mode);
 
-    // Rebuilds every row from the open catalogue by the current filter and sort order.
+    // Brings the table in line with the open catalogue, the current filter and the sort order, as a
+    // build of every row would: only what changed since the last time is read again.
     void RebuildTable();
 
     // Shutdown: closes the catalogue (writing pending changes) and writes into the settings file
@@ -75,7 +83,13 @@ public:
     const std::string& baseFileName() const { return baseFileName_; }
     const std::string& journalFileName() const { return journalFileName_; }
     const std::string& baseDirectory() const { return baseDirectory_; }
-    const CatalogueTable& table() const { return table_; }
+    // The words of the window's search field; a rebuild shows only the discs holding them.
+    QuickSearch& search() { return search_; }
+    const QuickSearch& search() const { return search_; }
+    // The table the window shows.
+    const LiveTable& shown() const { return live_; }
+    // The same table as plain rows, made when first asked for after each rebuild.
+    const CatalogueTable& table() const;
     const UserText& caption() const { return caption_; }
     int pendingStartupTasks() const { return pendingStartupTasks_; }
     // The overdue loans collected at start-up; the reminder takes them away.
@@ -104,12 +118,15 @@ private:
     std::string baseFileName_;
     std::string journalFileName_;
     std::string baseDirectory_;
+    StartupBackup backup_; // before the catalogue, whose last save waits for it
     std::unique_ptr<TIniFile> catalogue_;
     std::unique_ptr<CatalogueClaim> claim_;
     bool collectDebts_ = false;
     bool settingsRefused_ = false; // the settings file could not be used at start-up
     int pendingStartupTasks_ = 0;
-    CatalogueTable table_;
+    QuickSearch search_;
+    LiveTable live_;
+    mutable std::optional<CatalogueTable> table_;
     std::vector<DebtRow> debtRows_;
     UserText caption_;
     std::function<void()> reloaded_;

@@ -8,7 +8,7 @@
 
 namespace mcb {
 
-std::string AudienceName(const std::string& aud) {
+std::string AudienceName(std::string_view aud) {
     static const std::array<std::string, 4> names = {W("Детский"), W("Молодежный"), W("Семейный"),
                                                      W("Только для взрослых")};
     if (aud.size() != 1 || aud[0] < '0' || aud[0] > '3') return std::string();
@@ -19,7 +19,7 @@ namespace {
 constexpr int kNoCarrier = -1024;
 }
 
-std::string CarrierText(const std::string& car, const TableLayout& layout) {
+std::string CarrierText(std::string_view car, const TableLayout& layout) {
     const auto value = ParseDecimalInt(car);
     if (!value || *value == kNoCarrier) return std::string(); // any spelling of "-1024" means no medium
     const int medium = CarrierMedium(*value);
@@ -27,26 +27,44 @@ std::string CarrierText(const std::string& car, const TableLayout& layout) {
     return (known ? layout.media[medium] : std::string()) + ' ' + std::to_string(CarrierCount(*value));
 }
 
-TableRow MakeTableRow(ListNames& names, const std::string& discId, DiscValues&& disc, std::string&& title,
-                      const TableLayout& layout) {
+std::string CellText(const DiscViews& disc, const RowContext& context, int column, const TableLayout& layout) {
+    switch (column) {
+    case 0:
+        return std::string(context.discId);
+    case 1:
+        return std::string(disc.Nam) + (context.newMark ? kNewMark : "");
+    case 2:
+        return std::string(disc.Nam2);
+    case 3:
+        return std::string(context.names[0]);
+    case 4:
+        return AudienceName(disc.Aud);
+    case 5:
+        return std::string(disc.Rol);
+    case 6:
+        return std::string(disc.Dir);
+    case 7:
+        return std::string(context.names[1]);
+    case 8:
+        return std::string(context.names[2]);
+    case 9:
+        return std::string(disc.Year);
+    case 10:
+        return disc.Lon == "0" ? std::string() : std::string(disc.Lon);
+    case 11:
+        return CarrierText(disc.Car, layout);
+    default:
+        return std::string();
+    }
+}
+
+TableRow MakeTableRow(const DiscViews& disc, const RowContext& context, const TableLayout& layout) {
     TableRow row;
-    auto& c = row.cells;
-    c[0] = discId;
-    c[1] = std::move(title);
-    c[2] = std::move(disc.Nam2);
-    c[3] = names.genres.Name(disc.Gen);
-    c[4] = AudienceName(disc.Aud);
-    c[5] = std::move(disc.Rol);
-    c[6] = std::move(disc.Dir);
-    c[7] = names.countries.Name(disc.Cou);
-    c[8] = names.companies.Name(disc.Comp);
-    c[9] = std::move(disc.Year);
-    if (disc.Lon != "0") c[10] = std::move(disc.Lon);
-    c[11] = CarrierText(disc.Car, layout);
-    row.ent = std::move(disc.Ent);
-    row.giv = std::move(disc.Giv);
-    row.gin = std::move(disc.Gin);
-    row.oth = std::move(disc.Oth);
+    for (int c = 0; c < kColumnCount; ++c) row.cells[c] = CellText(disc, context, c, layout);
+    row.ent = disc.Ent;
+    row.giv = disc.Giv;
+    row.gin = disc.Gin;
+    row.oth = disc.Oth;
     return row;
 }
 

@@ -1,106 +1,14 @@
 #include "catalogue/TableSort.h"
 
 #include "catalogue/ExchangeOrder.h"
-#include "storage/Cp1251.h"
+#include "catalogue/SortKeys.h"
 
-#include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdint>
-#include <string_view>
 
 namespace mcb {
 
 namespace {
-
-constexpr int kTitleColumn = 1;
-constexpr int kDurationColumn = 10;
-
-// The sort keys of all rows' texts in one buffer; a row's key is an offset and a length.
-class SortTexts {
-public:
-    struct Ref {
-        uint32_t offset = 0, length = 0;
-    };
-
-    Ref Add(std::string_view text) {
-        const Ref ref{uint32_t(buffer_.size()), uint32_t(text.size())};
-        for (char c : text) buffer_.push_back(static_cast<char>(ranks_[static_cast<unsigned char>(c)]));
-        return ref;
-    }
-    std::string_view View(Ref ref) const { return std::string_view(buffer_).substr(ref.offset, ref.length); }
-
-    // The first eight bytes as a big-endian number (zero-padded): ordering these numbers agrees with
-    // ordering the texts by their unsigned bytes wherever they differ.
-    uint64_t Prefix(Ref ref) const {
-        uint64_t prefix = 0;
-        for (uint32_t k = 0; k < 8; ++k)
-            prefix = prefix << 8 | (k < ref.length ? static_cast<unsigned char>(buffer_[ref.offset + k]) : 0u);
-        return prefix;
-    }
-
-private:
-    const std::array<unsigned char, 256>& ranks_ = SortRankTable();
-    std::string buffer_;
-};
-
-// One row's sort key. The prefixes decide most comparisons without touching the texts.
-struct SortEntry {
-    uint64_t primaryPrefix = 0; // text prefix of the sort column, or the biased duration number
-    uint64_t titlePrefix = 0;
-    SortTexts::Ref primary, title;
-    int row = 0;
-};
-
-class KeyOrder {
-public:
-    KeyOrder(const std::vector<TableRow>& rows, int sortOrder) : textPrimary_(sortOrder != kDurationColumn) {
-        entries_.resize(rows.size());
-        for (size_t r = 0; r < rows.size(); ++r) {
-            SortEntry& e = entries_[r];
-            const auto& cells = rows[r].cells;
-            e.row = int(r);
-            e.title = texts_.Add(cells[kTitleColumn]);
-            if (sortOrder == kDurationColumn)
-                e.primaryPrefix = uint64_t(SortNumber(cells[kDurationColumn])) ^ (1ull << 63);
-            else if (sortOrder != kTitleColumn)
-                e.primary = texts_.Add(cells[sortOrder]);
-        }
-        for (SortEntry& e : entries_) {
-            e.titlePrefix = texts_.Prefix(e.title);
-            if (textPrimary_) e.primaryPrefix = texts_.Prefix(e.primary);
-        }
-    }
-
-    // Positions by rank and, within a rank, by position; ranks[p] is the rank of position p.
-    void Rank(std::vector<int>& byRank, std::vector<int>& ranks) {
-        std::sort(entries_.begin(), entries_.end(), [this](const SortEntry& a, const SortEntry& b) {
-            const int c = CompareKeys(a, b);
-            return c != 0 ? c < 0 : a.row < b.row;
-        });
-        byRank.resize(entries_.size());
-        ranks.resize(entries_.size());
-        int rank = 0;
-        for (size_t k = 0; k < entries_.size(); ++k) {
-            if (k > 0 && CompareKeys(entries_[k - 1], entries_[k]) != 0) ++rank;
-            byRank[k] = entries_[k].row;
-            ranks[entries_[k].row] = rank;
-        }
-    }
-
-private:
-    int CompareKeys(const SortEntry& a, const SortEntry& b) const {
-        if (a.primaryPrefix != b.primaryPrefix) return a.primaryPrefix < b.primaryPrefix ? -1 : 1;
-        if (textPrimary_)
-            if (int c = texts_.View(a.primary).compare(texts_.View(b.primary)); c != 0) return c;
-        if (a.titlePrefix != b.titlePrefix) return a.titlePrefix < b.titlePrefix ? -1 : 1;
-        return texts_.View(a.title).compare(texts_.View(b.title));
-    }
-
-    bool textPrimary_;
-    SortTexts texts_;
-    std::vector<SortEntry> entries_;
-};
 
 // Rows are large and a cycle visits them in random order, so the rows a few steps ahead on the
 // cycle are fetched into the cache while the current one moves.
@@ -139,7 +47,7 @@ void MoveIntoOrder(std::vector<TableRow>& rows, const std::vector<int>& order) {
 
 } // namespace
 
-long long SortNumber(const std::string& cell) {
+long long SortNumber(std::string_view cell) {
     long long value = 0;
     const char* first = cell.data();
     const char* last = first + cell.size();
@@ -150,10 +58,17 @@ long long SortNumber(const std::string& cell) {
 }
 
 void SortRows(std::vector<TableRow>& rows, int sortOrder) {
-    if (rows.size() < 2 || sortOrder < 1 || sortOrder >= kColumnCount) return;
-    std::vector<int> byRank, ranks;
-    KeyOrder(rows, sortOrder).Rank(byRank, ranks);
-    MoveIntoOrder(rows, ExchangeSortOrder(ranks, byRank));
+    if (rows.size() < 2 || !SortsRows(sortOrder)) return;
+    SortKeyTexts texts(sortOrder);
+    std::vector<RowKey> keys;
+    keys.reserve(rows.size());
+    for (const TableRow& row : rows) keys.push_back(texts.Make(row.cells[kTitleColumn], {}, row.cells[sortOrder]));
+    std::vector<uint32_t> byKey(rows.size());
+    for (uint32_t r = 0; r < byKey.size(); ++r) byKey[r] = r;
+    const auto keyOf = [&keys](auto r) -> const RowKey& { return keys[size_t(r)]; };
+    SortByKey(byKey, texts, keyOf, [](uint32_t r) { return r; });
+    const std::vector<int> positions(byKey.begin(), byKey.end());
+    MoveIntoOrder(rows, ExchangeSortOrder(DenseRanks(positions, texts, keyOf), positions));
 }
 
 } // namespace mcb

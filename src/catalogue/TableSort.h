@@ -3,6 +3,7 @@
 
 #include "catalogue/TableTypes.h"
 
+#include <string_view>
 #include <vector>
 
 namespace mcb {
@@ -16,6 +17,6 @@ void SortRows(std::vector<TableRow>& rows, int sortOrder);
 
 // The number a duration cell counts as when sorting: its integer value, or -1 when it is empty or not
 // an integer.
-long long SortNumber(const std::string& cell);
+long long SortNumber(std::string_view cell);
 
 } // namespace mcb

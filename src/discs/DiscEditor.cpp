@@ -35,14 +35,14 @@ std::optional<DiscRecord> DiscEditor::OpenNew() {
         return std::nullopt;
     }
     id_ = DiscIdText(*number);
-    titles_.emplace(context_.catalogue);
+    Titles().Update(context_.catalogue);
     return DiscRecord{};
 }
 
 DiscRecord DiscEditor::OpenExisting(const std::string& id) {
     isNew_ = false;
     id_ = id;
-    titles_.emplace(context_.catalogue);
+    Titles().Update(context_.catalogue);
     return ReadDiscRecord(context_.catalogue, id, context_.baseDir);
 }
 
@@ -78,7 +78,7 @@ SaveResult DiscEditor::Save(DiscRecord& record, const PictureCopies& copies) {
 }
 
 bool DiscEditor::ConfirmSimilar(const DiscRecord& record) {
-    const auto similar = titles_->Similar(record.nam, record.nam2, ParseDiscId(id_));
+    const auto similar = Titles().Similar(context_.catalogue, record.nam, record.nam2, ParseDiscId(id_));
     for ([[maybe_unused]] long long disc : similar)
         if (!context_.prompts.Warn(W("Диск с похожим названием в базе уже существует. Продолжить ?"))) return false;
     return true;

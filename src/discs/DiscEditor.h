@@ -26,6 +26,9 @@ struct DiscEditorContext {
     std::string baseDir; // folder of the catalogue file with its trailing "/"
     Prompts& prompts;
     JournalContext journal; // its clock also gives the day a new disc is entered
+    // Kept by the caller across openings, so that an opening reads only the titles changed since
+    // the last one; without it the editor indexes every title at each opening.
+    TitleIndex* titles = nullptr;
 };
 
 enum class SaveResult {
@@ -40,8 +43,8 @@ class DiscEditor {
 public:
     explicit DiscEditor(DiscEditorContext context) : context_(std::move(context)) {}
 
-    // Both openings index the titles of the catalogue, which stay unchanged while the editor is
-    // open, so that saving needs no walk over every disc.
+    // Both openings bring the index of the catalogue's titles up to date; the titles stay unchanged
+    // while the editor is open, so that saving needs no walk over every disc.
     // Add mode: an empty record for the identifier LastCDID + 1, which nothing claims until saved.
     // Nothing, after telling the user, when the catalogue has no identifier left to give.
     std::optional<DiscRecord> OpenNew();
@@ -71,10 +74,12 @@ private:
     bool ConfirmSimilar(const DiscRecord& record);
     void Journal(const DiscRecord& record) const;
 
+    TitleIndex& Titles() { return context_.titles ? *context_.titles : ownTitles_; }
+
     DiscEditorContext context_;
     std::string id_;
     bool isNew_ = true;
-    std::optional<TitleIndex> titles_; // set by each opening
+    TitleIndex ownTitles_;
 };
 
 // Name of a reference-list entry ("Genres", "Countries", "Company", "Contacts") by index; empty

@@ -26,11 +26,10 @@ void AddFields(const TableRow& row, const TableLayout& layout, int first, int la
 // The names come from the disc itself, without the new-disc mark the table adds to the title, and
 // the column names without the sort mark of the heading.
 std::vector<std::string> DiscSummary(const TIniFile& catalogue, const std::string& discId, const TableLayout& layout) {
-    DiscValues disc = ReadDiscValues(catalogue, discId);
-    if (discId.empty() || (disc.Nam.empty() && disc.Nam2.empty())) return {};
-    ListNames names(catalogue);
-    std::string title = disc.Nam;
-    const TableRow row = MakeTableRow(names, discId, std::move(disc), std::move(title), layout);
+    const DiscViews disc = ReadDiscViews(catalogue, discId);
+    if (discId.empty() || !disc.IsDisc()) return {};
+    const std::array<std::string, 3> names = ListNames(catalogue).Of(disc);
+    const TableRow row = MakeTableRow(disc, RowContext{discId, {names[0], names[1], names[2]}, false}, layout);
     std::vector<std::string> lines;
     AddFields(row, layout, 1, 2, lines);
     lines.push_back(" ");

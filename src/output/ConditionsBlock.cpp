@@ -56,6 +56,13 @@ struct Conditions {
         layout.PutLine(kPlain, "\"");
     }
 
+    void Search(std::string_view words) {
+        if (words.empty()) return;
+        Wrapped(kPlain, "содержащие слова \"");
+        layout.PutWrapped(kItalic, words);
+        layout.PutLine(kPlain, "\"");
+    }
+
     void Lists() {
         if (!SelectsAll(filter.Genree))
             ChosenNames("по следующим жанрам :", "Показаны по", DictKind::Genres, filter.Genree);
@@ -82,13 +89,15 @@ struct Conditions {
 
 } // namespace
 
-void PrintConditions(ReportLayout& layout, const FilterCriteria& filter, const TIniFile& catalogue) {
+void PrintConditions(ReportLayout& layout, const FilterCriteria& filter, const TIniFile& catalogue,
+                     std::string_view searchWords) {
     Conditions block{layout, filter, catalogue};
     block.Line(kBoldUnderlined, "Условия отбора");
     block.Wrapped(kPlain, "Показаны ");
     layout.SetIndent(block.Width("Показаны "));
     block.Availability();
     block.Title();
+    block.Search(searchWords);
     block.Lists();
     block.Audience();
 }

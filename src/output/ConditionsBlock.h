@@ -4,12 +4,15 @@
 #include "output/ReportLayout.h"
 #include "storage/Settings.h"
 
+#include <string_view>
+
 namespace mcb {
 
 class TIniFile;
 
 // Names of chosen entries are read from the catalogue and printed whole, however the table
-// shortens them on screen.
-void PrintConditions(ReportLayout& layout, const FilterCriteria& filter, const TIniFile& catalogue);
+// shortens them on screen. The words of the quick search, when there are any, get a line of their own.
+void PrintConditions(ReportLayout& layout, const FilterCriteria& filter, const TIniFile& catalogue,
+                     std::string_view searchWords = {});
 
 } // namespace mcb

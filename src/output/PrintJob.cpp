@@ -9,7 +9,6 @@
 #include "storage/ErrorReport.h"
 #include "storage/Literal.h"
 
-
 namespace mcb {
 
 namespace {
@@ -69,7 +68,8 @@ JobResult PrintCatalogueReport(PrintCanvas& canvas, const PrintFont& font, const
     if (sources.table.IsEmpty()) return {JobOutcome::NothingToPrint, {}};
     return RunJob(canvas, font, ReportLayoutOptions(font, sources.printer), [&](ReportLayout& layout) {
         TitleBlock(layout, sources);
-        if (sources.printer.PrintFilter) PrintConditions(layout, sources.filter, sources.catalogue);
+        if (sources.printer.PrintFilter)
+            PrintConditions(layout, sources.filter, sources.catalogue, sources.searchWords);
         layout.DrawSeparator();
         layout.DrawSeparator();
         layout.SetBandParity(true);

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace mcb {
 
@@ -34,6 +35,8 @@ struct ReportSources {
     const PrinterSettings& printer; // report options and colours
     const Clock& clock;
     const DateFormat& dateFormat;
+    // The words of the window's quick search, when the table shows only the discs holding them.
+    std::string_view searchWords = {};
 };
 
 // Called after every disc with the number of discs laid out and the page being laid out; returning

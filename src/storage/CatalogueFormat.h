@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mcb {
@@ -48,6 +49,14 @@ std::optional<UserText> ReadOnlyRefusal(const TIniFile& file);
 
 // The comment line that precedes every written catalogue, with the empty line after it.
 const std::string& CatalogueFileHeader();
+
+// Number of the disc whose section is exactly this name, 0 when it names no disc ("1", "000001",
+// "00003x" are not disc sections).
+long long DiscNumberOfSection(std::string_view name);
+
+// Numbers from 1 to LastCDID that have a section of their identifier, in ascending order: the
+// discs and the sections left of deleted ones.
+std::vector<long long> DiscSectionNumbers(const TIniFile& catalogue);
 
 // Numbers of the existing discs in ascending order: n from 1 to LastCDID whose section has a
 // non-empty Nam or Nam2. The cost depends on the sections present, not on the size of LastCDID.

@@ -17,21 +17,22 @@ std::uint32_t CheckedSize(std::size_t size) {
 } // namespace
 
 ReadState LineArena::ReadText(const std::string& path, FileIdentity* identity) {
-    const auto buffer = [this](std::size_t size) {
-        fileText_.resize(size);
-        return fileText_.data();
+    BigVector<char>& file = texts_->file;
+    const auto buffer = [&file](std::size_t size) {
+        file.resize(size);
+        return file.data();
     };
     const ReadState state = ReadWholeFileInto(path, buffer, identity);
-    if (state != ReadState::Read) fileText_.clear();
+    if (state != ReadState::Read) file.clear();
     return state;
 }
 
 void LineArena::AssignText(std::string_view text) {
-    fileText_.assign(text.begin(), text.end());
+    texts_->file.assign(text.begin(), text.end());
 }
 
 std::string_view LineArena::Text(const LineRef& line) const {
-    if (line.Owned()) return own_[line.Place()];
+    if (line.Owned()) return texts_->own[line.Place()];
     return FileText().substr(line.Place(), line.size);
 }
 
@@ -40,28 +41,28 @@ LineRef LineArena::FromFile(std::size_t offset, std::size_t size, std::size_t ke
 }
 
 LineRef LineArena::Add(std::string_view key, std::string_view value) {
-    std::string& text = own_.emplace_back();
+    std::deque<std::string>& own = texts_->own;
+    std::string& text = own.emplace_back();
     text.reserve(key.size() + 1 + value.size());
     text.append(key).append(1, '=').append(value);
     // A key holding '=' is cut at it, as it would be when the file is read back.
     const std::size_t keySize = text.find('=');
-    return LineRef{(std::uint64_t(own_.size() - 1) << 1) | 1, CheckedSize(text.size()), CheckedSize(keySize)};
+    return LineRef{(std::uint64_t(own.size() - 1) << 1) | 1, CheckedSize(text.size()), CheckedSize(keySize)};
+}
+
+LineRef LineArena::AddText(std::string_view text) {
+    std::deque<std::string>& own = texts_->own;
+    own.emplace_back(text);
+    return LineRef{(std::uint64_t(own.size() - 1) << 1) | 1, CheckedSize(text.size()), CheckedSize(text.size())};
+}
+
+std::uint32_t LineArena::NewExtra() {
+    extras_.emplace_back();
+    return static_cast<std::uint32_t>(extras_.size() - 1);
 }
 
 void LineArena::SetValue(LineRef& line, std::string_view value) {
-    if (!line.Owned()) {
-        line = Add(Key(line), value);
-        return;
-    }
-    std::string& text = own_[line.Place()];
-    text.resize(line.keySize + 1);
-    text.append(value);
-    line.size = CheckedSize(text.size());
-}
-
-void LineArena::Delete(LineRef& line) {
-    if (line.Owned()) std::string().swap(own_[line.Place()]);
-    line.size = 0;
+    line = Add(Key(line), value);
 }
 
 } // namespace mcb

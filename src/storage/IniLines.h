@@ -1,14 +1,20 @@
 // Storage of the key lines of the key/value engine. The file is kept as read, and the slots of the
 // lines read from it refer to their bytes there and lie in one table in file order, so loading a
 // large catalogue allocates almost nothing per line. Lines created or changed later get a buffer
-// of their own, which later changes reuse.
+// of their own. No text is ever changed or freed while the arena lives: a changed line gets a new
+// buffer, so that views of values handed out stay valid (readers keep them instead of copies); a
+// reader may even keep the texts alive beyond the arena (Texts()).
 #pragma once
 
 #include "storage/BigBlock.h"
+#include "storage/NameTable.h"
 #include "storage/WholeFile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,13 +34,22 @@ struct LineRef {
     std::size_t Place() const { return static_cast<std::size_t>(where >> 1); }
 };
 
+// What a section holds beyond its slots among the file lines: a list of slots of its own once it
+// gained a line, and an index of its keys once it is long.
+struct SectionExtra {
+    std::optional<std::vector<LineRef>> own;
+    std::optional<NameTable> keys; // by UpperHash of the key: the slot of its first live line
+};
+
 class LineArena {
 public:
     // The file text; a missing or unreadable file gives the empty text. `identity` learns which file
     // was read.
     ReadState ReadText(const std::string& path, FileIdentity* identity = nullptr);
     void AssignText(std::string_view text);
-    std::string_view FileText() const { return {fileText_.data(), fileText_.size()}; }
+    std::string_view FileText() const { return {texts_->file.data(), texts_->file.size()}; }
+    // Every text of the arena, for readers that keep views of them.
+    std::shared_ptr<const void> Texts() const { return texts_; }
 
     // Slots of the lines read from the file, in file order; sections own ranges of them.
     BigVector<LineRef>& FileLines() { return fileLines_; }
@@ -48,14 +63,26 @@ public:
     static LineRef FromFile(std::size_t offset, std::size_t size, std::size_t keySize);
     // A new line "key=value".
     LineRef Add(std::string_view key, std::string_view value);
+    // A text of its own (a section name given later).
+    LineRef AddText(std::string_view text);
     // Gives the line a new value, keeping its key text.
     void SetValue(LineRef& line, std::string_view value);
-    void Delete(LineRef& line);
+    // Empties the slot; the text stays where it is.
+    static void Delete(LineRef& line) { line.size = 0; }
+
+    // Extras of sections, by the number NewExtra gives.
+    std::uint32_t NewExtra();
+    SectionExtra& Extra(std::uint32_t number) { return extras_[number]; }
+    const SectionExtra& Extra(std::uint32_t number) const { return extras_[number]; }
 
 private:
-    BigVector<char> fileText_;
+    struct Store {
+        BigVector<char> file;
+        std::deque<std::string> own; // never moved, changed or freed
+    };
+    std::shared_ptr<Store> texts_ = std::make_shared<Store>();
     BigVector<LineRef> fileLines_;
-    std::vector<std::string> own_;
+    std::deque<SectionExtra> extras_;
 };
 
 } // namespace mcb

@@ -1,67 +1,68 @@
 #include "storage/IniStore.h"
 
+#include "storage/UpperHash.h"
+
 namespace mcb {
 
-NameTable::Entry* IniStore::Entry(std::string_view name, std::uint64_t hash) {
-    return index_.Find(hash,
-                       [&](const NameTable::Entry& entry) { return SameName(sections_[entry.first].Name(), name); });
+std::uint32_t* IniStore::Entry(std::string_view name) {
+    return index_.Find(UpperHash(name),
+                       [&](std::uint32_t number) { return SameName(sections_[number].Name(arena_), name); });
 }
 
-IniSection& IniStore::AppendSection(std::string name) {
-    nextSameName_.push_back(kNoSection);
-    IniSection& section = sections_.emplace_back(std::move(name));
+// The index grows as names come: a reserve from a guess would touch all of its memory.
+void IniStore::Reserve(std::size_t sections) {
+    sections_.reserve(sections);
+}
+
+IniSection& IniStore::AppendSection(const LineRef& name) {
+    IniSection& section = sections_.emplace_back(name);
     IndexName(static_cast<std::uint32_t>(sections_.size() - 1));
     return section;
 }
 
 void IniStore::IndexName(std::uint32_t number) {
-    const std::string& name = sections_[number].Name();
-    const std::uint64_t hash = UpperHash(name);
-    if (NameTable::Entry* entry = Entry(name, hash)) {
-        nextSameName_[entry->last] = number;
-        entry->last = number;
-    } else {
-        index_.Insert(hash, number, number);
-    }
+    const std::string_view name = sections_[number].Name(arena_);
+    if (Entry(name))
+        sameNames_ = true; // found through the first; revealed when that one is erased
+    else
+        index_.Insert(UpperHash(name), number);
 }
 
 void IniStore::Reindex(std::size_t count) {
     sections_.erase(sections_.begin() + std::ptrdiff_t(count), sections_.end());
     index_ = NameTable();
-    nextSameName_.assign(count, kNoSection);
+    index_.Reserve(count);
     for (std::uint32_t number = 0; number < count; ++number)
-        if (!sections_[number].Name().empty()) IndexName(number); // erased sections are not found
+        if (!sections_[number].Name(arena_).empty()) IndexName(number); // erased sections are not found
 }
 
-// The hints that a lookup refreshes are a cache, not part of what the store holds.
 const IniSection* IniStore::Find(std::string_view name) const {
     return const_cast<IniStore*>(this)->Find(name);
 }
 
 IniSection* IniStore::Find(std::string_view name) {
-    NameTable::Entry* entry = Entry(name, UpperHash(name));
-    if (!entry) return nullptr;
-    IniSection& section = sections_[entry->first];
-    const std::span<const LineRef> lines = section.Lines(arena_);
-    entry->soon[0] = lines.data();
-    entry->soon[1] = lines.empty() ? nullptr : arena_.Text(lines.front()).data();
-    return &section;
+    const std::uint32_t* entry = Entry(name);
+    return entry ? &sections_[*entry] : nullptr;
 }
 
 IniSection& IniStore::FindOrAppend(std::string_view name) {
     if (IniSection* found = Find(name)) return *found;
-    return AppendSection(std::string(name));
+    return AppendSection(arena_.AddText(name));
 }
 
 bool IniStore::Erase(std::string_view name) {
-    NameTable::Entry* entry = Entry(name, UpperHash(name));
+    std::uint32_t* entry = Entry(name);
     if (!entry) return false;
-    const std::uint32_t erased = entry->first;
-    if (nextSameName_[erased] == kNoSection)
-        index_.Remove(entry);
-    else
-        entry->first = nextSameName_[erased];
+    const std::uint32_t erased = *entry;
     sections_[erased].Erase(arena_);
+    // The next section of that name, if there is one, is found from now on.
+    for (std::uint32_t next = erased + 1; sameNames_ && next < sections_.size(); ++next) {
+        if (SameName(sections_[next].Name(arena_), name)) {
+            *entry = next;
+            return true;
+        }
+    }
+    index_.Remove(entry);
     return true;
 }
 

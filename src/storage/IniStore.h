@@ -8,13 +8,9 @@
 #include "storage/IniLines.h"
 #include "storage/IniSection.h"
 #include "storage/NameTable.h"
-#include "storage/UpperHash.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace mcb {
 
@@ -30,12 +26,13 @@ public:
     LineArena& Arena() { return arena_; }
     const BigVector<IniSection>& Sections() const { return sections_; }
 
-    // Appends a section even when one of that name exists (as read from a file). The reference
-    // stays valid until the next section is appended.
-    IniSection& AppendSection(std::string name);
+    // Room for this many sections without moving them.
+    void Reserve(std::size_t sections);
+    // Appends a section even when one of that name exists (as read from a file); `name` is a text of
+    // the arena. The reference stays valid until the next section is appended.
+    IniSection& AppendSection(const LineRef& name);
 
     const IniSection* Find(std::string_view name) const;
-    // Finding a section also notes where its lines are for the next lookup.
     IniSection* Find(std::string_view name);
     // The first section of that name, appended at the end when there is none.
     IniSection& FindOrAppend(std::string_view name);
@@ -51,15 +48,14 @@ public:
     void Reindex(std::size_t count);
 
 private:
-    NameTable::Entry* Entry(std::string_view name, std::uint64_t hash);
+    std::uint32_t* Entry(std::string_view name);
     void IndexName(std::uint32_t number);
 
     LineArena arena_;
     BigVector<IniSection> sections_;
-    std::vector<std::uint32_t> nextSameName_; // per section: the next one of the same name, or kNoSection
-    static constexpr std::uint32_t kNoSection = UINT32_MAX;
-    // By UpperHash of the name: the first live section of that name and the last one.
+    // By UpperHash of the name: the first live section of that name.
     NameTable index_;
+    bool sameNames_ = false; // some name was given to more than one section
 };
 
 } // namespace mcb

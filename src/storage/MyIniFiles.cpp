@@ -5,8 +5,10 @@
 #include "storage/ErrorReport.h"
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
+#include "storage/UpperHash.h"
 #include "storage/WriteAccess.h"
 
+#include <iterator>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -62,6 +64,20 @@ struct TIniFile::Store {
         std::unordered_map<std::uint32_t, IniSection::Copy> touched;
     };
 
+    // Called at every change of the section.
+    void NoteChange(std::string_view section) {
+        ++changeCount;
+        if (!changes.empty() && SameName(changes.back().section, section)) {
+            changes.back().count = changeCount;
+            return;
+        }
+        if (changes.size() == kKeptChanges) {
+            changes.clear();
+            forgottenUpTo = changeCount - 1;
+        }
+        changes.push_back({changeCount, std::string(section)});
+    }
+
     // Called before a change of the section.
     void Touch(const IniSection& section) {
         if (!undo) return;
@@ -71,10 +87,22 @@ struct TIniFile::Store {
     }
 
     void RollBack() {
-        for (const auto& [number, copy] : undo->touched) sections.At(number).Restore(sections.Arena(), copy);
+        for (const auto& [number, copy] : undo->touched) {
+            sections.At(number).Restore(sections.Arena(), copy);
+            NoteChange(copy.name);
+        }
+        for (std::size_t number = undo->sectionCount; number < sections.Sections().size(); ++number)
+            NoteChange(sections.Sections()[number].Name(sections.Arena()));
         sections.Reindex(undo->sectionCount);
         modified = undo->modified;
     }
+
+    // A change and the count of changes after it; one entry stands for a run of changes of one section.
+    struct ChangeNote {
+        std::uint64_t count;
+        std::string section;
+    };
+    static constexpr std::size_t kKeptChanges = 4096;
 
     std::string fileName;
     std::string header;
@@ -83,6 +111,10 @@ struct TIniFile::Store {
     ReadState loaded = ReadState::Missing;
     bool withoutSections = false;
     std::optional<Undo> undo;
+    std::function<void()> beforeFirstWrite;
+    std::uint64_t changeCount = 0;
+    std::uint64_t forgottenUpTo = 0; // changes up to this count are no longer noted
+    std::vector<ChangeNote> changes;
     FileIdentity onDisk;                    // the file as read or last written
     std::optional<std::size_t> writtenHash; // of the last content written; none: the text read is it
     DiskChangeHandler diskChanged;
@@ -114,6 +146,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
     store_->modified = true;
+    store_->NoteChange(section);
     IniSection& target = store_->sections.FindOrAppend(section);
     store_->Touch(target);
     target.SetValue(store_->sections.Arena(), key, value);
@@ -136,11 +169,13 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 void TIniFile::EraseSection(const std::string& section) {
+    store_->NoteChange(section);
     if (const IniSection* found = store_->sections.Find(section)) store_->Touch(*found);
     if (store_->sections.Erase(section)) store_->modified = true;
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    store_->NoteChange(section);
     IniSection* found = store_->sections.Find(section);
     if (found) store_->Touch(*found);
     if (found && found->DeleteKey(store_->sections.Arena(), key)) store_->modified = true;
@@ -152,6 +187,7 @@ bool TIniFile::UpdateFile() {
         return true;
     }
     if (!store_->modified) return true;
+    if (store_->beforeFirstWrite) std::exchange(store_->beforeFirstWrite, {})();
     const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
     // The rename through a writable folder would replace a file the user protected.
     if (unknownContent || WriteAccessOf(store_->fileName) == WriteAccess::FileReadOnly) return ReportWriteError();
@@ -170,6 +206,10 @@ bool TIniFile::UpdateFile() {
 bool TIniFile::ReportWriteError() const {
     ReportFileError("Write error to file ", store_->fileName);
     return false;
+}
+
+void TIniFile::SetBeforeFirstWrite(std::function<void()> hook) {
+    store_->beforeFirstWrite = std::move(hook);
 }
 
 void TIniFile::Reload() {
@@ -213,6 +253,27 @@ bool TIniFile::WithoutSections() const {
     return store_->withoutSections;
 }
 
+std::uint64_t TIniFile::ChangeCount() const {
+    return store_->changeCount;
+}
+
+bool TIniFile::VisitChangesSince(std::uint64_t count, const std::function<void(std::string_view)>& visit) const {
+    if (count < store_->forgottenUpTo) return false;
+    const auto& changes = store_->changes;
+    auto first = changes.end();
+    while (first != changes.begin() && std::prev(first)->count > count) --first;
+    for (auto it = first; it != changes.end(); ++it) visit(it->section);
+    return true;
+}
+
+std::string_view TIniFile::FileText() const {
+    return store_->sections.Arena().FileText();
+}
+
+std::shared_ptr<const void> TIniFile::Texts() const {
+    return store_->sections.Arena().Texts();
+}
+
 const std::string& TIniFile::FileName() const {
     return store_->fileName;
 }
@@ -227,9 +288,14 @@ const std::string& TIniFile::FileHeader() const {
 
 std::vector<std::string> TIniFile::SectionNames() const {
     std::vector<std::string> names;
-    for (const IniSection& section : store_->sections.Sections())
-        if (!section.Name().empty()) names.push_back(section.Name());
+    VisitSectionNames([&names](std::string_view name) { names.emplace_back(name); });
     return names;
+}
+
+void TIniFile::VisitSectionNames(const std::function<void(std::string_view name)>& visit) const {
+    const LineArena& arena = store_->sections.Arena();
+    for (const IniSection& section : store_->sections.Sections())
+        if (const std::string_view name = section.Name(arena); !name.empty()) visit(name);
 }
 
 std::vector<std::string> TIniFile::KeyNames(const std::string& section) const {

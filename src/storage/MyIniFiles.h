@@ -2,7 +2,10 @@
 // instance is created and written back whole by UpdateFile and on destruction. Sections and keys keep
 // their order of first appearance, duplicates stay, comments are dropped, and lookups of sections and
 // keys are case-insensitive through the Windows-1251 upper-case mapping (the first match wins).
-// Texts are Windows-1251 byte strings and are never converted.
+// Texts are Windows-1251 byte strings and are never converted. Views of texts that an instance
+// hands out (VisitLines, FileText) stay valid as long as it lives: it never changes or frees a text
+// once stored, so readers may keep views instead of copies and learn from ChangeCount and
+// VisitChangesSince which sections to read again.
 #pragma once
 
 #include "storage/WholeFile.h"
@@ -53,6 +56,8 @@ public:
     // handler it is. When the handler chooses Reload the store is read again and false is returned.
     bool UpdateFile();
 
+    // Runs once, before the file is first written (for work that must be done by then).
+    void SetBeforeFirstWrite(std::function<void()> hook);
     // Asked by UpdateFile when the file changed on disk.
     void SetDiskChangeHandler(DiskChangeHandler handler);
     // How many times the store was read again at the handler's word; a caller that holds values
@@ -73,6 +78,8 @@ public:
     // Names of the sections that were not erased, in file order, duplicates included. Lets callers
     // walk a file without trusting a stored counter.
     std::vector<std::string> SectionNames() const;
+    // The same names one by one, without a copy of each.
+    void VisitSectionNames(const std::function<void(std::string_view name)>& visit) const;
     // Keys of the first section of that name that were not deleted, in order, duplicates included.
     std::vector<std::string> KeyNames(const std::string& section) const;
     // Calls visit(key, value) for every line of the first section of that name that was not deleted,
@@ -81,6 +88,20 @@ public:
     // text and last until the store is changed.
     void VisitLines(const std::string& section,
                     const std::function<void(std::string_view key, std::string_view value)>& visit) const;
+
+    // Changes so far: every WriteString, EraseSection and DeleteKey counts, and so does taking back
+    // a change that could not be saved.
+    std::uint64_t ChangeCount() const;
+    // Calls visit(section) with the name of every section changed after the first `count` changes
+    // (a name may come more than once). False, having visited nothing, when those changes are too
+    // many to have been kept: everything is to be read again.
+    bool VisitChangesSince(std::uint64_t count, const std::function<void(std::string_view section)>& visit) const;
+
+    // The bytes of the file as read at creation; empty when it was missing or could not be read.
+    std::string_view FileText() const;
+    // Keeps every text of the instance alive, for readers that keep views of them beyond its life;
+    // also tells one instance from another.
+    std::shared_ptr<const void> Texts() const;
 
     const std::string& FileName() const;
     void SetFileHeader(const std::string& text);

@@ -1,53 +1,51 @@
-// A compact open-addressing hash table from the hash of a name to two numbers, used by the
-// key/value engine to find sections and keys without scanning. Entries live in one array, so a
-// lookup in a large catalogue costs about one cache miss. Several entries may share a hash; the
-// caller tells them apart by comparing the names they stand for.
+// A compact open-addressing hash table from names to numbers (of sections, or of the lines of one
+// section), so that the key/value engine finds them without scanning. An entry is eight bytes, 32
+// bits of the name's hash and the number, which keeps the table small even for millions of names.
+// Several names may share those bits; the caller tells them apart by comparing the names that the
+// numbers stand for.
 #pragma once
 
 #include "storage/BigBlock.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace mcb {
 
 class NameTable {
 public:
-    struct Entry {
-        std::uint64_t hash;
-        std::uint32_t first; // kFree in an unused slot
-        std::uint32_t last;
-        // Memory the caller will read once the entry is found (may be stale or null): fetching it
-        // while the names are compared overlaps the cache misses of a lookup.
-        const void* soon[2];
-    };
-
-    // The entry of this hash for which `matches(entry)` holds; null when there is none. The pointer
-    // stays valid until the next Insert or Remove.
-    template <class Matches> Entry* Find(std::uint64_t hash, Matches&& matches) {
+    // The number for which `matches(number)` holds among those stored under this hash; null when
+    // there is none. The number may be changed through the pointer, which stays valid until the
+    // next Insert or Remove.
+    template <class Matches> std::uint32_t* Find(std::uint64_t hash, Matches&& matches) {
         if (slots_.empty()) return nullptr;
-        for (std::size_t i = Home(hash); slots_[i].first != kFree; i = (i + 1) & Mask()) {
-            if (slots_[i].hash != hash) continue;
-            FetchSoon(slots_[i]);
-            if (matches(slots_[i])) return &slots_[i];
-        }
+        const std::uint32_t tag = Tag(hash);
+        for (std::size_t i = tag & Mask(); slots_[i].number != kFree; i = (i + 1) & Mask())
+            if (slots_[i].tag == tag && matches(slots_[i].number)) return &slots_[i].number;
         return nullptr;
     }
+    template <class Matches> const std::uint32_t* Find(std::uint64_t hash, Matches&& matches) const {
+        return const_cast<NameTable*>(this)->Find(hash, matches);
+    }
 
-    void Insert(std::uint64_t hash, std::uint32_t first, std::uint32_t last);
-    void Remove(Entry* entry);
+    void Insert(std::uint64_t hash, std::uint32_t number);
+    void Remove(std::uint32_t* number);
+    // Room for this many numbers without growing.
+    void Reserve(std::size_t count);
 
 private:
+    struct Slot {
+        std::uint32_t tag;
+        std::uint32_t number; // kFree in an unused slot
+    };
     static constexpr std::uint32_t kFree = UINT32_MAX;
 
+    static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash ^ (hash >> 32)); }
     std::size_t Mask() const { return slots_.size() - 1; }
-    std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash ^ (hash >> 29)) & Mask(); }
-    static void FetchSoon(const Entry& entry);
-    void Place(const Entry& entry);
-    void Grow();
+    void Place(Slot slot);
+    void Rebuild(std::size_t size);
 
-    BigVector<Entry> slots_; // size is zero or a power of two, at most half used
+    BigVector<Slot> slots_; // zero or a power of two in size, at most three quarters used
     std::size_t used_ = 0;
 };
 

@@ -29,6 +29,8 @@ struct FilterCriteria {
     std::string CountList;
     std::string Company;
     int hozi = 0;
+
+    bool operator==(const FilterCriteria&) const = default;
 };
 
 // Section Setup.

@@ -1,3 +1,4 @@
+#include "catalogue/FileNames.h"
 #include "catalogue/Session.h"
 #include "storage/ErrorReport.h"
 #include "storage/IniFileSupport.h"
@@ -258,6 +259,45 @@ TEST_F(SessionTest, BackupNeverReplacesAGoodCopyWithAnEmptyCatalogue) {
         StartSession(dir.File("b.cbf"));
         EXPECT_EQ(TempDir::Read(dir.File("b.bak")), c.expectedBackup) << c.catalogue;
     }
+}
+
+// The copy is written while the window comes up; it is the file as read, whatever is saved first,
+// and a copy that cannot be written is said once it is waited for.
+TEST_F(SessionTest, BackupIsTheFileAsReadAndItsFailureIsSaid) {
+    dir.Write("c.cbf", kDisc);
+    auto session = StartSession(dir.File("c.cbf"));
+    ASSERT_TRUE(session->catalogue().ChangeAndSave([&] { session->catalogue().WriteString("00001", "Nam", "Other"); }));
+    EXPECT_EQ(TempDir::Read(dir.File("c.bak")), kDisc);
+    EXPECT_TRUE(prompts.asked.empty());
+    session.reset();
+
+    fs::create_directory(dir.File("d.bak")); // a folder where the copy should go
+    dir.Write("d.bak/keep", "x");
+    dir.Write("d.cbf", kDisc);
+    session = StartSession(dir.File("d.cbf"));
+    session->FinishBackup();
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + W("Проблемы при создании резервной копии базы")});
+    session->FinishBackup();
+    EXPECT_EQ(prompts.asked.size(), 1u) << "said once";
+}
+
+TEST(HoldsSections, ASectionLineIsABracketedNameOnOneLine) {
+    const std::pair<std::string, bool> cases[] = {
+        {"", false},
+        {"[]", false},
+        {"[a]", true},
+        {"x[a]y", true},
+        {"[\r\na]", false},
+        {"[]]", false},
+        {"[[]x]", true},
+        {"[][a]", true},
+        {"[a", false},
+        {"]a[", false},
+        {"[\na]\n[b]", true},
+        {std::string(2000000, '['), false},
+        {std::string(50000, '[') + "x]", true},
+    };
+    for (const auto& [content, holds] : cases) EXPECT_EQ(holds, HoldsSections(content)) << content.substr(0, 20);
 }
 
 TEST_F(SessionTest, DeferredTasksFollowTheUpdateDateAndTheDebts) {

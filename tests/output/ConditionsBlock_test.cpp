@@ -22,6 +22,7 @@ TEST(ConditionsBlock, SaysWhichDiscsAreShown) {
         const char* name;
         FilterCriteria filter;
         Lines lines;
+        const char* searchWords = ""; // of the window's quick search
     } cases[] = {
         {"everything", FilterCriteria{}, {"Показаны все диски"}},
         {"own in stock",
@@ -56,13 +57,18 @@ TEST(ConditionsBlock, SaysWhichDiscsAreShown) {
              f.Au = {false, false, false, true};
          }),
          {"Показаны все диски", "для взрослой аудитории"}},
+        {"search words", FilterCriteria{}, {"Показаны все диски", "содержащие слова \"Нео трин\""}, "Нео трин"},
+        {"search words after the title",
+         Filter([](FilterCriteria& f) { f.Nalichie = false, f.Nazva = W("Мат"); }),
+         {"Показаны все диски у должников", "c названием, содержащим строку \"Мат\"", "содержащие слова \"нео\""},
+         "нео"},
     };
     const test::ReportCatalogue catalogue;
     for (const Case& c : cases) {
         test::RecordingCanvas canvas(3000, 3000);
         ReportLayout layout(canvas, {});
         layout.Begin();
-        PrintConditions(layout, c.filter, catalogue.ini());
+        PrintConditions(layout, c.filter, catalogue.ini(), W(c.searchWords));
         Lines expected{"Условия отбора"};
         expected.insert(expected.end(), c.lines.begin(), c.lines.end());
         EXPECT_EQ(expected, canvas.Lines()) << c.name;

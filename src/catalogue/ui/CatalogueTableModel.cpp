@@ -5,8 +5,8 @@
 
 namespace mcb {
 
-CatalogueTableModel::CatalogueTableModel(const CatalogueTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+CatalogueTableModel::CatalogueTableModel(const ShownRows& rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows) {}
 
 void CatalogueTableModel::Refresh(const std::function<void()>& change) {
     beginResetModel();
@@ -20,7 +20,7 @@ void CatalogueTableModel::SetHeadings(const QStringList& headings) {
 }
 
 int CatalogueTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
+    return parent.isValid() ? 0 : rows_.RowCount();
 }
 
 int CatalogueTableModel::columnCount(const QModelIndex& parent) const {
@@ -29,10 +29,10 @@ int CatalogueTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const TableRow& row = table_.rows[index.row()];
     // Every paint asks again: a value of megabytes costs only what a cell can show.
-    if (role == Qt::DisplayRole) return ToShownQ(row.cells[index.column()], kShownCellChars, kShownCellChars);
-    if (role == LentRole) return row.IsLent();
+    if (role == Qt::DisplayRole)
+        return ToShownQ(rows_.CellText(index.row(), index.column()), kShownCellChars, kShownCellChars);
+    if (role == LentRole) return rows_.RowLent(index.row());
     return {};
 }
 

@@ -2,7 +2,7 @@
 // shown) and the heading row. The rows belong to the session; the model only reads them.
 #pragma once
 
-#include "catalogue/TableTypes.h"
+#include "catalogue/LiveTable.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -16,7 +16,7 @@ public:
     // True for a row whose disc is lent.
     static constexpr int LentRole = Qt::UserRole + 1;
 
-    explicit CatalogueTableModel(const CatalogueTable& table, QObject* parent = nullptr);
+    explicit CatalogueTableModel(const ShownRows& rows, QObject* parent = nullptr);
 
     // Runs a change of the underlying rows (a table build) with the views told to start afresh.
     void Refresh(const std::function<void()>& change);
@@ -28,7 +28,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    const CatalogueTable& table_;
+    const ShownRows& rows_;
     QStringList headings_;
 };
 

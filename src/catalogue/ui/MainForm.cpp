@@ -1,6 +1,5 @@
 #include "catalogue/ui/MainForm.h"
 
-#include "catalogue/TableRows.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/ColumnToolBar.h"
 #include "catalogue/ui/InfoPanel.h"
@@ -13,6 +12,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
 #include <QSplitter>
@@ -25,6 +25,7 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     setObjectName("MainForm");
     commands_ = BuildMainCommands(*this);
     BuildLayout();
+    BuildSearch();
     ConnectCommands();
     ApplyWindowSettings();
     ShowTable(0);
@@ -59,7 +60,7 @@ void TMainForm::BuildLayout() {
     tableLayout->setSpacing(0);
     columnBar_ = new ColumnToolBar(tablePane);
     table_ = new MainTableView(tablePane);
-    model_ = new CatalogueTableModel(session_.table(), this);
+    model_ = new CatalogueTableModel(session_.shown(), this);
     table_->setModel(model_);
     tableLayout->addWidget(columnBar_);
     tableLayout->addWidget(table_);
@@ -97,6 +98,7 @@ void TMainForm::ConnectCommands() {
     connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
     connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
     table_->installEventFilter(this);
+    table_->viewport()->installEventFilter(this);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { ShowHelp(focusWidget() == table_ ? kHelpTable : kHelpMainWindow); });
 }
@@ -109,7 +111,7 @@ void TMainForm::ConnectCommand(const char* control, std::function<void()> handle
 }
 
 std::string TMainForm::CurrentDiscId() const {
-    return DiscIdOfRow(session_.table(), table_->currentIndex().row());
+    return session_.shown().DiscIdOfRow(table_->currentIndex().row());
 }
 
 void TMainForm::FocusTable() {
@@ -130,19 +132,31 @@ void TMainForm::SetTableColours(const TableColours& colours) {
     table_->horizontalHeader()->viewport()->update();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_->viewport() && event->type() == QEvent::Paint) TablePainted();
+    if (watched == table_ && event->type() == QEvent::KeyRelease) TableKeyReleased(*static_cast<QKeyEvent*>(event));
+    if (watched == search_ && event->type() == QEvent::FocusIn) SearchFocused();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The start-up backup is written while the window comes up; once the table is painted, a failure
+// of the copy can be said.
+void TMainForm::TablePainted() {
+    if (painted_) return;
+    painted_ = true;
+    QTimer::singleShot(0, this, [this] { session_.FinishBackup(); });
+}
+
 // The table's keys run their commands when released, before the table asks for the disc
 // information again; a command not connected yet is disabled and does nothing.
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != table_ || event->type() != QEvent::KeyRelease || static_cast<QKeyEvent*>(event)->isAutoRepeat())
-        return QMainWindow::eventFilter(watched, event);
+void TMainForm::TableKeyReleased(const QKeyEvent& event) {
+    if (event.isAutoRepeat()) return;
     static const QHash<int, const char*> kKeys = {{Qt::Key_Insert, "mmAddCD"},
                                                   {Qt::Key_F2, "mmEditCD"},
                                                   {Qt::Key_F3, "svodka"},
                                                   {Qt::Key_Delete, "mmKillCD"},
                                                   {Qt::Key_F6, "mmFilter"}};
-    if (const char* command = kKeys.value(static_cast<QKeyEvent*>(event)->key(), nullptr))
-        commands_[command]->trigger();
-    return QMainWindow::eventFilter(watched, event);
+    if (const char* command = kKeys.value(event.key(), nullptr)) commands_[command]->trigger();
 }
 
 void TMainForm::SwitchCatalogue(SwitchMode mode) {

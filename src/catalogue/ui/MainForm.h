@@ -19,6 +19,8 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
+class QLineEdit;
 class QSplitter;
 class QTimer;
 
@@ -76,6 +78,8 @@ public:
     MainTableView* table() const { return table_; }
     InfoPanel* infoPanel() const { return infoPan_; }
     ColumnToolBar* columnBar() const { return columnBar_; }
+    // The quick search field `SearchEdit` of the toolbar.
+    QLineEdit* searchField() const { return search_; }
     const MainCommands& commands() const { return commands_; }
     // The one-shot timer `Tumer` runs the session's pending start-up tasks one second after the window
     // is shown: first the debt reminder, then the update check.
@@ -100,12 +104,17 @@ protected:
 
 private:
     void BuildLayout();
+    void BuildSearch();
+    void SearchFocused();
+    void SearchChanged(const QString& text);
     void ConnectCommands();
     void ApplyWindowSettings();
     void ApplyColumnSettings(int tableWidth);
     void StoreWindowSettings();
     void ShowTable(int selectRow);
     QStringList Headings() const;
+    void TablePainted();
+    void TableKeyReleased(const QKeyEvent& event);
     void SwitchCatalogue(SwitchMode mode);
     void ShowHelp(int topic);
     void TumerTimer();
@@ -122,11 +131,13 @@ private:
     CatalogueTableModel* model_ = nullptr;
     MainTableView* table_ = nullptr;
     ColumnToolBar* columnBar_ = nullptr;
+    QLineEdit* search_ = nullptr;
     InfoPanel* infoPan_ = nullptr;
     QSplitter* splitter_ = nullptr;
     std::optional<ColumnWidths> columns_;
     int panelWidth_ = 0;
     bool shutDown_ = false;
+    bool painted_ = false;
     QTimer* tumer_ = nullptr;
     StartupTaskWindows startupWindows_;
 };

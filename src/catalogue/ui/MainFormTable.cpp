@@ -40,7 +40,7 @@ void TMainForm::RebuildTable() {
 void TMainForm::RebuildTable(const std::string& currentDisc) {
     const int remembered = table_->currentIndex().row();
     model_->Refresh([this] { session_.RebuildTable(); });
-    ShowTable(RowAfterRebuild(session_.table(), currentDisc, remembered));
+    ShowTable(RowAfterRebuild(session_.shown(), currentDisc, remembered));
 }
 
 void TMainForm::ShowTable(int selectRow) {
@@ -50,7 +50,7 @@ void TMainForm::ShowTable(int selectRow) {
     CheckSortItem(commands_, session_.settings().setup.SortOrder);
     setWindowTitle(ToQ(session_.caption()));
     std::array<QString, 4> counters;
-    const auto texts = CounterTexts(session_.table().counters);
+    const auto texts = CounterTexts(session_.shown().counters());
     for (size_t i = 0; i < counters.size(); ++i) counters[i] = ToQ(texts[i]);
     infoPan_->SetCounters(counters);
     FitIdentifierColumn();
@@ -104,7 +104,7 @@ void TMainForm::ApplyColumnSettings(int tableWidth) {
 }
 
 void TMainForm::FitIdentifierColumn() {
-    const int needed = IdentifierRoom(LongestIdentifier(session_.table()), table_->font());
+    const int needed = IdentifierRoom(session_.shown().LongestIdentifier(), table_->font());
     QHeaderView* header = table_->horizontalHeader();
     if (const auto width = columns_->WidenForIdentifiers(header->sectionSize(0), needed))
         header->resizeSection(0, *width);

@@ -124,7 +124,8 @@ bool TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, c
                                       environment.baseDir,
                                       environment.prompts,
                                       {environment.journalFileName, environment.setup, environment.clock,
-                                       environment.dateFormat, environment.catalogue.FileName()}});
+                                       environment.dateFormat, environment.catalogue.FileName()},
+                                      &titles_});
     if (!editor_->MayChange()) return false;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -145,6 +145,7 @@ private:
 
     std::optional<DiscEditorEnvironment> environment_;
     std::optional<DiscEditor> editor_;
+    TitleIndex titles_; // of every opening, following the catalogue's changes
     std::string genre_ = "-1";
     std::string country_ = "-1";
     std::string company_ = "-1";

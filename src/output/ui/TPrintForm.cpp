@@ -226,8 +226,8 @@ void TPrintForm::bbPrintClick() {
     bool ran = false;
     if (mode_ == PrintMode::CatalogueReport) {
         SessionServices& services = session_.services();
-        const ReportSources sources{session_.table(), catalogue,      session_.settings().filter,
-                                    options,          services.clock, services.dateFormat};
+        const ReportSources sources{session_.table(), catalogue,           session_.settings().filter,       options,
+                                    services.clock,   services.dateFormat, session_.search().words().shown()};
         ran = RunCatalogueReport(context, font, sources);
     } else {
         const SheetSources sources{session_.table(), discId_, session_.layout().headers, catalogue};

@@ -217,11 +217,11 @@ private slots:
             else
                 buttons << bar->widgetForAction(action)->objectName();
         }
-        QCOMPARE(buttons, QStringList({"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton5", "ToolButton27",
-                                       "ToolButton7", "ToolButton8", "ToolButton9", "ToolButton11", "ToolButton12",
+        QCOMPARE(buttons, QStringList({"ToolButton1",  "ToolButton2",  "ToolButton3",  "ToolButton5",  "ToolButton27",
+                                       "ToolButton7",  "ToolButton8",  "ToolButton9",  "ToolButton11", "ToolButton12",
                                        "ToolButton14", "ToolButton25", "ToolButton16", "ToolButton18", "ToolButton19",
-                                       "ToolButton29", "ToolButton20", "ToolButton22", "ToolButton24"}));
-        QCOMPARE(separators, 10);
+                                       "ToolButton29", "ToolButton20", "ToolButton22", "ToolButton24", "SearchEdit"}));
+        QCOMPARE(separators, 11);
         auto* open = bar->findChild<QToolButton*>("ToolButton2");
         QCOMPARE(open->defaultAction(), command("mmOpenBase"));
         QCOMPARE(open->toolTip(), QString("Открыть базу"));

@@ -24,6 +24,14 @@ TableRow Row(const std::string& id, const std::string& title, const std::string&
     return row;
 }
 
+// Rows as a table build gives them.
+struct FixedRows : ShownRows {
+    int RowCount() const override { return int(table.rows.size()); }
+    std::string CellText(int row, int column) const override { return table.rows[size_t(row)].cells[column]; }
+    bool RowLent(int row) const override { return table.rows[size_t(row)].IsLent(); }
+    CatalogueTable table;
+};
+
 bool HasColour(const QImage& image, const QRect& area, const QColor& colour) {
     const QRect inside = area.intersected(image.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y)
@@ -45,7 +53,7 @@ class MainTableDrawingTest : public QObject {
 
 private slots:
     void init() {
-        table_.rows = {Row("00001", std::string("Alpha") + kNewMark, "-1"), Row("00002", "Beta", "3")};
+        table_.table.rows = {Row("00001", std::string("Alpha") + kNewMark, "-1"), Row("00002", "Beta", "3")};
         model_ = std::make_unique<CatalogueTableModel>(table_);
         model_->SetHeadings({"ID", "#  Name", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K"});
         view_ = std::make_unique<MainTableView>();
@@ -144,7 +152,7 @@ private slots:
     }
 
 private:
-    CatalogueTable table_;
+    FixedRows table_;
     std::unique_ptr<CatalogueTableModel> model_;
     std::unique_ptr<MainTableView> view_;
 };
