@@ -3,9 +3,11 @@
 #include "discs/JournalText.h"
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/Literal.h"
 #include "storage/Settings.h"
 #include "storage/WholeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,6 +97,24 @@ void LogEvent(const JournalContext& journal, const std::string& text) {
 
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text) {
     if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
+}
+
+// Lines logged one by one each cut the journal to its newest MagazLines - 1 lines before they are
+// added once it is full; so the journal ends with its newest MagazLines lines, which one cut to
+// MagazLines - n lines before the n lines are added gives.
+void LogEventsIfSelected(const JournalContext& journal, int eventBit, const std::vector<std::string>& texts) {
+    if (!journal.setup.Magazine || !(journal.setup.MagazEvents & eventBit) || texts.empty()) return;
+    const int maxLines = std::max(journal.setup.MagazLines, 1);
+    const std::size_t kept = journal.setup.MagazTrunc ? std::min(texts.size(), std::size_t(maxLines)) : texts.size();
+    std::string lines;
+    for (std::size_t i = texts.size() - kept; i < texts.size(); ++i) lines += EventLine(journal, texts[i]);
+    const int cutTo = maxLines - int(kept) + 1;
+    if (journal.setup.MagazTrunc && CutAndRecord(journal.journalFileName, lines, cutTo)) return;
+    AppendLine(journal.journalFileName, lines);
+}
+
+std::string DiscAddedEvent(const std::string& title, const std::string& discId) {
+    return W("Новый диск \"") + title + "\" (ID=" + discId + W(") успешно добавлен в базу.");
 }
 
 bool SaveJournal(const std::string& journalFileName, std::string_view screenText) {

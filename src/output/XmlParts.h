@@ -1,0 +1,35 @@
+// Reading the XML parts of a workbook as a stream of elements. Names arrive without their namespace
+// prefix. A part that declares a document type is refused: workbooks never need one, and entity
+// definitions are the classic way to make a small file expand without end.
+#pragma once
+
+#include "output/ZipArchive.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace mcb {
+
+class XmlHandler {
+public:
+    virtual ~XmlHandler() = default;
+    // attributes: name, value, name, value ..., then null; names without their namespace.
+    virtual void Start(std::string_view name, const char** attributes) = 0;
+    virtual void End(std::string_view name) = 0;
+    virtual void Text(std::string_view text) = 0;
+    // Checked after every call: true stops the reading.
+    virtual bool Stopped() const = 0;
+};
+
+// The value of the attribute with that local name; empty when absent.
+std::string_view XmlAttribute(const char** attributes, std::string_view name);
+
+enum class XmlResult { Done, Stopped, Damaged };
+
+// Streams the part through the handler. Damaged: the part does not inflate, passes maxBytes, is not
+// well-formed XML or declares a document type.
+XmlResult ReadXmlPart(const ZipArchive& archive, const ZipArchive::Entry& entry, std::uint64_t maxBytes,
+                      XmlHandler& handler);
+
+} // namespace mcb
