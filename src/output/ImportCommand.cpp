@@ -46,7 +46,7 @@ int RunImportCommand(const ImportRequest& request, const Clock& clock, const Dat
         return Fail(err, "не удалось прочитать файл " + request.sheetPath + ": " + Utf8FromCp1251(sheet.error));
     if (sheet.rows.size() < 2) return Fail(err, "в файле " + request.sheetPath + " нет строк с дисками");
     const TableLayout layout = ReadLayout(request.layoutPath);
-    const std::vector<ImportField> mapping = PresetMapping(sheet.rows.front().cells, layout);
+    const std::vector<ImportField> mapping = PresetMapping(ColumnHeadings(sheet.rows), layout);
     if (!HasTitleColumn(mapping)) return Fail(err, "в файле " + request.sheetPath + " нет колонки с названием диска");
 
     const std::string& named = request.cataloguePath;

@@ -4,6 +4,8 @@
 #include "storage/Literal.h"
 #include "storage/Storable.h"
 
+#include <algorithm>
+
 namespace mcb {
 
 namespace {
@@ -57,6 +59,15 @@ std::vector<ImportField> PresetMapping(const std::vector<std::string>& headings,
         mapping.push_back(continues ? ImportField::Description : FieldOfHeading(key, layout, builtIn));
     }
     return mapping;
+}
+
+
+std::vector<std::string> ColumnHeadings(const std::vector<SheetRow>& rows) {
+    std::size_t columns = 0;
+    for (const SheetRow& row : rows) columns = std::max(columns, row.cells.size());
+    std::vector<std::string> headings = rows.empty() ? std::vector<std::string>() : rows.front().cells;
+    headings.resize(columns);
+    return headings;
 }
 
 } // namespace mcb

@@ -2,6 +2,7 @@
 // each column from its heading.
 #pragma once
 
+#include "output/SheetRows.h"
 #include "storage/Layout.h"
 
 #include <string>
@@ -38,5 +39,10 @@ std::string FieldCaption(ImportField field, const TableLayout& layout);
 // description column continue the description, as the export lays lines along the row. Every other
 // column, the identifier's included (a new disc gets a new identifier), is not imported.
 std::vector<ImportField> PresetMapping(const std::vector<std::string>& headings, const TableLayout& layout);
+
+// The headings of the first row, one for every column any row fills (those past the first row's
+// last heading are empty).
+std::vector<std::string> ColumnHeadings(const std::vector<SheetRow>& rows);
+
 
 } // namespace mcb
