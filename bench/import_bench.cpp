@@ -1,0 +1,82 @@
+// Import of discs from a spreadsheet: a generated catalogue of 100,000 discs (descriptions along the
+// row) exported into a workbook, then read, planned and saved into a new catalogue, as the import
+// window does after the mapping. The peak resident memory is reported as PeakRSS_MB.
+#include "catalogue/TableBuild.h"
+#include "catalogue/TableTexts.h"
+#include "gen/Generator.h"
+#include "output/DiscImport.h"
+#include "output/SheetFile.h"
+#include "output/WorkbookExport.h"
+#include "storage/MyIniFiles.h"
+#include "storage/Settings.h"
+#include "support/FakeServices.h"
+#include "support/TempDir.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kToday = 46000;
+
+double PeakRssMegabytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+const mcb::test::TempDir& Folder() {
+    static const mcb::test::TempDir dir;
+    return dir;
+}
+
+std::string Workbook(int discs) {
+    const std::string path = Folder().File("gen" + std::to_string(discs) + ".xlsx");
+    if (std::filesystem::exists(path)) return path;
+    const std::string catalogueFile = Folder().File("gen" + std::to_string(discs) + ".cbf");
+    mcb::gen::WriteCatalogueFile({discs, 1, kToday}, catalogueFile);
+    const mcb::TIniFile catalogue(catalogueFile);
+    const mcb::SetupSettings setup;
+    const mcb::TableLayout layout = mcb::BuiltInLayout();
+    const mcb::CatalogueTable table =
+        mcb::BuildTable(catalogue, mcb::FilterCriteria{}, setup, layout, kToday, false).table;
+    const auto headings = mcb::HeadingRow(layout, setup.SortOrder);
+    const mcb::test::FixedDateFormat dates;
+    std::string failure;
+    mcb::WriteWorkbook({headings, table, catalogue, dates}, {true, false, mcb::DescriptionLayout::Horizontal}, path,
+                       failure);
+    return path;
+}
+
+// Arg 0: rows. Each iteration imports into a new, empty catalogue with journaling on.
+void BM_ImportWorkbook(benchmark::State& state) {
+    const std::string workbook = Workbook(int(state.range(0)));
+    const mcb::TableLayout layout = mcb::BuiltInLayout();
+    const mcb::SetupSettings setup;
+    const mcb::test::FixedClock clock(kToday);
+    const mcb::test::FixedDateFormat dates;
+    std::size_t added = 0;
+    for (auto _ : state) {
+        std::filesystem::remove(Folder().File("target.cbf"));
+        std::filesystem::remove(Folder().File("target.log"));
+        const mcb::SheetRead sheet = mcb::ReadSheetFile(workbook);
+        const auto mapping = mcb::PresetMapping(mcb::ColumnHeadings(sheet.rows), layout);
+        mcb::TIniFile target(Folder().File("target.cbf"));
+        const auto plan = mcb::PlanImport(target, {sheet.rows, mapping, layout});
+        const mcb::JournalContext journal{Folder().File("target.log"), setup, clock, dates};
+        if (mcb::ApplyImport(target, *plan, {Folder().Path() + "/", kToday, journal}) != mcb::ImportResult::Done)
+            state.SkipWithError("import failed");
+        added = plan->discs.size();
+    }
+    state.counters["Discs"] = double(added);
+    state.counters["PeakRSS_MB"] = PeakRssMegabytes();
+}
+BENCHMARK(BM_ImportWorkbook)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+} // namespace
