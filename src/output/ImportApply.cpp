@@ -1,5 +1,4 @@
 #include "output/DiscImport.h"
-
 #include "storage/CatalogueFormat.h"
 #include "storage/MyIniFiles.h"
 
@@ -26,8 +25,8 @@ void WriteEntries(TIniFile& catalogue, const std::vector<NewListEntry>& entries)
 }
 
 // Writes the discs as the disc editor writes a new one; their identifiers in `ids`.
-void WriteDiscs(TIniFile& catalogue, const ImportPlan& plan, const ImportTarget& target,
-                const ImportProgress& progress, std::vector<std::string>& ids) {
+void WriteDiscs(TIniFile& catalogue, const ImportPlan& plan, const ImportTarget& target, const ImportProgress& progress,
+                std::vector<std::string>& ids) {
     const std::size_t total = plan.discs.size();
     for (std::size_t d = 0; d < total; ++d) {
         const std::optional<long long> number = NextDiscNumber(catalogue);

@@ -61,7 +61,8 @@ int RunImportCommand(const ImportRequest& request, const Clock& clock, const Dat
         PrintOutcome(*plan, out);
         return 0;
     }
-    if (catalogue.Loaded() == ReadState::Missing) err << "mirvane-cdbase: файл базы " << named << " не найден, создана новая база\n";
+    if (catalogue.Loaded() == ReadState::Missing)
+        err << "mirvane-cdbase: файл базы " << named << " не найден, создана новая база\n";
     const std::string path = AbsolutePath(catalogue.FileName());
     const JournalContext journal{WithExtension(path, ".log"), settings.setup, clock, dates};
     const std::string baseDir = std::filesystem::path(path).parent_path().string() + "/";

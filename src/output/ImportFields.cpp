@@ -61,7 +61,6 @@ std::vector<ImportField> PresetMapping(const std::vector<std::string>& headings,
     return mapping;
 }
 
-
 std::vector<std::string> ColumnHeadings(const std::vector<SheetRow>& rows) {
     std::size_t columns = 0;
     for (const SheetRow& row : rows) columns = std::max(columns, row.cells.size());

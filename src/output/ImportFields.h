@@ -44,5 +44,4 @@ std::vector<ImportField> PresetMapping(const std::vector<std::string>& headings,
 // last heading are empty).
 std::vector<std::string> ColumnHeadings(const std::vector<SheetRow>& rows);
 
-
 } // namespace mcb

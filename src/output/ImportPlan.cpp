@@ -1,8 +1,7 @@
-#include "output/DiscImport.h"
-#include "output/ImportValues.h"
-
 #include "lists/DictRows.h"
 #include "lists/KindInfo.h"
+#include "output/DiscImport.h"
+#include "output/ImportValues.h"
 #include "storage/Cp1251.h"
 #include "storage/Literal.h"
 #include "storage/Storable.h"
@@ -21,7 +20,8 @@ constexpr std::size_t kProgressStep = 1024;
 class ListIndex {
 public:
     ListIndex(const TIniFile& catalogue, DictKind kind) : section_(Info(kind).section) {
-        for (const DictRow& row : ReadEntries(catalogue, Info(kind))) indices_.try_emplace(UpperCase(row.name), row.index);
+        for (const DictRow& row : ReadEntries(catalogue, Info(kind)))
+            indices_.try_emplace(UpperCase(row.name), row.index);
         last_ = LastIndex(catalogue, section_);
     }
 
@@ -80,7 +80,8 @@ public:
     void Row(const SheetRow& row) {
         RowValues values;
         for (std::size_t c = 0; c < row.cells.size() && c < source_.mapping.size(); ++c)
-            if (source_.mapping[c] != ImportField::None && !row.cells[c].empty()) Cell(row.number, c + 1, row.cells[c], values);
+            if (source_.mapping[c] != ImportField::None && !row.cells[c].empty())
+                Cell(row.number, c + 1, row.cells[c], values);
         if (values.HasTitle()) return AddDisc(row.number, std::move(values));
         if (!values.other && !values.description.empty() && !plan.discs.empty()) {
             lastLines_.insert(lastLines_.end(), values.description.begin(), values.description.end());
@@ -112,7 +113,8 @@ private:
             for (std::string& line : DescriptionLines(text.text)) values.description.push_back(std::move(line));
             return;
         }
-        if (const std::string reason = Take(field, text.text, column, values); !reason.empty()) Skip(row, column, reason);
+        if (const std::string reason = Take(field, text.text, column, values); !reason.empty())
+            Skip(row, column, reason);
     }
 
     // Empty when taken, otherwise why not.
@@ -148,7 +150,8 @@ private:
         }
     }
 
-    template <class T, class Field> static std::string Store(const std::optional<T>& value, Field& field, std::string reason) {
+    template <class T, class Field>
+    static std::string Store(const std::optional<T>& value, Field& field, std::string reason) {
         if (!value) return reason;
         field = *value;
         return {};
@@ -177,7 +180,6 @@ private:
         plan.discs.push_back(std::move(values.record));
         lastLines_ = std::move(values.description);
     }
-
 
     ListIndex& List(ImportField field) {
         switch (ListOf(field)) {

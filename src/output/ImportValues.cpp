@@ -27,7 +27,8 @@ std::optional<int> WholeNumberIn(std::string_view text, int low, int high) {
 
 std::string SingleLine(std::string_view text) {
     std::string line(text);
-    std::replace_if(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
     return std::string(TrimBlanks(line));
 }
 
@@ -47,7 +48,8 @@ std::vector<std::string> DescriptionLines(std::string_view text) {
 
 std::string TitleValue(std::string_view text) {
     std::string title = SingleLine(text);
-    if (title.ends_with(kNewMark)) title = SingleLine(title.substr(0, title.size() - std::string_view(kNewMark).size()));
+    if (title.ends_with(kNewMark))
+        title = SingleLine(title.substr(0, title.size() - std::string_view(kNewMark).size()));
     if (!title.empty()) title[0] = UpperChar(title[0]);
     return title;
 }
@@ -59,7 +61,8 @@ std::optional<int> AudienceValue(std::string_view text) {
 }
 
 std::optional<std::string> YearValue(std::string_view text) {
-    const bool digits = text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     return digits ? std::optional<std::string>(text) : std::nullopt;
 }
 

@@ -16,11 +16,11 @@ struct SheetRow {
 };
 
 struct SheetLimits {
-    std::size_t maxRows = 1'048'576;           // a worksheet's own row limit
-    std::size_t maxColumns = 256;              // far beyond any disc's fields
-    std::size_t maxCellChars = 32767;          // a worksheet cell's own limit
-    std::uint64_t maxTextBytes = 256u << 20;   // everything kept: cells and shared texts, with their upkeep
-    std::uint64_t maxPartBytes = 1024u << 20;  // one unpacked part of a workbook, or a CSV file
+    std::size_t maxRows = 1'048'576;          // a worksheet's own row limit
+    std::size_t maxColumns = 256;             // far beyond any disc's fields
+    std::size_t maxCellChars = 32767;         // a worksheet cell's own limit
+    std::uint64_t maxTextBytes = 256u << 20;  // everything kept: cells and shared texts, with their upkeep
+    std::uint64_t maxPartBytes = 1024u << 20; // one unpacked part of a workbook, or a CSV file
 };
 
 struct SheetRead {

@@ -53,7 +53,8 @@ class RelationshipTarget : public XmlHandler {
 public:
     explicit RelationshipTarget(std::string id) : id_(std::move(id)) {}
     void Start(std::string_view name, const char** attributes) override {
-        if (name == "Relationship" && XmlAttribute(attributes, "Id") == id_) target = XmlAttribute(attributes, "Target");
+        if (name == "Relationship" && XmlAttribute(attributes, "Id") == id_)
+            target = XmlAttribute(attributes, "Target");
     }
     void End(std::string_view) override {}
     void Text(std::string_view) override {}
@@ -179,8 +180,8 @@ public:
 private:
     void StartCell(const char** attributes) {
         const std::string_view reference = XmlAttribute(attributes, "r");
-        const std::optional<CellReference> at = reference.empty() ? CellReference{row_, column_ + 1}
-                                                                  : ParseReference(reference);
+        const std::optional<CellReference> at =
+            reference.empty() ? CellReference{row_, column_ + 1} : ParseReference(reference);
         // A reference with letters only keeps the row it stands in.
         column_ = at && at->column > 0 ? at->column : 0;
         if (at && at->row != 0 && at->row != row_) row_ = at->row;

@@ -51,7 +51,8 @@ private slots:
                                            "год должен состоять из четырех цифр\n\nИмпортировать диски без них?");
             QCOMPARE(program.prompts.asked[1], question);
             QCOMPARE(program.session->table().counters.all, accept ? 3 : 1);
-            QCOMPARE(program.session->catalogue().ReadString("00003", "Gen", "none"), std::string(accept ? "0" : "none"));
+            QCOMPARE(program.session->catalogue().ReadString("00003", "Gen", "none"),
+                     std::string(accept ? "0" : "none"));
             if (accept) QCOMPARE(program.prompts.asked.back(), W("message: Импорт завершен. Добавлено дисков: 2."));
         }
     }
@@ -80,9 +81,9 @@ private slots:
         QVERIFY(program.Start());
         program.prompts.ExpectText(program.dir.File("book.xlsx"));
         program.form->commands()["mmImportCD"]->trigger();
-        QCOMPARE(program.prompts.asked.back(),
-                 "error: " + W("Не удалось прочитать файл ") + program.dir.File("book.xlsx") +
-                     W(": файл не является книгой .xlsx."));
+        QCOMPARE(program.prompts.asked.back(), "error: " + W("Не удалось прочитать файл ") +
+                                                   program.dir.File("book.xlsx") +
+                                                   W(": файл не является книгой .xlsx."));
     }
 };
 

@@ -43,7 +43,8 @@ TEST(ImportMappingTest, PresetsFieldsFromTheHeadingsOfTheTableAndTheExport) {
           F::Length, F::Carrier}},
         {{"фильм", " жанр ", "НОСИТЕЛЬ", "Владелец", "Наличие диска", "Что-то"},
          {F::Title, F::Genre, F::Carrier, F::Owner, F::None, F::None}},
-        {{"Описание диска", "", " ", "Год выпуска", ""}, {F::Description, F::Description, F::Description, F::Year, F::None}},
+        {{"Описание диска", "", " ", "Год выпуска", ""},
+         {F::Description, F::Description, F::Description, F::Year, F::None}},
         {{"", "Описание", "日本"}, {F::None, F::Description, F::None}},
     };
     for (const Case& c : cases) EXPECT_EQ(PresetMapping(c.headings, renamed), c.fields) << c.headings[0];
@@ -61,10 +62,11 @@ TEST(ImportValuesTest, CellsBecomeFieldValuesOrNothing) {
         {"1999", "1999"}, {"0999", "0999"}, {"199", std::nullopt}, {"19990", std::nullopt}, {"199a", std::nullopt}};
     for (const auto& [text, value] : years) EXPECT_EQ(YearValue(text), value) << text;
     const std::pair<std::string, std::optional<int>> lengths[] = {
-        {"0", 0}, {"999", 999}, {"1000", std::nullopt}, {"-1", std::nullopt}, {"90 мин", std::nullopt}, {"", std::nullopt}};
+        {"0", 0},          {"999", 999}, {"1000", std::nullopt}, {"-1", std::nullopt}, {"90 мин", std::nullopt},
+        {"", std::nullopt}};
     for (const auto& [text, value] : lengths) EXPECT_EQ(LengthValue(W(text)), value) << text;
     const std::pair<std::string, std::optional<std::pair<int, int>>> carriers[] = {
-        {"DVD 2", std::pair{3, 2}}, {"dvd", std::pair{3, 1}}, {"CD-RW 9", std::pair{2, 9}},
+        {"DVD 2", std::pair{3, 2}}, {"dvd", std::pair{3, 1}},    {"CD-RW 9", std::pair{2, 9}},
         {"VHS 10", std::nullopt},   {"Blu-ray 1", std::nullopt}, {" 2", std::nullopt}};
     for (const auto& [text, value] : carriers) {
         const std::optional<CarrierValue> carrier = CarrierOf(text, layout);
@@ -103,10 +105,9 @@ TEST_F(ImportCatalogue, ListNamesAreFoundOrAddedOnceAsTheListEditorAddsThem) {
                                   {"", "Мистика", "Италия", "Анна"}},
                                  {F::Title, F::Genre, F::Country, F::Owner});
     ASSERT_EQ(plan.discs.size(), 3u);
-    const std::pair<std::string, std::string> indices[] = {{plan.discs[0].gen, "0"}, {plan.discs[1].gen, "4"},
-                                                           {plan.discs[2].gen, "4"}, {plan.discs[0].cou, "0"},
-                                                           {plan.discs[1].cou, "0"}, {plan.discs[2].cou, "-1"},
-                                                           {plan.discs[0].oth, "0"}, {plan.discs[1].oth, "1"}};
+    const std::pair<std::string, std::string> indices[] = {
+        {plan.discs[0].gen, "0"}, {plan.discs[1].gen, "4"},  {plan.discs[2].gen, "4"}, {plan.discs[0].cou, "0"},
+        {plan.discs[1].cou, "0"}, {plan.discs[2].cou, "-1"}, {plan.discs[0].oth, "0"}, {plan.discs[1].oth, "1"}};
     for (const auto& [index, expected] : indices) EXPECT_EQ(index, expected);
     std::vector<std::tuple<std::string, int, std::string>> entries;
     for (const NewListEntry& e : plan.entries) entries.emplace_back(e.section, e.index, e.name);
@@ -173,10 +174,10 @@ TEST_F(ImportCatalogue, DiscsGetNewIdentifiersInOneSaveAndOneJournalLineEach) {
     EXPECT_EQ(ApplyImport(*catalogue, plan, {dir.Path() + "/", 777, log.journal}), ImportResult::Done);
     const TIniFile saved(dir.File("films.cbf"));
     const std::pair<std::pair<std::string, std::string>, std::string> keys[] = {
-        {{"Common", "LastCDID"}, "00004"}, {{"Common", "Genres"}, "4"},  {{"Common", "Contacts"}, "1"},
+        {{"Common", "LastCDID"}, "00004"}, {{"Common", "Genres"}, "4"},    {{"Common", "Contacts"}, "1"},
         {{"Genres", "4"}, W("Комедия")},   {{"Contacts", "1"}, W("Пётр")}, {{"Contacts", "1_mail"}, ""},
-        {{"00003", "Nam"}, "A"},           {{"00003", "Gen"}, "4"},       {{"00003", "Oth"}, "1"},
-        {{"00003", "Ent"}, "777"},         {{"00003", "Gin"}, "-1"},      {{"00004", "Nam"}, "B"},
+        {{"00003", "Nam"}, "A"},           {{"00003", "Gen"}, "4"},        {{"00003", "Oth"}, "1"},
+        {{"00003", "Ent"}, "777"},         {{"00003", "Gin"}, "-1"},       {{"00004", "Nam"}, "B"},
         {{"00004", "Gen"}, "0"},           {{"00004", "Car"}, "-1024"}};
     for (const auto& [key, value] : keys) EXPECT_EQ(saved.ReadString(key.first, key.second, "?"), value) << key.second;
     EXPECT_EQ(test::TempDir::Read(dir.File("films.log")),

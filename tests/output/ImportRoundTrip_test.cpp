@@ -25,14 +25,45 @@ std::string SourceCatalogue() {
         {"Countries", {{"0", "СССР"}}},
         {"Company", {{"0", "Мосфильм"}}},
         {"Contacts", {{"0", "Иван"}}},
-        {"00001", {{"Nam", "Солярис"}, {"Nam2", "Solaris"}, {"Gen", "0"}, {"Aud", "1"}, {"Rol", "Банионис, Бондарчук"},
-                   {"Dir", "Тарковский"}, {"Cou", "0"}, {"Comp", "0"}, {"Year", "1972"}, {"Lon", "167"},
-                   {"Car", "3074"}, {"Ent", today}, {"Giv", "0"}, {"Gin", "-1"}, {"Lin", "2"},
-                   {"Li1", "Станция над океаном"}, {"Li2", "Гибарян, \"_x0041_\" & <Снаут>"}}},
-        {"00002", {{"Nam", "Без жанра"}, {"Gen", "-1"}, {"Aud", "-1"}, {"Cou", "-1"}, {"Comp", "-1"}, {"Lon", "0"},
-                   {"Car", "-1024"}, {"Ent", today}, {"Giv", "45990"}, {"Gin", "0"}}},
-        {"00003", {{"Nam", "Бриллиантовая рука"}, {"Gen", "1"}, {"Aud", "2"}, {"Year", "1968"}, {"Lon", "94"},
-                   {"Car", "1"}, {"Ent", today}, {"Lin", "1"}, {"Li1", "Комедия Гайдая"}}},
+        {"00001",
+         {{"Nam", "Солярис"},
+          {"Nam2", "Solaris"},
+          {"Gen", "0"},
+          {"Aud", "1"},
+          {"Rol", "Банионис, Бондарчук"},
+          {"Dir", "Тарковский"},
+          {"Cou", "0"},
+          {"Comp", "0"},
+          {"Year", "1972"},
+          {"Lon", "167"},
+          {"Car", "3074"},
+          {"Ent", today},
+          {"Giv", "0"},
+          {"Gin", "-1"},
+          {"Lin", "2"},
+          {"Li1", "Станция над океаном"},
+          {"Li2", "Гибарян, \"_x0041_\" & <Снаут>"}}},
+        {"00002",
+         {{"Nam", "Без жанра"},
+          {"Gen", "-1"},
+          {"Aud", "-1"},
+          {"Cou", "-1"},
+          {"Comp", "-1"},
+          {"Lon", "0"},
+          {"Car", "-1024"},
+          {"Ent", today},
+          {"Giv", "45990"},
+          {"Gin", "0"}}},
+        {"00003",
+         {{"Nam", "Бриллиантовая рука"},
+          {"Gen", "1"},
+          {"Aud", "2"},
+          {"Year", "1968"},
+          {"Lon", "94"},
+          {"Car", "1"},
+          {"Ent", today},
+          {"Lin", "1"},
+          {"Li1", "Комедия Гайдая"}}},
     });
 }
 
@@ -65,8 +96,8 @@ TEST(ImportRoundTripTest, ExportedWorkbookImportsToTheSameTable) {
         for (const bool availability : {false, true})
             for (const DescriptionLayout description :
                  {DescriptionLayout::None, DescriptionLayout::Horizontal, DescriptionLayout::Vertical}) {
-                const std::string name = std::to_string(sortOrder) + std::to_string(availability) +
-                                         std::to_string(int(description));
+                const std::string name =
+                    std::to_string(sortOrder) + std::to_string(availability) + std::to_string(int(description));
                 const auto headings = HeadingRow(BuiltInLayout(), sortOrder);
                 std::string failure;
                 ASSERT_EQ(WriteWorkbook({headings, table, source, dates}, {true, availability, description},

@@ -30,7 +30,9 @@ TEST(CsvSheetTest, ReadsFieldsRecordsAndEncodings) {
         {"semicolon wins over comma", "a;b,c\n1;2,3", {{1, {"a", "b,c"}}, {2, {"1", "2,3"}}}},
         {"tab", "a\tb;c\r\n1\t2", {{1, {"a", "b;c"}}, {2, {"1", "2"}}}},
         {"quotes", "\"a,1\";\"say \"\"hi\"\"\"\n", {{1, {"a,1", "say \"hi\""}}}},
-        {"break inside quotes", "t;d\n\"x\";\"one\r\ntwo\"\nz;w", {{1, {"t", "d"}}, {2, {"x", "one\r\ntwo"}}, {3, {"z", "w"}}}},
+        {"break inside quotes",
+         "t;d\n\"x\";\"one\r\ntwo\"\nz;w",
+         {{1, {"t", "d"}}, {2, {"x", "one\r\ntwo"}}, {3, {"z", "w"}}}},
         {"empty lines keep numbers", "a\n\n\nb\r\rc", {{1, {"a"}}, {4, {"b"}}, {6, {"c"}}}},
         {"empty cells", ";;x;;\n", {{1, {"", "", "x"}}}},
         {"byte order mark", "\xEF\xBB\xBF\xD0\x96,b", {{1, {"Ж", "b"}}}},
@@ -72,7 +74,7 @@ TEST(CsvSheetTest, RefusesFilesPastTheCaps) {
 
 TEST(CsvSheetTest, DetectsTheSeparatorOfTheFirstLine) {
     const std::pair<std::string, char> cases[] = {
-        {"a;b;c,d", ';'}, {"a,b,c;d", ','}, {"a\tb", '\t'}, {"a;b,c\td", '\t'},
+        {"a;b;c,d", ';'}, {"a,b,c;d", ','},     {"a\tb", '\t'},        {"a;b,c\td", '\t'},
         {"abc", ','},     {"\"a;b;c\",d", ','}, {"a,b\nc;d;e;f", ','},
     };
     for (const auto& [text, delimiter] : cases) EXPECT_EQ(DetectDelimiter(text), delimiter) << text;
@@ -138,10 +140,11 @@ TEST(XlsxSheetTest, FollowsTheWorkbookToItsFirstSheet) {
                                  "<sheet name=\"A\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
     const std::string relations = "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/>"
                                   "<Relationship Id=\"rId7\" Target=\"/xl/worksheets/other.xml\"/></Relationships>";
-    test::WriteZip(dir.File("b.xlsx"), {{"xl/workbook.xml", workbook},
-                                        {"xl/_rels/workbook.xml.rels", relations},
-                                        {"xl/worksheets/sheet1.xml", Sheet("<row r=\"1\">" + InlineCell("A1", "no") + "</row>")},
-                                        {"xl/worksheets/other.xml", Sheet("<row r=\"2\">" + InlineCell("B2", "yes") + "</row>"), true}});
+    test::WriteZip(dir.File("b.xlsx"),
+                   {{"xl/workbook.xml", workbook},
+                    {"xl/_rels/workbook.xml.rels", relations},
+                    {"xl/worksheets/sheet1.xml", Sheet("<row r=\"1\">" + InlineCell("A1", "no") + "</row>")},
+                    {"xl/worksheets/other.xml", Sheet("<row r=\"2\">" + InlineCell("B2", "yes") + "</row>"), true}});
     EXPECT_EQ(Cells(ReadSheetFile(dir.File("b.xlsx"))), (Rows{{2, {"", "yes"}}}));
 }
 
@@ -169,30 +172,43 @@ TEST(XlsxSheetTest, RefusesDamagedAndHostileWorkbooks) {
         {"no sheet", {{"xl/other.xml", Sheet(row)}}, "в книге нет листа"},
         {"broken xml", {{"xl/worksheets/sheet1.xml", Sheet(row).substr(0, 150) + "<<"}}, damaged},
         {"entities", {{"xl/worksheets/sheet1.xml", entities}}, damaged},
-        {"bomb stated", {{"xl/worksheets/sheet1.xml", Sheet(std::string(2 << 20, ' ')), true}},
+        {"bomb stated",
+         {{"xl/worksheets/sheet1.xml", Sheet(std::string(2 << 20, ' ')), true}},
          "часть xl/worksheets/sheet1.xml книги больше 1 МБ"},
         {"bomb hidden", {{"xl/worksheets/sheet1.xml", Sheet(std::string(2 << 20, ' ') + row), true, 300}}, damaged},
         {"stored size forged", {{"xl/worksheets/sheet1.xml", Sheet(row), false, 50}}, damaged},
-        {"shared index", {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"3\"><c r=\"B3\" t=\"s\"><v>4</v></c></row>")}},
+        {"shared index",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"3\"><c r=\"B3\" t=\"s\"><v>4</v></c></row>")}},
          "ссылка на несуществующий общий текст (строка 3, колонка 2)"},
-        {"far column", {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"2\">" + InlineCell("XFD2", "x") + "</row>")}},
+        {"far column",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"2\">" + InlineCell("XFD2", "x") + "</row>")}},
          "в строке 2 больше 10 колонок"},
-        {"far row", {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"1048576\">" + InlineCell("A1048576", "x") + "</row>")}},
+        {"far row",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"1048576\">" + InlineCell("A1048576", "x") + "</row>")}},
          "в файле больше 1000 строк"},
         {"many rows", {{"xl/worksheets/sheet1.xml", Sheet(manyRows), true}}, "в файле больше 1000 строк"},
-        {"rows backwards", {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"5\"><c><v>1</v></c></row><row r=\"2\"><c><v>1</v></c></row>")}},
+        {"rows backwards",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"5\"><c><v>1</v></c></row><row r=\"2\"><c><v>1</v></c></row>")}},
          "строки листа идут не по порядку"},
-        {"enormous cell", {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"1\">" + InlineCell("C1", std::string(200000, 'x')) + "</row>"), true}},
+        {"enormous cell",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"1\">" + InlineCell("C1", std::string(200000, 'x')) + "</row>"),
+           true}},
          "ячейка (строка 1, колонка 3) длиннее 32767 знаков"},
-        {"enormous shared text", {{"xl/sharedStrings.xml", "<sst><si><t>" + std::string(200000, 'x') + "</t></si></sst>", true},
-                                  {"xl/worksheets/sheet1.xml", Sheet(row)}},
+        {"enormous shared text",
+         {{"xl/sharedStrings.xml", "<sst><si><t>" + std::string(200000, 'x') + "</t></si></sst>", true},
+          {"xl/worksheets/sheet1.xml", Sheet(row)}},
          "общий текст книги длиннее 32767 знаков"},
-        {"many shared texts", {{"xl/sharedStrings.xml", "<sst>" + [] {
-                                    std::string s;
-                                    for (int i = 0; i < 3000; ++i) s += "<si><t>abc</t></si>";
-                                    return s;
-                                }() + "</sst>", true},
-                               {"xl/worksheets/sheet1.xml", Sheet(row)}},
+        {"many shared texts",
+         {{"xl/sharedStrings.xml",
+           "<sst>" +
+               [] {
+                   std::string s;
+                   for (int i = 0; i < 3000; ++i) s += "<si><t>abc</t></si>";
+                   return s;
+               }() +
+               "</sst>",
+           true},
+          {"xl/worksheets/sheet1.xml", Sheet(row)}},
          "в файле больше 0 МБ текста"},
     };
     for (const Case& c : cases) {

@@ -43,8 +43,8 @@ inline void WriteZip(const std::string& path, const std::vector<ZipPart>& parts)
     std::string file, directory;
     for (const ZipPart& part : parts) {
         const std::string data = part.deflate ? Deflated(part.content) : part.content;
-        const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(part.content.data()),
-                                             uInt(part.content.size())));
+        const auto crc =
+            std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(part.content.data()), uInt(part.content.size())));
         const std::uint32_t size = part.statedSize.value_or(std::uint32_t(part.content.size()));
         const auto offset = std::uint32_t(file.size());
         auto header = [&](std::string& out, bool central) {

@@ -67,8 +67,8 @@ TImportForm::TImportForm(const std::vector<SheetRow>& rows, const TableLayout& l
 
 void TImportForm::BuildColumns(const std::vector<std::string>& headings, const TableLayout& layout) {
     ColumnGrid = Named(new QTableWidget(int(headings.size()), 3), QStringLiteral("ColumnGrid"));
-    ColumnGrid->setHorizontalHeaderLabels({QStringLiteral("Колонка"), QStringLiteral("Заголовок"),
-                                           QStringLiteral("Поле диска")});
+    ColumnGrid->setHorizontalHeaderLabels(
+        {QStringLiteral("Колонка"), QStringLiteral("Заголовок"), QStringLiteral("Поле диска")});
     ColumnGrid->verticalHeader()->hide();
     ColumnGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ColumnGrid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);

@@ -21,8 +21,8 @@ class TImportForm : public QDialog {
     Q_OBJECT
 public:
     // `rows` must hold the heading row.
-    TImportForm(const std::vector<SheetRow>& rows, const TableLayout& layout, const QString& fileName,
-                Prompts& prompts, QWidget* parent = nullptr);
+    TImportForm(const std::vector<SheetRow>& rows, const TableLayout& layout, const QString& fileName, Prompts& prompts,
+                QWidget* parent = nullptr);
 
     // The field of each column as the choice lists show them.
     std::vector<ImportField> Mapping() const;
