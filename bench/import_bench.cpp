@@ -1,6 +1,7 @@
 // Import of discs from a spreadsheet: a generated catalogue of 100,000 discs (descriptions along the
 // row) exported into a workbook, then read, planned and saved into a new catalogue, as the import
 // window does after the mapping. The peak resident memory is reported as PeakRSS_MB.
+#include "PeakMemory.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
 #include "gen/Generator.h"
@@ -14,17 +15,10 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kToday = 46000;
-
-double PeakRssMegabytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 const mcb::test::TempDir& Folder() {
     static const mcb::test::TempDir dir;
@@ -70,7 +64,7 @@ void BM_ImportWorkbook(benchmark::State& state) {
         added = plan->discs.size();
     }
     state.counters["Discs"] = double(added);
-    state.counters["PeakRSS_MB"] = PeakRssMegabytes();
+    state.counters["PeakRSS_MB"] = mcb::bench::PeakRssMegabytes();
 }
 BENCHMARK(BM_ImportWorkbook)
     ->Arg(100000)
