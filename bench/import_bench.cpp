@@ -1,10 +1,10 @@
 // Import of discs from a spreadsheet: a generated catalogue of 100,000 discs (descriptions along the
 // row) exported into a workbook, then read, planned and saved into a new catalogue, as the import
 // window does after the mapping. The peak resident memory is reported as PeakRSS_MB.
+#include "GeneratedCatalogues.h"
 #include "PeakMemory.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
-#include "gen/Generator.h"
 #include "output/DiscImport.h"
 #include "output/SheetFile.h"
 #include "output/WorkbookExport.h"
@@ -20,17 +20,17 @@ namespace {
 
 constexpr int kToday = 46000;
 
+// The workbooks and the catalogues imported into.
 const mcb::test::TempDir& Folder() {
-    static const mcb::test::TempDir dir;
-    return dir;
+    static const mcb::test::TempDir scratch;
+    return scratch;
 }
 
 std::string Workbook(int discs) {
     const std::string path = Folder().File("gen" + std::to_string(discs) + ".xlsx");
     if (std::filesystem::exists(path)) return path;
-    const std::string catalogueFile = Folder().File("gen" + std::to_string(discs) + ".cbf");
-    mcb::gen::WriteCatalogueFile({discs, 1, kToday}, catalogueFile);
-    const mcb::TIniFile catalogue(catalogueFile);
+    static const mcb::bench::GeneratedCatalogues generated(kToday);
+    const mcb::TIniFile catalogue(generated.Catalogue(discs));
     const mcb::SetupSettings setup;
     const mcb::TableLayout layout = mcb::BuiltInLayout();
     const mcb::CatalogueTable table =
