@@ -47,6 +47,7 @@ void MainTableView::SelectRow(int row) {
     const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
     if (!index.isValid()) return;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
 }
 
 void MainTableView::keyReleaseEvent(QKeyEvent* event) {
