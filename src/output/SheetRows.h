@@ -21,6 +21,8 @@ struct SheetLimits {
     std::size_t maxCellChars = 32767;         // a worksheet cell's own limit
     std::uint64_t maxTextBytes = 256u << 20;  // everything kept: cells and shared texts, with their upkeep
     std::uint64_t maxPartBytes = 1024u << 20; // one unpacked part of a workbook, or a CSV file
+    int maxXmlDepth = 64;                     // elements open at once in a part of a workbook
+    std::uint64_t maxTagBytes = 4u << 20;     // one tag of a workbook part, which is read whole
 };
 
 struct SheetRead {

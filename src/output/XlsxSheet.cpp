@@ -223,6 +223,10 @@ private:
     bool stopped_ = false;
 };
 
+XmlLimits PartLimits(const SheetLimits& limits) {
+    return {limits.maxPartBytes, limits.maxXmlDepth, limits.maxTagBytes};
+}
+
 std::string Damaged(std::string_view part) {
     return W("книга повреждена (часть ") + std::string(part) + ")";
 }
@@ -230,7 +234,7 @@ std::string Damaged(std::string_view part) {
 // Runs the handler over the part; false, with the collector's error set, when it cannot be read.
 bool ReadPart(const ZipArchive& archive, const ZipArchive::Entry& entry, XmlHandler& handler,
               SheetCollector& collector) {
-    const XmlResult result = ReadXmlPart(archive, entry, collector.Limits().maxPartBytes, handler);
+    const XmlResult result = ReadXmlPart(archive, entry, PartLimits(collector.Limits()), handler);
     if (result == XmlResult::Damaged) {
         const bool tooBig = entry.size > collector.Limits().maxPartBytes;
         return collector.Fail(tooBig ? W("часть ") + entry.name + W(" книги больше ") +
@@ -246,9 +250,9 @@ const ZipArchive::Entry* FirstSheet(const ZipArchive& archive, const SheetLimits
     const ZipArchive::Entry* relations = archive.Find("xl/_rels/workbook.xml.rels");
     if (workbook && relations) {
         FirstSheetId sheet;
-        ReadXmlPart(archive, *workbook, limits.maxPartBytes, sheet);
+        ReadXmlPart(archive, *workbook, PartLimits(limits), sheet);
         RelationshipTarget target(sheet.id);
-        if (!sheet.id.empty()) ReadXmlPart(archive, *relations, limits.maxPartBytes, target);
+        if (!sheet.id.empty()) ReadXmlPart(archive, *relations, PartLimits(limits), target);
         if (const ZipArchive::Entry* named = target.target.empty() ? nullptr : archive.Find(PartPath(target.target)))
             return named;
     }

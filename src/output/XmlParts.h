@@ -1,6 +1,7 @@
 // Reading the XML parts of a workbook as a stream of elements. Names arrive without their namespace
 // prefix. A part that declares a document type is refused: workbooks never need one, and entity
-// definitions are the classic way to make a small file expand without end.
+// definitions are the classic way to make a small file expand without end. The parser keeps every
+// open element and buffers every tag whole, so nesting and the length of one tag are capped too.
 #pragma once
 
 #include "output/ZipArchive.h"
@@ -27,9 +28,15 @@ std::string_view XmlAttribute(const char** attributes, std::string_view name);
 
 enum class XmlResult { Done, Stopped, Damaged };
 
-// Streams the part through the handler. Damaged: the part does not inflate, passes maxBytes, is not
+struct XmlLimits {
+    std::uint64_t maxBytes = 0;      // the unpacked part
+    int maxDepth = 0;                // elements open at once; a worksheet nests six deep
+    std::uint64_t maxTokenBytes = 0; // a tag, comment or instruction, which the parser buffers whole
+};
+
+// Streams the part through the handler. Damaged: the part does not inflate, passes a limit, is not
 // well-formed XML or declares a document type.
-XmlResult ReadXmlPart(const ZipArchive& archive, const ZipArchive::Entry& entry, std::uint64_t maxBytes,
+XmlResult ReadXmlPart(const ZipArchive& archive, const ZipArchive::Entry& entry, const XmlLimits& limits,
                       XmlHandler& handler);
 
 } // namespace mcb

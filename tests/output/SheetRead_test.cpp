@@ -129,6 +129,12 @@ std::string Sheet(const std::string& rows) {
            rows + "</sheetData></worksheet>";
 }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
 std::string InlineCell(const std::string& reference, const std::string& text) {
     return "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
 }
@@ -156,6 +162,7 @@ TEST(XlsxSheetTest, RefusesDamagedAndHostileWorkbooks) {
     limits.maxColumns = 10;
     limits.maxRows = 1000;
     limits.maxTextBytes = 1 << 16;
+    limits.maxTagBytes = 1 << 16;
     const std::string row = "<row r=\"1\">" + InlineCell("A1", "x") + "</row>";
     const std::string entities = "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
                                  "\"&a;&a;&a;&a;&a;&a;&a;&a;\">]><worksheet><sheetData><row><c t=\"inlineStr\"><is>"
@@ -176,6 +183,15 @@ TEST(XlsxSheetTest, RefusesDamagedAndHostileWorkbooks) {
          {{"xl/worksheets/sheet1.xml", Sheet(std::string(2 << 20, ' ')), true}},
          "часть xl/worksheets/sheet1.xml книги больше 1 МБ"},
         {"bomb hidden", {{"xl/worksheets/sheet1.xml", Sheet(std::string(2 << 20, ' ') + row), true, 300}}, damaged},
+        {"deep nesting",
+         {{"xl/worksheets/sheet1.xml", Sheet(Repeated("<x>", 65) + Repeated("</x>", 65) + row), true}},
+         damaged},
+        {"enormous tag",
+         {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"1\" x=\"" + std::string(300000, 'x') + "\"/>"), true}},
+         damaged},
+        {"enormous comment",
+         {{"xl/worksheets/sheet1.xml", Sheet("<!--" + std::string(300000, 'x') + "-->" + row), true}},
+         damaged},
         {"stored size forged", {{"xl/worksheets/sheet1.xml", Sheet(row), false, 50}}, damaged},
         {"shared index",
          {{"xl/worksheets/sheet1.xml", Sheet("<row r=\"3\"><c r=\"B3\" t=\"s\"><v>4</v></c></row>")}},
@@ -216,8 +232,16 @@ TEST(XlsxSheetTest, RefusesDamagedAndHostileWorkbooks) {
         test::WriteZip(path, c.parts);
         EXPECT_EQ(ReadSheetFile(path, limits).error, W(c.error)) << c.name;
     }
-    test::WriteZip(dir.File("fine.xlsx"), {{"xl/worksheets/sheet1.xml", Sheet(row), true}});
-    EXPECT_EQ(Cells(ReadSheetFile(dir.File("fine.xlsx"), limits)), (Rows{{1, {"x"}}}));
+    // Nesting up to the cap, and a cell text longer than one tag may be, are fine.
+    const std::string nested = Repeated("<x>", 62) + Repeated("</x>", 62);
+    const std::string longText = Repeated("€", 30000); // 90,000 bytes
+    test::WriteZip(dir.File("fine.xlsx"),
+                   {{"xl/worksheets/sheet1.xml",
+                     Sheet(nested + row + "<row r=\"2\">" + InlineCell("A2", longText) + "</row>"), true}});
+    limits.maxTextBytes = 1 << 20;
+    const SheetRead fine = ReadSheetFile(dir.File("fine.xlsx"), limits);
+    EXPECT_EQ(fine.error, "");
+    EXPECT_TRUE(Cells(fine) == (Rows{{1, {"x"}}, {2, {longText}}}));
 }
 
 } // namespace
