@@ -11,7 +11,6 @@
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
 #include "support/FakeServices.h"
-#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -20,17 +19,20 @@ namespace {
 
 constexpr int kToday = 46000;
 
-// The workbooks and the catalogues imported into.
-const mcb::test::TempDir& Folder() {
-    static const mcb::test::TempDir scratch;
-    return scratch;
+// The generated catalogues, their workbooks and the catalogues imported into.
+const mcb::bench::GeneratedCatalogues& Generated() {
+    static const mcb::bench::GeneratedCatalogues generated(kToday);
+    return generated;
+}
+
+std::string InFolder(const std::string& name) {
+    return Generated().Dir() + "/" + name;
 }
 
 std::string Workbook(int discs) {
-    const std::string path = Folder().File("gen" + std::to_string(discs) + ".xlsx");
+    const std::string path = InFolder("gen" + std::to_string(discs) + ".xlsx");
     if (std::filesystem::exists(path)) return path;
-    static const mcb::bench::GeneratedCatalogues generated(kToday);
-    const mcb::TIniFile catalogue(generated.Catalogue(discs));
+    const mcb::TIniFile catalogue(Generated().Catalogue(discs));
     const mcb::SetupSettings setup;
     const mcb::TableLayout layout = mcb::BuiltInLayout();
     const mcb::CatalogueTable table =
@@ -52,14 +54,14 @@ void BM_ImportWorkbook(benchmark::State& state) {
     const mcb::test::FixedDateFormat dates;
     std::size_t added = 0;
     for (auto _ : state) {
-        std::filesystem::remove(Folder().File("target.cbf"));
-        std::filesystem::remove(Folder().File("target.log"));
+        std::filesystem::remove(InFolder("target.cbf"));
+        std::filesystem::remove(InFolder("target.log"));
         const mcb::SheetRead sheet = mcb::ReadSheetFile(workbook);
         const auto mapping = mcb::PresetMapping(mcb::ColumnHeadings(sheet.rows), layout);
-        mcb::TIniFile target(Folder().File("target.cbf"));
+        mcb::TIniFile target(InFolder("target.cbf"));
         const auto plan = mcb::PlanImport(target, {sheet.rows, mapping, layout});
-        const mcb::JournalContext journal{Folder().File("target.log"), setup, clock, dates};
-        if (mcb::ApplyImport(target, *plan, {Folder().Path() + "/", kToday, journal}) != mcb::ImportResult::Done)
+        const mcb::JournalContext journal{InFolder("target.log"), setup, clock, dates};
+        if (mcb::ApplyImport(target, *plan, {Generated().Dir() + "/", kToday, journal}) != mcb::ImportResult::Done)
             state.SkipWithError("import failed");
         added = plan->discs.size();
     }

@@ -60,7 +60,7 @@ TImportForm::TImportForm(const std::vector<SheetRow>& rows, const TableLayout& l
     buttons->addWidget(ImportButton);
     buttons->addWidget(CancelButton);
     column->addLayout(buttons);
-    resize(QSize(720, 560).expandedTo(sizeHint()));
+    resize(QSize(760, 640).expandedTo(sizeHint())); // ten columns in view without scrolling
     connect(ImportButton, &QPushButton::clicked, this, &TImportForm::ImportClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
