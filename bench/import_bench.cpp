@@ -75,4 +75,18 @@ BENCHMARK(BM_ImportWorkbook)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
+// Arg 0: rows. The reading of the workbook alone, the share of the import before the mapping window.
+void BM_ReadWorkbook(benchmark::State& state) {
+    const std::string workbook = Workbook(int(state.range(0)));
+    std::size_t rows = 0;
+    for (auto _ : state) rows = mcb::ReadSheetFile(workbook).rows.size();
+    state.counters["Rows"] = double(rows);
+}
+BENCHMARK(BM_ReadWorkbook)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
 } // namespace
