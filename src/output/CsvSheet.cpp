@@ -24,9 +24,9 @@ int SequenceLength(unsigned char lead) {
 }
 
 // The text as UTF-8: a file that is not valid UTF-8 is taken for Windows-1251, where every byte is a
-// character.
+// character, even after a byte order mark, which some programs put before any encoding.
 std::string Utf8Text(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     return IsUtf8(bytes) ? std::string(bytes) : Utf8FromCp1251(bytes);
 }
 

@@ -37,6 +37,7 @@ TEST(CsvSheetTest, ReadsFieldsRecordsAndEncodings) {
         {"empty cells", ";;x;;\n", {{1, {"", "", "x"}}}},
         {"byte order mark", "\xEF\xBB\xBF\xD0\x96,b", {{1, {"Ж", "b"}}}},
         {"windows-1251", "\xC6\xE0\xED\xF0;\xB8", {{1, {"Жанр", "ё"}}}},
+        {"byte order mark before windows-1251", "\xEF\xBB\xBF\xC6\xE0\xED\xF0", {{1, {"Жанр"}}}},
         {"unclosed quote runs to the end", "\"a;b\nc", {{1, {"a;b\nc"}}}},
         {"nothing", "", {}},
     };
