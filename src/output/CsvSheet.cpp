@@ -23,13 +23,6 @@ int SequenceLength(unsigned char lead) {
     return 0;
 }
 
-// The text as UTF-8: a file that is not valid UTF-8 is taken for Windows-1251, where every byte is a
-// character, even after a byte order mark, which some programs put before any encoding.
-std::string Utf8Text(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-    return IsUtf8(bytes) ? std::string(bytes) : Utf8FromCp1251(bytes);
-}
-
 class CsvParser {
 public:
     CsvParser(std::string_view text, SheetCollector& collector)
@@ -114,8 +107,16 @@ char DetectDelimiter(std::string_view text) {
 
 SheetRead ParseCsv(std::string_view bytes, const SheetLimits& limits) {
     SheetCollector collector(limits);
-    const std::string text = Utf8Text(bytes);
-    CsvParser(text, collector).Run();
+    // A file that is not valid UTF-8 is taken for Windows-1251, where every byte is a character, even
+    // after a byte order mark, which some programs put before any encoding. UTF-8 is read in place: a
+    // large file is not copied.
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    if (IsUtf8(bytes)) {
+        CsvParser(bytes, collector).Run();
+    } else {
+        const std::string text = Utf8FromCp1251(bytes);
+        CsvParser(text, collector).Run();
+    }
     return collector.Take();
 }
 
