@@ -60,7 +60,7 @@ void BM_ImportWorkbook(benchmark::State& state) {
         const auto mapping = mcb::PresetMapping(mcb::ColumnHeadings(sheet.rows), layout);
         mcb::TIniFile target(InFolder("target.cbf"));
         const auto plan = mcb::PlanImport(target, {sheet.rows, mapping, layout});
-        const mcb::JournalContext journal{InFolder("target.log"), setup, clock, dates};
+        const mcb::JournalContext journal{InFolder("target.log"), setup, clock, dates, InFolder("target.cbf")};
         if (mcb::ApplyImport(target, *plan, {Generated().Dir() + "/", kToday, journal}) != mcb::ImportResult::Done)
             state.SkipWithError("import failed");
         added = plan->discs.size();

@@ -64,7 +64,7 @@ int RunImportCommand(const ImportRequest& request, const Clock& clock, const Dat
     if (catalogue.Loaded() == ReadState::Missing)
         err << "mirvane-cdbase: файл базы " << named << " не найден, создана новая база\n";
     const std::string path = AbsolutePath(catalogue.FileName());
-    const JournalContext journal{WithExtension(path, ".log"), settings.setup, clock, dates};
+    const JournalContext journal{WithExtension(path, ".log"), settings.setup, clock, dates, path};
     const std::string baseDir = std::filesystem::path(path).parent_path().string() + "/";
     const ImportResult result = ApplyImport(catalogue, *plan, {baseDir, clock.Today(), journal});
     if (result != ImportResult::Done) return Fail(err, FailureText(result, named));

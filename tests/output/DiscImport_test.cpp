@@ -160,7 +160,9 @@ TEST_F(ImportCatalogue, DescriptionLinesComeAlongTheRowAndDownTheColumn) {
 }
 
 struct JournalFixture {
-    explicit JournalFixture(const std::string& file) : journal{file, setup, clock, dates} {}
+    // The journal beside its catalogue: "films.log" of "films.cbf".
+    explicit JournalFixture(const std::string& file)
+        : journal{file, setup, clock, dates, file.substr(0, file.size() - 4) + ".cbf"} {}
     SetupSettings setup;
     test::FixedClock clock;
     test::FixedDateFormat dates;

@@ -110,7 +110,7 @@ TEST(ImportRoundTripTest, ExportedWorkbookImportsToTheSameTable) {
                 TIniFile target(dir.File(name + ".cbf"));
                 const std::optional<ImportPlan> plan = PlanImport(target, {sheet.rows, mapping, BuiltInLayout()});
                 EXPECT_TRUE(plan->skipped.empty()) << name;
-                const JournalContext journal{dir.File(name + ".log"), setup, clock, dates};
+                const JournalContext journal{dir.File(name + ".log"), setup, clock, dates, dir.File(name + ".cbf")};
                 ASSERT_EQ(ApplyImport(target, *plan, {dir.Path() + "/", kToday, journal}), ImportResult::Done);
 
                 const TIniFile imported(dir.File(name + ".cbf"));

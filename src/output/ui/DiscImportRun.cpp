@@ -69,7 +69,7 @@ std::optional<ImportPlan> Plan(Session& session, const SheetRead& sheet, const s
 
 ImportResult Apply(Session& session, const ImportPlan& plan, QWidget* parent) {
     const JournalContext journal{session.journalFileName(), session.settings().setup, session.services().clock,
-                                 session.services().dateFormat};
+                                 session.services().dateFormat, session.baseFileName()};
     WaitCursor wait;
     ExportProgressWindow progress(parent, plan.discs.size(),
                                   {QStringLiteral("ImportProgress"), QStringLiteral("Импорт дисков"),
