@@ -25,6 +25,9 @@ public:
     GeneratedCatalogues(const GeneratedCatalogues&) = delete;
     GeneratedCatalogues& operator=(const GeneratedCatalogues&) = delete;
 
+    // The folder, for other files of a benchmark.
+    const std::string& Dir() const { return dir_; }
+
     // The path of a catalogue of that many discs (seed 1).
     std::string Catalogue(int discs) const {
         const std::string path = dir_ + "/gen" + std::to_string(discs) + ".cbf";

@@ -1,6 +1,7 @@
 // Spreadsheet export of a generated catalogue with descriptions (up to six lines per disc): the
 // layout written into a real .xlsx workbook, and the whole "--export" command. The peak resident
 // memory of the process is reported as the counter PeakRSS_MB.
+#include "PeakMemory.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
 #include "gen/Generator.h"
@@ -14,17 +15,10 @@
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kToday = 46000;
-
-double PeakRssMegabytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 const mcb::test::TempDir& Folder() {
     static const mcb::test::TempDir dir;
@@ -55,7 +49,7 @@ void BM_ExportWorkbook(benchmark::State& state) {
         if (mcb::ExportTable(source, options, workbook) != mcb::ExportResult::Done || !workbook.Commit())
             state.SkipWithError("export failed");
     }
-    state.counters["PeakRSS_MB"] = PeakRssMegabytes();
+    state.counters["PeakRSS_MB"] = mcb::bench::PeakRssMegabytes();
     state.counters["Workbook_MB"] = double(std::filesystem::file_size(output)) / 1e6;
 }
 BENCHMARK(BM_ExportWorkbook)
@@ -79,7 +73,7 @@ void BM_ExportCommand(benchmark::State& state) {
     std::ostringstream err;
     for (auto _ : state)
         if (mcb::RunExportCommand(request, dates, err) != 0) state.SkipWithError("export failed");
-    state.counters["PeakRSS_MB"] = PeakRssMegabytes();
+    state.counters["PeakRSS_MB"] = mcb::bench::PeakRssMegabytes();
 }
 BENCHMARK(BM_ExportCommand)
     ->Arg(100000)

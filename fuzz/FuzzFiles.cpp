@@ -1,5 +1,7 @@
 #include "FuzzFiles.h"
 
+#include "storage/ErrorReport.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +68,10 @@ std::vector<std::string_view> SplitInput(const std::uint8_t* data, std::size_t s
 void Fail(const char* what) {
     std::fprintf(stderr, "fuzz property failed: %s\n", what);
     std::abort();
+}
+
+void FailOnReports() {
+    SetErrorReporter([](const UserText& message) { Fail(message.Utf8().c_str()); });
 }
 
 } // namespace mcb::fuzz

@@ -24,4 +24,7 @@ std::vector<std::string_view> SplitInput(const std::uint8_t* data, std::size_t s
 // Stops the run with a message: the target found a property that does not hold.
 [[noreturn]] void Fail(const char* what);
 
+// Makes every message to the user a failure, for targets whose work must never report one.
+void FailOnReports();
+
 } // namespace mcb::fuzz

@@ -4,7 +4,6 @@
 #include "FuzzFiles.h"
 #include "catalogue/TableBuild.h"
 #include "catalogue/TableTexts.h"
-#include "storage/ErrorReport.h"
 #include "storage/Layout.h"
 #include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
@@ -52,7 +51,7 @@ void CheckSettingsRoundTrip(const mcb::Settings& settings) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     mcb::fuzz::ScratchDir();
-    mcb::SetErrorReporter([](const mcb::UserText& message) { Fail(message.Utf8().c_str()); });
+    mcb::fuzz::FailOnReports();
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/ListCommand.h"
 #include "discs/DebtorsCommand.h"
 #include "output/ExportCommand.h"
+#include "output/ImportCommand.h"
 #include "output/OutputFile.h"
 #include "output/ui/PdfCommand.h"
 #include "platform/posix/SystemClock.h"
@@ -93,6 +94,28 @@ const char* const kExportDetails =
     "Книга записывается во временный файл рядом и переименовывается только целой.\n"
     "Нечитаемый файл базы, таблица без дисков и ошибка записи - код 1, неверные аргументы - код 2.\n";
 
+// Journal dates in the user's short date form, as the window writes them.
+int RunImport(const HeadlessRun& run) {
+    if (run.arguments.size() != 2) {
+        run.err << "mirvane-cdbase: после --import нужны файл .xlsx или .csv и файл базы (см. mirvane-cdbase --help)\n";
+        return kUsageError;
+    }
+    const SystemClock clock;
+    const QtDateFormat dates;
+    const ImportRequest request{run.arguments[0], run.arguments[1], run.programDir + kLayoutFileName};
+    return RunImportCommand(request, clock, dates, run.out, run.err);
+}
+
+const char* const kImportDetails =
+    "Команда --import не требует дисплея и добавляет в базу диски из первого листа книги .xlsx\n"
+    "или из файла .csv (UTF-8 или Windows-1251; запятая, точка с запятой или табуляция). Первая\n"
+    "строка называет колонки; колонки сопоставляются с полями по заголовкам таблицы (как их\n"
+    "пишет экспорт и fields.ini), колонка ID не импортируется: диски получают новые номера.\n"
+    "Новые жанры, страны, компании и владельцы добавляются в списки. Ячейки, которые нельзя\n"
+    "сохранить, пропускаются; выводятся число добавленных дисков и каждая пропущенная ячейка.\n"
+    "База записывается один раз; несуществующая база создается. Ошибка - код 1 (база не\n"
+    "изменяется), неверные аргументы - код 2.\n";
+
 } // namespace
 
 const std::vector<HeadlessCommand>& HeadlessCommands() {
@@ -103,6 +126,8 @@ const std::vector<HeadlessCommand>& HeadlessCommands() {
          &RunDebtors},
         {"--export", "--export КНИГА.xlsx [ПАРАМЕТРЫ] БАЗА.cbf   записать таблицу каталога в книгу .xlsx",
          kExportDetails, &RunExport},
+        {"--import", "--import ФАЙЛ.xlsx|ФАЙЛ.csv БАЗА.cbf   добавить в базу диски из таблицы", kImportDetails,
+         &RunImport},
     };
     return commands;
 }

@@ -11,6 +11,7 @@ void WireProgram(TMainForm& form) {
     WireSettings(form);
     WireUpdate(form);
     WireExport(form);
+    WireImport(form);
 }
 
 } // namespace mcb

@@ -22,6 +22,8 @@ void WireUpdate(TMainForm& form);
 
 // The spreadsheet export window (ExportWiring.cpp).
 void WireExport(TMainForm& form);
+// The import of discs from a spreadsheet: "Импорт дисков..." (ImportWiring.cpp).
+void WireImport(TMainForm& form);
 // The print window: "Печатать базу" (PrintWiring.cpp).
 void WirePrint(TMainForm& form);
 

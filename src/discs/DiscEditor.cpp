@@ -85,11 +85,9 @@ bool DiscEditor::ConfirmSimilar(const DiscRecord& record) {
 }
 
 void DiscEditor::Journal(const DiscRecord& record) const {
+    if (isNew_) return LogEventIfSelected(context_.journal, kEventAdd, DiscAddedEvent(record.nam, id_));
     const std::string quoted = "\"" + record.nam + "\" (ID=" + id_ + ")";
-    if (isNew_)
-        LogEventIfSelected(context_.journal, kEventAdd, W("Новый диск ") + quoted + W(" успешно добавлен в базу."));
-    else
-        LogEventIfSelected(context_.journal, kEventEdit, W("Данные о диске ") + quoted + W(" успешно изменены."));
+    LogEventIfSelected(context_.journal, kEventEdit, W("Данные о диске ") + quoted + W(" успешно изменены."));
 }
 
 std::string DiscEditor::CopyStem(int k) const {

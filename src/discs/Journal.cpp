@@ -3,10 +3,12 @@
 #include "discs/JournalText.h"
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/Literal.h"
 #include "storage/Settings.h"
 #include "storage/SideFile.h"
 #include "storage/WholeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,10 +82,10 @@ bool Rewrite(const JournalContext& journal, const std::string& content) {
     return WriteSideFile(path, content, journal.catalogueFileName, CutTempName(path));
 }
 
-// Cuts the journal and records the line in one atomic replacement; `anew` writes it so even when it
-// needs no cut. Returns false when the journal needs no cut (or cannot be opened), so that the line
-// is simply appended.
-bool CutAndRecord(const JournalContext& journal, const std::string& line, bool anew) {
+// Cuts the journal to its newest `maxLines` - 1 lines and records the line in one atomic replacement;
+// `anew` writes it so even when it needs no cut. Returns false when the journal needs no cut (or
+// cannot be opened), so that the line is simply appended.
+bool CutAndRecord(const JournalContext& journal, const std::string& line, int maxLines, bool anew) {
     const std::string& path = journal.journalFileName;
     if (!anew && ::access(path.c_str(), R_OK) != 0) return false;
     const std::optional<std::string> old = ReadWholeFile(path);
@@ -91,8 +93,7 @@ bool CutAndRecord(const JournalContext& journal, const std::string& line, bool a
         ReportReadError(path);
         return true;
     }
-    const std::optional<std::size_t> offset =
-        journal.setup.MagazTrunc ? CutOffset(*old, journal.setup.MagazLines) : std::nullopt;
+    const std::optional<std::size_t> offset = journal.setup.MagazTrunc ? CutOffset(*old, maxLines) : std::nullopt;
     if (!offset && !anew) return false;
     std::string content = old->substr(offset.value_or(0));
     if (!content.empty() && !EndsWithLineBreak(content)) content += "\r\n";
@@ -101,11 +102,8 @@ bool CutAndRecord(const JournalContext& journal, const std::string& line, bool a
     return true;
 }
 
-} // namespace
-
-void LogEvent(const JournalContext& journal, const std::string& text) {
-    if (!journal.setup.Magazine) return;
-    const std::string line = EventLine(journal, text);
+// Records the lines (each ending in a line break) as one event, cutting the journal as to `maxLines`.
+void Record(const JournalContext& journal, const std::string& line, int maxLines) {
     const std::string& path = journal.journalFileName;
     const SidePlace place = LookAtSidePlace(path);
     if (place == SidePlace::Other) {
@@ -118,12 +116,34 @@ void LogEvent(const JournalContext& journal, const std::string& text) {
         return;
     }
     const bool anew = place == SidePlace::Shared;
-    if ((anew || journal.setup.MagazTrunc) && CutAndRecord(journal, line, anew)) return;
+    if ((anew || journal.setup.MagazTrunc) && CutAndRecord(journal, line, maxLines, anew)) return;
     AppendLine(journal, line, SideFileMode(journal.catalogueFileName, path));
+}
+
+} // namespace
+
+void LogEvent(const JournalContext& journal, const std::string& text) {
+    if (journal.setup.Magazine) Record(journal, EventLine(journal, text), journal.setup.MagazLines);
 }
 
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text) {
     if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
+}
+
+// Lines logged one by one each cut the journal to its newest MagazLines - 1 lines before they are
+// added once it is full; so the journal ends with its newest MagazLines lines, which one cut to
+// MagazLines - n lines before the n lines are added gives.
+void LogEventsIfSelected(const JournalContext& journal, int eventBit, const std::vector<std::string>& texts) {
+    if (!journal.setup.Magazine || !(journal.setup.MagazEvents & eventBit) || texts.empty()) return;
+    const int maxLines = std::max(journal.setup.MagazLines, 1);
+    const std::size_t kept = journal.setup.MagazTrunc ? std::min(texts.size(), std::size_t(maxLines)) : texts.size();
+    std::string lines;
+    for (std::size_t i = texts.size() - kept; i < texts.size(); ++i) lines += EventLine(journal, texts[i]);
+    Record(journal, lines, maxLines - int(kept) + 1);
+}
+
+std::string DiscAddedEvent(const std::string& title, const std::string& discId) {
+    return W("Новый диск \"") + title + "\" (ID=" + discId + W(") успешно добавлен в базу.");
 }
 
 bool SaveJournal(const std::string& journalFileName, std::string_view screenText,

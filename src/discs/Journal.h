@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mcb {
 
@@ -36,6 +37,13 @@ void LogEvent(const JournalContext& journal, const std::string& text);
 
 // LogEvent when the event's bit is set in "MagazEvents".
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text);
+
+// The journal as logging each event in turn would leave it, written at once: the lines share one
+// time stamp, and a journal that is cut keeps its newest "MagazLines" lines.
+void LogEventsIfSelected(const JournalContext& journal, int eventBit, const std::vector<std::string>& texts);
+
+// The text of the event of a disc added under that identifier.
+std::string DiscAddedEvent(const std::string& title, const std::string& discId);
 
 // Replaces the journal with the journal viewer's edited text (lines separated by "\n"), crash-safely:
 // the file holds either the old or the new journal at every moment. A failure is reported and

@@ -49,7 +49,11 @@ struct HeadAndTail {
 
 bool EntryComplete(const ZipArchive& archive, const ZipArchive::Entry& entry) {
     HeadAndTail seen;
-    if (!archive.Read(entry, [&](std::string_view piece) { seen.Add(piece); })) return false;
+    if (!archive.Read(entry, [&](std::string_view piece) {
+            seen.Add(piece);
+            return true;
+        }))
+        return false;
     return !IsXmlPart(entry.name) || XmlPartComplete(seen.head, seen.tail);
 }
 

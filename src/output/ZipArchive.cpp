@@ -35,8 +35,8 @@ public:
     Inflater(const Inflater&) = delete;
     Inflater& operator=(const Inflater&) = delete;
 
-    bool Feed(std::string_view in, const std::function<void(std::string_view)>& sink, std::uint64_t& size,
-              std::uint32_t& crc) {
+    bool Feed(std::string_view in, const std::function<bool(std::string_view)>& sink, std::uint64_t limit,
+              std::uint64_t& size, std::uint32_t& crc) {
         stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
         stream_.avail_in = static_cast<uInt>(in.size());
         char out[kChunk];
@@ -49,8 +49,9 @@ public:
             finished_ = status == Z_STREAM_END;
             const std::size_t produced = sizeof out - stream_.avail_out;
             size += produced;
+            if (size > limit) return false;
             crc = static_cast<std::uint32_t>(::crc32(crc, reinterpret_cast<const Bytef*>(out), uInt(produced)));
-            if (produced) sink(std::string_view(out, produced));
+            if (produced && !sink(std::string_view(out, produced))) return false;
         } while (!finished_ && stream_.avail_out == 0);
         return true;
     }
@@ -135,7 +136,7 @@ std::optional<std::uint64_t> ZipArchive::DataOffset(const Entry& entry) const {
     return offset;
 }
 
-bool ZipArchive::Read(const Entry& entry, const std::function<void(std::string_view)>& sink) const {
+bool ZipArchive::Read(const Entry& entry, const std::function<bool(std::string_view)>& sink) const {
     const std::optional<std::uint64_t> offset = DataOffset(entry);
     if (!offset || (entry.method != 0 && entry.method != 8)) return false;
     Inflater inflater;
@@ -148,8 +149,8 @@ bool ZipArchive::Read(const Entry& entry, const std::function<void(std::string_v
         if (entry.method == 0) {
             size += n;
             crc = static_cast<std::uint32_t>(::crc32(crc, reinterpret_cast<const Bytef*>(chunk.data()), uInt(n)));
-            sink(chunk);
-        } else if (!inflater.Feed(chunk, sink, size, crc)) {
+            if (!sink(chunk)) return false;
+        } else if (!inflater.Feed(chunk, sink, entry.size, size, crc)) {
             return false;
         }
     }
@@ -159,7 +160,11 @@ bool ZipArchive::Read(const Entry& entry, const std::function<void(std::string_v
 
 std::optional<std::string> ZipArchive::ReadAll(const Entry& entry) const {
     std::string content;
-    if (!Read(entry, [&](std::string_view piece) { content.append(piece); })) return std::nullopt;
+    if (!Read(entry, [&](std::string_view piece) {
+            content.append(piece);
+            return true;
+        }))
+        return std::nullopt;
     return content;
 }
 

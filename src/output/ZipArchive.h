@@ -33,9 +33,11 @@ public:
     const std::vector<Entry>& Entries() const { return entries_; }
     const Entry* Find(std::string_view name) const;
 
-    // Hands the entry's content to `sink` piece by piece. False when the data is damaged: it does not
-    // inflate, or its size or checksum differs from the directory's.
-    bool Read(const Entry& entry, const std::function<void(std::string_view)>& sink) const;
+    // Hands the entry's content to `sink` piece by piece; a sink returning false stops the reading.
+    // False when stopped or when the data is damaged: it does not inflate, or its size or checksum
+    // differs from the directory's. Inflating stops as soon as more comes out than the directory
+    // says, so a forged size cannot make it run on.
+    bool Read(const Entry& entry, const std::function<bool(std::string_view)>& sink) const;
     // The whole content, nothing when damaged.
     std::optional<std::string> ReadAll(const Entry& entry) const;
 

@@ -16,6 +16,8 @@ public:
     UserText(std::string cp1251); // NOLINT(google-explicit-constructor)
     UserText(const char* cp1251); // NOLINT(google-explicit-constructor)
     static UserText Path(std::string native);
+    // A UTF-8 text shown as it is, such as characters Windows-1251 cannot hold.
+    static UserText Unicode(std::string utf8) { return Path(std::move(utf8)); }
 
     UserText& operator+=(const UserText& more);
     friend UserText operator+(UserText left, const UserText& right) { return left += right; }

@@ -32,6 +32,7 @@ constexpr ItemSpec kBaseMenu[] = {
     kSeparator,
     {"mmPrintBase", "Печатать базу", "Печатать базу", false},
     {"mmExcel", "Экспортировать базу в Excel", "Экспортировать базу в Excel", false},
+    {"mmImportCD", "&Импорт дисков...", "Добавить в базу диски из таблицы .xlsx или .csv", false},
     kSeparator,
     {"mmVihod", "Выход", "Выход", true},
 };

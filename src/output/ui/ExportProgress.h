@@ -10,14 +10,25 @@
 
 namespace mcb {
 
-// Shows itself only when the export takes longer than a moment.
+// The texts of a progress window: its name, caption, label while the discs go by, and label while the
+// file is written after the last one.
+struct ProgressTexts {
+    QString name;
+    QString caption;
+    QString working;
+    QString writing;
+};
+
+// Shows itself only when the work takes longer than a moment.
 class ExportProgressWindow {
 public:
     ExportProgressWindow(QWidget* parent, std::size_t discs);
+    ExportProgressWindow(QWidget* parent, std::size_t discs, const ProgressTexts& texts);
     ExportProgress Callback();
 
 private:
     QProgressDialog dialog_;
+    QString writing_;
 };
 
 } // namespace mcb

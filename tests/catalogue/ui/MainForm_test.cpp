@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(top[4]->toolTip(), QString("Выход из программы"));
 
         const std::pair<const char*, QStringList> menus[] = {
-            {"mmBase", {"mmNewBase", "mmOpenBase", "mmSaveBaseAs", "mmPrintBase", "mmExcel", "mmVihod"}},
+            {"mmBase", {"mmNewBase", "mmOpenBase", "mmSaveBaseAs", "mmPrintBase", "mmExcel", "mmImportCD", "mmVihod"}},
             {"mmDisk",
              {"mmAddCD", "mmEditCD", "mmKillCD", "svodka", "mmGiveCD", "mmReturnCD", "mmDolg", "mmFilter",
               "mmMagazine"}},
