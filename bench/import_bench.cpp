@@ -39,9 +39,9 @@ std::string Workbook(int discs) {
         mcb::BuildTable(catalogue, mcb::FilterCriteria{}, setup, layout, kToday, false).table;
     const auto headings = mcb::HeadingRow(layout, setup.SortOrder);
     const mcb::test::FixedDateFormat dates;
-    std::string failure;
+    mcb::WorkbookReport report;
     mcb::WriteWorkbook({headings, table, catalogue, dates}, {true, false, mcb::DescriptionLayout::Horizontal}, path,
-                       failure);
+                       report);
     return path;
 }
 

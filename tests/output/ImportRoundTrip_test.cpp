@@ -99,9 +99,9 @@ TEST(ImportRoundTripTest, ExportedWorkbookImportsToTheSameTable) {
                 const std::string name =
                     std::to_string(sortOrder) + std::to_string(availability) + std::to_string(int(description));
                 const auto headings = HeadingRow(BuiltInLayout(), sortOrder);
-                std::string failure;
+                WorkbookReport report;
                 ASSERT_EQ(WriteWorkbook({headings, table, source, dates}, {true, availability, description},
-                                        dir.File(name + ".xlsx"), failure),
+                                        dir.File(name + ".xlsx"), report),
                           ExportResult::Done);
 
                 const SheetRead sheet = ReadSheetFile(dir.File(name + ".xlsx"));
