@@ -7,6 +7,7 @@
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/QtText.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -92,9 +94,18 @@ void TMainForm::ConnectCommands() {
     connect(splitter_, &QSplitter::splitterMoved, this, &TMainForm::PanelMoved);
     connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
     connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
+    connect(table_, &MainTableView::openRequested, commands_["svodka"], &QAction::trigger);
     table_->installEventFilter(this);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { ShowHelp(focusWidget() == table_ ? kHelpTable : kHelpMainWindow); });
+    ConnectMenuKeys();
+}
+
+// F10 opens the first menu and Alt alone highlights the menu bar, as the Linux desktops do.
+void TMainForm::ConnectMenuKeys() {
+    NavigateMenuBarByAlt(*menuBar());
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void TMainForm::ConnectCommand(const char* control, std::function<void()> handler) {
@@ -131,13 +142,7 @@ void TMainForm::SetTableColours(const TableColours& colours) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched != table_ || event->type() != QEvent::KeyRelease || static_cast<QKeyEvent*>(event)->isAutoRepeat())
         return QMainWindow::eventFilter(watched, event);
-    static const QHash<int, const char*> kKeys = {{Qt::Key_Insert, "mmAddCD"},
-                                                  {Qt::Key_F2, "mmEditCD"},
-                                                  {Qt::Key_F3, "svodka"},
-                                                  {Qt::Key_Delete, "mmKillCD"},
-                                                  {Qt::Key_F6, "mmFilter"}};
-    if (const char* command = kKeys.value(static_cast<QKeyEvent*>(event)->key(), nullptr))
-        commands_[command]->trigger();
+    if (const char* command = TableKeyCommand(static_cast<QKeyEvent*>(event)->key())) commands_[command]->trigger();
     return QMainWindow::eventFilter(watched, event);
 }
 

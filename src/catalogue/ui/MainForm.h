@@ -98,6 +98,7 @@ protected:
 private:
     void BuildLayout();
     void ConnectCommands();
+    void ConnectMenuKeys();
     void ApplyWindowSettings();
     void ApplyColumnSettings(int tableWidth);
     void StoreWindowSettings();
