@@ -68,7 +68,7 @@ void TEditDisk::ConnectControls() {
     connect(CbOther, &QCheckBox::clicked, this, &TEditDisk::CbOtherClick);
     for (int k : {1, 2}) {
         connect(Box(k), &PictureBox::pressed, this, [this, k] { currentPicture_ = k; });
-        connect(Box(k), &PictureBox::doubleClicked, this, [this, k] { ChoosePicture(k); });
+        connect(Box(k), &PictureBox::activated, this, [this, k] { ChoosePicture(k); });
         connect(Box(k), &PictureBox::menuRequested, this, [this](const QPoint& at) { PopImg->popup(at); });
     }
     connect(N1, &QAction::triggered, this, [this] { ChoosePicture(currentPicture_); });
