@@ -3,7 +3,7 @@ BUILD ?= build
 RELEASE ?= build-release
 JOBS ?= $(shell nproc)
 DEMO_DIR = $(BUILD)/demo
-# Extra configure options for $(BUILD), e.g. CMAKE_FLAGS=-DMCB_WERROR=ON as CI does.
+# Extra configure options for $(BUILD), e.g. CMAKE_FLAGS=-DMCB_WERROR=ON as CI does (also for `package`).
 CMAKE_FLAGS ?=
 ASAN_PRESET ?= asan
 FUZZ_SECONDS ?= 30
@@ -46,7 +46,7 @@ fuzz: deps
 
 # The Debian package, in build-package/.
 package: deps
-	@cmake --preset package >/dev/null
+	@cmake --preset package $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset package -j $(JOBS)
 	@cd build-package && cpack -G DEB
 

@@ -26,7 +26,7 @@ void DiscCommandWindows::RunEditor(bool isNewDisc, const std::string& id) {
     // Kept in the settings at once, so that whatever closes the program stores the latest size.
     s.settings().window.EditWidth = editDisk_->width();
     s.settings().window.EditHeight = editDisk_->height();
-    if (saved) form_.RebuildTable();
+    if (saved) form_.RebuildTable(editDisk_->CurrentDiscId()); // a new disc becomes current
     form_.FocusTable();
 }
 

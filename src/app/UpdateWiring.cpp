@@ -24,15 +24,17 @@ struct UpdateAdapters {
 void WireUpdate(TMainForm& form) {
     auto adapters = std::make_shared<UpdateAdapters>();
     SessionServices& services = form.session().services();
+    const std::string site = UpdateSite();
     auto* window = new TUpdateForm(
-        {services.clock, adapters->psck, adapters->download, services.prompts, adapters->shell}, UpdateSite(), &form);
+        {services.clock, adapters->psck, adapters->download, services.prompts, adapters->shell}, site, &form);
+    window->SetSettingsRefused(form.session().settingsRefused());
     const auto show = [window, adapters, &form] {
         Session& session = form.session();
         window->Execute(session.settings().setup, session.baseDirectory());
         form.FocusTable();
     };
     form.ConnectCommand("N22", show);
-    form.startupTaskWindows().showUpdateCheck = show;
+    if (CheckRunsByItself(site)) form.startupTaskWindows().showUpdateCheck = show;
 }
 
 } // namespace mcb

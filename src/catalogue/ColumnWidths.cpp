@@ -30,12 +30,14 @@ ColumnWidthArray BuiltInColumnWidths(int tableWidth, double fontScale) {
     return widths;
 }
 
-ColumnWidths::ColumnWidths(int tableWidth, const ColumnWidthArray& stored, double fontScale) {
+ColumnWidths::ColumnWidths(int tableWidth, const ColumnWidthArray& stored, double fontScale,
+                           const ColumnWidthArray& headingRoom) {
     const ColumnWidthArray builtIn = BuiltInColumnWidths(tableWidth, fontScale);
     identifiersBuiltIn_ = stored[0] == 0;
     for (int k = 0; k < kColumnCount; ++k) {
         const int magnitude = BoundedMagnitude(stored[k]);
-        restore_[k] = magnitude == 0 ? builtIn[k] : magnitude;
+        const int heading = std::clamp(headingRoom[k], 0, kMaxColumnWidth);
+        restore_[k] = magnitude == 0 ? std::max(builtIn[k], heading) : magnitude;
         shown_[k] = stored[k] >= 0;
         initial_[k] = shown_[k] ? restore_[k] : 0;
     }

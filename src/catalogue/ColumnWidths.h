@@ -33,8 +33,10 @@ ColumnWidthArray BuiltInColumnWidths(int tableWidth, double fontScale = 1.0);
 
 class ColumnWidths {
 public:
-    // Start-up: restore width = |stored| (built-in width for 0); a negative value hides the column.
-    ColumnWidths(int tableWidth, const ColumnWidthArray& stored, double fontScale = 1.0);
+    // Start-up: restore width = |stored|, or for 0 the built-in width but at least headingRoom[k],
+    // so that the heading can be read; a negative value hides the column.
+    ColumnWidths(int tableWidth, const ColumnWidthArray& stored, double fontScale = 1.0,
+                 const ColumnWidthArray& headingRoom = {});
 
     // Widths to give the columns at start-up.
     const ColumnWidthArray& initial() const { return initial_; }

@@ -31,8 +31,14 @@ int FitInfoPanelWidth(int clientWidth, int panelWidth, int minWidth) {
     return std::max(width, minWidth);
 }
 
+int FirstStartSize(int designed, int available) {
+    return std::max(designed, static_cast<int>(static_cast<long long>(available) * 4 / 5));
+}
+
 WindowStart StartWindow(int mainState, int mainWidth, int mainHeight, int maxWidth, int maxHeight) {
     WindowStart start;
+    start.width = FirstStartSize(kDesignedWidth, maxWidth);
+    start.height = FirstStartSize(kDesignedHeight, maxHeight);
     if (mainState == 0) start.show = WindowShow::Minimized;
     if (mainState == 2) start.show = WindowShow::Maximized;
     if (mainState == 1) {

@@ -35,9 +35,14 @@ struct WindowStart {
     int height = kDesignedHeight;
 };
 
+// A dimension of the window without a stored size: 80 % of the available screen, but never less
+// than the designed size, so that a first start on a large screen shows every column heading.
+int FirstStartSize(int designed, int available);
+
 // Start-up from MainState/MainWidth/MainHeight: 0 minimized, 1 normal with the stored size (each
-// dimension when not 0), 2 maximized, anything else the designed normal window. The size stays
-// within the minimum size and the available screen (maxWidth × maxHeight), whatever the file says.
+// dimension when not 0), 2 maximized, anything else a normal window. A dimension without a stored
+// size is FirstStartSize; a stored one stays within the minimum size and the available screen
+// (maxWidth × maxHeight), whatever the file says.
 WindowStart StartWindow(int mainState, int mainWidth, int mainHeight, int maxWidth, int maxHeight);
 
 // MainState value of a window state at shutdown.

@@ -62,7 +62,8 @@ void Session::Start(const std::optional<std::string>& commandLineCatalogue) {
     RebuildTable();
     pendingStartupTasks_ = debtRows_.empty() ? 0 : kTaskDebtReminder;
     if (settings_.setup.NoUpdating) settings_.setup.UpdateDate = Today();
-    if (Today() - settings_.setup.UpdateDate >= 21) pendingStartupTasks_ |= kTaskUpdateCheck;
+    // In 64 bits: a hand-edited UpdateDate may lie anywhere in the int range.
+    if (static_cast<long long>(Today()) - settings_.setup.UpdateDate >= 21) pendingStartupTasks_ |= kTaskUpdateCheck;
 }
 
 void Session::ChooseAtStartUp() {

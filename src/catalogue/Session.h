@@ -64,6 +64,8 @@ public:
     // The overdue loans collected at start-up; the reminder takes them away.
     std::vector<DebtRow> TakeDebtRows();
     int Today() const { return services_.clock.Today(); }
+    // The settings file could not be used at start-up (the user was told); it is not written.
+    bool settingsRefused() const { return settingsRefused_; }
     SessionServices& services() { return services_; }
 
 private:

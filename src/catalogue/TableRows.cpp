@@ -16,6 +16,11 @@ const TableRow* FindRow(const CatalogueTable& table, std::string_view discId) {
     return found == table.rows.end() ? nullptr : &*found;
 }
 
+int RowAfterRebuild(const CatalogueTable& table, std::string_view currentDisc, int currentRow) {
+    if (const TableRow* row = FindRow(table, currentDisc)) return static_cast<int>(row - table.rows.data());
+    return currentRow >= 0 && currentRow < static_cast<int>(table.rows.size()) ? currentRow : 0;
+}
+
 std::size_t LongestIdentifier(const CatalogueTable& table) {
     std::size_t longest = 0;
     for (const TableRow& row : table.rows) longest = std::max(longest, row.cells[0].size());

@@ -16,8 +16,8 @@ namespace {
 constexpr int kTitleColumn = 1;
 constexpr int kDurationColumn = 10;
 
-// The upper-cased sort texts of all rows in one buffer; a row's text is an offset and a length.
-class UpperTexts {
+// The sort keys of all rows' texts in one buffer; a row's key is an offset and a length.
+class SortTexts {
 public:
     struct Ref {
         uint32_t offset = 0, length = 0;
@@ -25,7 +25,7 @@ public:
 
     Ref Add(std::string_view text) {
         const Ref ref{uint32_t(buffer_.size()), uint32_t(text.size())};
-        for (char c : text) buffer_.push_back(upper_[static_cast<unsigned char>(c)]);
+        for (char c : text) buffer_.push_back(static_cast<char>(ranks_[static_cast<unsigned char>(c)]));
         return ref;
     }
     std::string_view View(Ref ref) const { return std::string_view(buffer_).substr(ref.offset, ref.length); }
@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    const std::array<char, 256>& upper_ = UpperTable();
+    const std::array<unsigned char, 256>& ranks_ = SortRankTable();
     std::string buffer_;
 };
 
@@ -48,7 +48,7 @@ private:
 struct SortEntry {
     uint64_t primaryPrefix = 0; // text prefix of the sort column, or the biased duration number
     uint64_t titlePrefix = 0;
-    UpperTexts::Ref primary, title;
+    SortTexts::Ref primary, title;
     int row = 0;
 };
 
@@ -98,7 +98,7 @@ private:
     }
 
     bool textPrimary_;
-    UpperTexts texts_;
+    SortTexts texts_;
     std::vector<SortEntry> entries_;
 };
 

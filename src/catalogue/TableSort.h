@@ -9,7 +9,7 @@ namespace mcb {
 
 // Sort orders 1 to 11 name the column sorted by (1 the title; the others fall back to the title on
 // equal values; 10 compares the duration as a number, an empty or non-numeric cell counting as -1).
-// Texts compare upper-cased by their Windows-1251 codes. Rows equal in both keys end up exactly where
+// Texts compare alphabetically (CompareSorted). Rows equal in both keys end up exactly where
 // the program's exchange sort has always put them. Order 0 keeps the identifier order, and so does any
 // order outside 0..11, which only a hand-edited settings file can hold.
 void SortRows(std::vector<TableRow>& rows, int sortOrder);

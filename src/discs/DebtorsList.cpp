@@ -1,6 +1,7 @@
 #include "discs/DebtorsList.h"
 
 #include "catalogue/ExchangeOrder.h"
+#include "storage/Cp1251.h"
 
 #include <algorithm>
 
@@ -8,20 +9,22 @@ namespace mcb {
 
 namespace {
 
-// Rank of each debtor name in plain byte order; equal names share a rank.
+// Alphabetical, and names that differ only in letter case by their bytes, so that only equal names
+// tie and the rows of one debtor stand together.
+bool NameLess(const std::string& a, const std::string& b) {
+    const int c = CompareSorted(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
+
+// Rank of each debtor name; equal names share a rank.
 std::vector<int> NameRanks(const std::vector<DebtRow>& debts) {
-    auto byteLess = [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-        });
-    };
     std::vector<std::string> names;
     for (const DebtRow& d : debts) names.push_back(d.name);
-    std::sort(names.begin(), names.end(), byteLess);
+    std::sort(names.begin(), names.end(), NameLess);
     names.erase(std::unique(names.begin(), names.end()), names.end());
     std::vector<int> ranks;
     for (const DebtRow& d : debts)
-        ranks.push_back(int(std::lower_bound(names.begin(), names.end(), d.name, byteLess) - names.begin()));
+        ranks.push_back(int(std::lower_bound(names.begin(), names.end(), d.name, NameLess) - names.begin()));
     return ranks;
 }
 

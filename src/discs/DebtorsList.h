@@ -16,8 +16,9 @@ struct DebtorsRow {
 
 class DebtorsList {
 public:
-    // All rows ticked, sorted by debtor name in plain byte order (upper-case Cyrillic before lower
-    // case); the discs of one debtor keep the order the exchange sort leaves them in.
+    // All rows ticked, sorted alphabetically by debtor name; names that differ only in letter case
+    // stay apart, upper case first. The discs of one debtor keep the order the exchange sort leaves
+    // them in.
     explicit DebtorsList(std::vector<DebtRow> debts);
 
     const std::vector<DebtorsRow>& rows() const { return rows_; }

@@ -70,10 +70,10 @@ std::vector<DictRow> ReadEntries(const TIniFile& catalogue, const KindInfo& kind
 
 void SortRows(std::vector<DictRow>& rows) {
     if (rows.size() < 2) return;
-    // Upper-cased Windows-1251 bytes compare as unsigned, as std::string's ordering does.
+    // Sort keys compare as unsigned bytes, as std::string's ordering does.
     std::vector<std::string> keys;
     keys.reserve(rows.size());
-    for (const DictRow& row : rows) keys.push_back(UpperCase(row.name));
+    for (const DictRow& row : rows) keys.push_back(SortKey(row.name));
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     const auto byKey = [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; };

@@ -1,5 +1,5 @@
-// The entries of a reference list as the window shows them: read from the catalogue and sorted by
-// upper-cased name.
+// The entries of a reference list as the window shows them: read from the catalogue and sorted
+// alphabetically by name.
 #pragma once
 
 #include "lists/DictTypes.h"
@@ -36,8 +36,8 @@ std::vector<int> ExistingIndices(const TIniFile& catalogue, const std::string& s
 // "--Empty--" finds them; contacts with their e-mail and telephone.
 std::vector<DictRow> ReadEntries(const TIniFile& catalogue, const KindInfo& kind);
 
-// Exchange sort by upper-cased name: for each row r and each later row p, r and p change places when
-// r's name is greater. Entries with equal names end up in the order this procedure gives them.
+// Exchange sort by name, alphabetically (CompareSorted): for each row r and each later row p, r and p
+// change places when r's name comes after. Equal names end up in the order this procedure gives them.
 void SortRows(std::vector<DictRow>& rows);
 
 // The rows the window shows: ReadEntries, sorted.

@@ -79,15 +79,18 @@ std::vector<std::string> SortItems(const TableLayout& layout) {
     return items;
 }
 
+constexpr int kSortItems = int(std::tuple_size_v<decltype(TableLayout::headers)>);
+
 SetupSettings SetupDialog::Show(const SetupSettings& stored) {
     rebuild_ = false;
     SetupSettings shown = stored;
     ClampNumbers(shown);
+    shown.SortOrder = std::clamp(shown.SortOrder, 0, kSortItems - 1);
     return shown;
 }
 
 void SetupDialog::ChooseSort(SetupSettings& stored, int item) {
-    if (item < 0 || item >= int(std::tuple_size_v<decltype(TableLayout::headers)>)) return;
+    if (item < 0 || item >= kSortItems) return;
     stored.SortOrder = item;
     rebuild_ = true;
 }

@@ -52,7 +52,8 @@ std::vector<std::string> SortItems(const TableLayout& layout);
 // brought into its field's range; closing copies them all back, however the dialog is closed.
 class SetupDialog {
 public:
-    // Showing: clears the rebuild flag and gives the values for the controls.
+    // Showing: clears the rebuild flag and gives the values for the controls, the sort order too
+    // brought to the nearest item of the list (the stored one stays until the user chooses).
     SetupSettings Show(const SetupSettings& stored);
 
     // Choosing a sort item takes effect at once.

@@ -1,6 +1,6 @@
-// The project's own addresses: where users write to and where the program looks for new versions.
-// The ".example" names are placeholders until the project has its own domain; a mirror of the news
-// file can be named at run time (see UpdateSite).
+// The project's own addresses: where users write to and its home page. The ".example" names are
+// placeholders until the project has its own domain; the update check's site is a build setting
+// (update/UpdateSite.h).
 #pragma once
 
 namespace mcb {

@@ -21,6 +21,25 @@ std::array<char, 256> BuildUpperTable() {
 
 const std::array<char, 256> kUpper = BuildUpperTable();
 
+constexpr unsigned char kCapitalYo = 0xA8;  // Ё
+constexpr unsigned char kCapitalIe = 0xC5;  // Е
+constexpr unsigned char kCapitalZhe = 0xC6; // Ж
+
+std::array<unsigned char, 256> BuildSortRanks() {
+    std::array<unsigned char, 256> ranks{};
+    for (int c = 0; c < 256; ++c) {
+        int code = static_cast<unsigned char>(kUpper[c]);
+        if (code == kCapitalYo)
+            code = kCapitalZhe - 1;
+        else if (code > kCapitalYo && code <= kCapitalIe)
+            --code;
+        ranks[c] = static_cast<unsigned char>(code);
+    }
+    return ranks;
+}
+
+const std::array<unsigned char, 256> kSortRanks = BuildSortRanks();
+
 unsigned char UpperByte(char c) {
     return static_cast<unsigned char>(kUpper[static_cast<unsigned char>(c)]);
 }
@@ -45,18 +64,35 @@ std::string UpperCase(std::string_view text) {
     return result;
 }
 
-int CompareUpper(std::string_view a, std::string_view b) {
+bool EqualsUpper(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (UpperByte(a[i]) != UpperByte(b[i])) return false;
+    return true;
+}
+
+unsigned char SortRank(char c) {
+    return kSortRanks[static_cast<unsigned char>(c)];
+}
+
+const std::array<unsigned char, 256>& SortRankTable() {
+    return kSortRanks;
+}
+
+std::string SortKey(std::string_view text) {
+    std::string key(text);
+    for (char& c : key) c = static_cast<char>(SortRank(c));
+    return key;
+}
+
+int CompareSorted(std::string_view a, std::string_view b) {
     const size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        const int diff = int(UpperByte(a[i])) - int(UpperByte(b[i]));
+        const int diff = int(SortRank(a[i])) - int(SortRank(b[i]));
         if (diff != 0) return diff;
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
-}
-
-bool EqualsUpper(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && CompareUpper(a, b) == 0;
 }
 
 std::string_view TrimControl(std::string_view text) {

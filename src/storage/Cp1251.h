@@ -1,5 +1,6 @@
-// Letter case of Windows-1251 text: the upper-case mapping that every name comparison and every
-// ordering of the program goes through, so that Cyrillic letters compare case-insensitively too.
+// Letter case and alphabetical order of Windows-1251 text: the upper-case mapping that every name
+// comparison goes through and the ranks that every ordering goes through, so that Cyrillic letters
+// compare case-insensitively too.
 #pragma once
 
 #include <array>
@@ -17,11 +18,23 @@ const std::array<char, 256>& UpperTable();
 
 std::string UpperCase(std::string_view text);
 
-// Byte-wise comparison of the upper-cased texts by their Windows-1251 codes; a proper prefix is
-// smaller. Returns <0, 0 or >0.
-int CompareUpper(std::string_view a, std::string_view b);
-
 bool EqualsUpper(std::string_view a, std::string_view b);
+
+// The alphabetical order every ordering of texts follows: a byte ranks by its upper-case code,
+// except that Ё comes right after Е (before Ж) as in the Russian alphabet, the codes between them
+// moving down by one to make room. The ranks are a permutation of the 256 codes, so two texts tie
+// exactly when they are equal upper-cased.
+unsigned char SortRank(char c);
+
+// The same ranks as a table: table[b] is SortRank(b).
+const std::array<unsigned char, 256>& SortRankTable();
+
+// The ranks of a text's bytes: keys compared as unsigned bytes (as std::string compares) order the
+// texts alphabetically.
+std::string SortKey(std::string_view text);
+
+// Alphabetical comparison; a proper prefix comes first. Returns <0, 0 or >0.
+int CompareSorted(std::string_view a, std::string_view b);
 
 // Removes leading and trailing bytes with a code of 32 or less.
 std::string_view TrimControl(std::string_view text);

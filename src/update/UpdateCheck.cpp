@@ -62,6 +62,7 @@ void UpdateCheck::Finish(DownloadResult result) {
         AddLines(memo, news.changeLines);
         AddLines(memo, FoundTailLines(news.lastVersion));
         found_ = true;
+        newVersion_ = news.lastVersion;
     } else {
         memo.Add(NotFoundLine());
     }
@@ -70,11 +71,14 @@ void UpdateCheck::Finish(DownloadResult result) {
 
 void UpdateCheck::OfferDownload() {
     services_.prompts.Message(DownloadOfferMessage());
-    services_.shell.OpenLink(InstallerUrl(site_));
+    services_.shell.OpenLink(PackageUrl(site_, newVersion_));
 }
 
-void UpdateCheck::Close(bool noCheckTicked) {
+void UpdateCheck::Close(bool noCheckTicked, bool settingsRefused) {
     TIniFile settings(kSettingsFileName);
+    // The user was told at start-up that these settings are not saved; a file still refused is left
+    // alone without a report.
+    if (settingsRefused && SettingsRefusal(settings)) return;
     settings.WriteBool("Setup", "NoUpdating", noCheckTicked);
 }
 

@@ -51,12 +51,14 @@ public:
     // A newer version with change lines was found: "Скачать" offers it.
     bool Found() const { return found_; }
 
-    // "Скачать": tells the user what happens and opens the installer link; the window closes then.
+    // "Скачать": tells the user what happens and opens the link of the new version's package; the
+    // window closes then.
     void OfferDownload();
 
     // Closing the window: writes "Setup"/"NoUpdating" into the settings file at once (crash-safe;
-    // a failure is reported by the engine). It takes effect at the next start.
-    static void Close(bool noCheckTicked);
+    // a failure is reported by the engine). It takes effect at the next start. A settings file
+    // refused at start-up (settingsRefused) and still refused is not touched.
+    static void Close(bool noCheckTicked, bool settingsRefused);
 
 private:
     void Finish(DownloadResult result);
@@ -65,6 +67,7 @@ private:
     std::string runningVersion_;
     std::string site_;
     bool found_ = false;
+    std::string newVersion_; // the list's last version, when found_
     bool downloading_ = false;
     std::unique_ptr<NewsFilePlace> place_;
     UpdateMemo* memo_ = nullptr;

@@ -21,7 +21,7 @@ std::vector<std::string> FoundHeadLines();
 // After the last change line, naming the list's last version.
 std::vector<std::string> FoundTailLines(const std::string& lastVersion);
 std::string NotFoundLine();
-// The message before the installer link is opened.
+// The message before the package link is opened.
 std::string DownloadOfferMessage();
 
 } // namespace mcb

@@ -7,6 +7,7 @@
 #include "catalogue/ui/MainForm.h"
 #include "catalogue/ui/MainTableView.h"
 #include "catalogue/ui/TFilterForm.h"
+#include "discs/ui/DiscInfoGroup.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/TEditDisk.h"
 #include "platform/qt/ModalRun.h"
@@ -184,6 +185,34 @@ private slots:
         QVERIFY(QFile::exists(QString::fromStdString(dir.File("00001_1.png"))));
         QVERIFY(prompts.Exhausted());
         QCOMPARE(PendingModalScripts(), 0);
+    }
+
+    // An added disc is current wherever the sort puts it; after a delete the disc that took the
+    // deleted one's row. The information group follows.
+    void addedDiscIsCurrentAndADeletedOnesRowGoesToItsSuccessor() {
+        const auto add = [this](const QString& title) {
+            test::WhenShown<TEditDisk>([title](TEditDisk& editor) {
+                editor.EdNazva->setText(title);
+                editor.BitBtn1->click();
+            });
+            QTest::keyClick(form->table(), Qt::Key_Insert);
+            return form->CurrentDiscId();
+        };
+        auto* group = form->findChild<DiscInfoGroup*>();
+        QVERIFY(group);
+        QCOMPARE(add(QStringLiteral("Бета")), std::string("00002"));
+        QCOMPARE(add(QStringLiteral("Альфа")), std::string("00003"));
+        QCOMPARE(form->table()->currentIndex().row(), 0);
+        QCOMPARE(add(QStringLiteral("Гамма")), std::string("00004"));
+        QCOMPARE(form->table()->currentIndex().row(), 2);
+        QCOMPARE(group->discId(), std::string("00004"));
+        prompts.Expect(Answer::Yes);
+        Select(0);
+        QTest::keyClick(form->table(), Qt::Key_Delete);
+        QCOMPARE(OnDisk("00003", "Nam"), std::string("<none>"));
+        QCOMPARE(form->CurrentDiscId(), std::string("00002"));
+        QCOMPARE(group->discId(), std::string("00002"));
+        QVERIFY(prompts.Exhausted());
     }
 };
 

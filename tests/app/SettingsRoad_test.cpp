@@ -8,6 +8,7 @@
 #include "lists/ui/TSetupForm.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/MyIniFiles.h"
+#include "update/UpdateSite.h"
 #include "update/ui/TUpdateForm.h"
 
 #include <QAction>
@@ -33,10 +34,11 @@ class SettingsRoadTest : public QObject {
 private:
     std::unique_ptr<test::WiredProgram> program;
 
-    void Start(const std::string& settings) {
+    void Start(const std::string& settings, const char* lentGin = "-1") {
         program = std::make_unique<test::WiredProgram>();
         program->dir.Write("base.cbf", "[Common]\r\nLastCDID=00002\r\n[00001]\r\nNam=Beta\r\nEnt=46364\r\nGin=-1\r\n"
-                                       "[00002]\r\nNam=Alpha\r\nEnt=40000\r\nGin=-1\r\n");
+                                       "[00002]\r\nNam=Alpha\r\nEnt=40000\r\nGin=" +
+                                           std::string(lentGin) + "\r\n");
         if (!settings.empty()) program->dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", settings);
         QVERIFY(program->Start());
     }
@@ -83,6 +85,36 @@ private slots:
         QCOMPARE(Stored(program->dir, "ShowNewCD"), std::string("0"));
     }
 
+    // Whether the title of the lent disc Alpha (row 0) is drawn in the lent-disc colour.
+    bool AlphaInLentColour() const {
+        MainTableView* table = program->form->table();
+        table->clearSelection();
+        QFont plain = table->font();
+        plain.setStyleStrategy(QFont::NoAntialias); // exact ink colours in the grabbed pixels
+        table->setFont(plain);
+        const QImage shown = table->viewport()->grab().toImage();
+        const QRect cell = table->visualRect(table->model()->index(0, 1));
+        const QRgb lent = program->form->tableColours().lent.rgb();
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (shown.pixelColor(x, y).rgb() == lent) return true;
+        return false;
+    }
+
+    void lentColourSwitchTakesEffectWhenTheDialogCloses() {
+        Start("", "0");
+        QVERIFY(AlphaInLentColour());
+        for (bool expected : {false, true}) {
+            test::WhenShown<TSetupForm>([](TSetupForm& setup) {
+                setup.CBColorDolg->click();
+                setup.BitBtn1->click();
+            });
+            program->form->commands()["mmMainSetup"]->trigger();
+            QCOMPARE(PendingModalScripts(), 0);
+            QCOMPARE(AlphaInLentColour(), expected);
+        }
+    }
+
     void aboutBoxOpensFromTheHelpMenu() {
         Start("");
         test::WhenShown<TAboutBox>([](TAboutBox& about) { about.OKButton->click(); });
@@ -98,19 +130,37 @@ private slots:
         QCOMPARE(Stored(program->dir, "NoUpdating"), std::string("0"));
     }
 
+    // Told once at start-up that the settings are not saved, the user is not told again.
+    void updateWindowLeavesARefusedSettingsFileAlone() {
+        const std::string refused = "not a settings file\r\n";
+        Start(refused);
+        const std::size_t told = program->prompts.asked.size();
+        QCOMPARE(told, std::size_t(1));
+        test::WhenShown<TUpdateForm>([](TUpdateForm& update) { update.bbCanc->click(); });
+        program->form->commands()["N22"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+        QCOMPARE(program->prompts.asked.size(), told);
+        QCOMPARE(test::TempDir::Read(program->dir.SettingsFile()), refused);
+    }
+
     void updateWindowOpensByItselfWhenDue_data() {
         QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("site");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QString>("noUpdating"); // in the file afterwards
-        QTest::newRow("21 days") << "UpdateDate=46343" << true << "1";
-        QTest::newRow("20 days") << "UpdateDate=46344" << false << "<none>";
-        QTest::newRow("switched off") << "UpdateDate=0\r\nNoUpdating=1" << false << "1";
+        const QString mirror = "https://mirror.test", placeholder = kPlaceholderUpdateSite;
+        QTest::newRow("21 days") << "UpdateDate=46343" << mirror << true << "1";
+        QTest::newRow("20 days") << "UpdateDate=46344" << mirror << false << "<none>";
+        QTest::newRow("switched off") << "UpdateDate=0\r\nNoUpdating=1" << mirror << false << "1";
+        QTest::newRow("no site yet") << "UpdateDate=46343" << placeholder << false << "<none>";
     }
 
     void updateWindowOpensByItselfWhenDue() {
         QFETCH(QString, setup);
+        QFETCH(QString, site);
         QFETCH(bool, opens);
         QFETCH(QString, noUpdating);
+        qputenv("MIRVANE_UPDATE_SITE", site.toUtf8());
         QString shown;
         QueueModalScript([&shown](QDialog& dialog) {
             shown = dialog.metaObject()->className();
@@ -125,6 +175,7 @@ private slots:
             QDialog nothingElse; // takes the script that no window took
             RunModal(nothingElse);
         }
+        qunsetenv("MIRVANE_UPDATE_SITE");
         QCOMPARE(shown, QString(opens ? "mcb::TUpdateForm" : "QDialog"));
         QCOMPARE(QString::fromStdString(Stored(program->dir, "NoUpdating")), noUpdating);
     }

@@ -59,6 +59,30 @@ TEST(ColumnWidths, StartUpReadsStoredValues) {
     }
 }
 
+TEST(ColumnWidths, BuiltInWidthShowsTheWholeHeading) {
+    // Column 3 has the built-in width 30 at a table width of 400.
+    const struct {
+        const char* name;
+        int stored, headingRoom, initial, restore;
+    } cases[] = {
+        {"heading wider than the built-in width", 0, 75, 75, 75},
+        {"heading narrower", 0, 12, 30, 30},
+        {"stored by the user", 20, 75, 20, 20},
+        {"hidden by the user", -20, 75, 0, 20},
+        {"no real heading is this wide", 0, INT_MAX, kMaxColumnWidth, kMaxColumnWidth},
+        {"a broken measure", 0, -8, 30, 30},
+    };
+    for (const auto& c : cases) {
+        ColumnWidthArray stored{}, headingRoom{};
+        stored[3] = c.stored;
+        headingRoom[3] = c.headingRoom;
+        ColumnWidths widths(400, stored, 1.0, headingRoom);
+        EXPECT_EQ(widths.initial()[3], c.initial) << c.name;
+        EXPECT_EQ(widths.restoreWidth(3), c.restore) << c.name;
+        EXPECT_EQ(widths.initial()[1], 160) << c.name;
+    }
+}
+
 TEST(ColumnWidths, ToggleHidesAndRestores) {
     ColumnWidthArray stored{};
     stored[2] = 90;

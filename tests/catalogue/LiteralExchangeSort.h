@@ -12,14 +12,14 @@
 namespace mcb::test {
 
 inline bool MustComeAfter(const TableRow& i, const TableRow& j, int order) {
-    const int title = CompareUpper(i.cells[1], j.cells[1]);
+    const int title = CompareSorted(i.cells[1], j.cells[1]);
     if (order == 1) return title > 0;
     if (order == 10) {
         const long long a = SortNumber(i.cells[10]);
         const long long b = SortNumber(j.cells[10]);
         return b < a || (a == b && title > 0);
     }
-    const int primary = CompareUpper(i.cells[order], j.cells[order]);
+    const int primary = CompareSorted(i.cells[order], j.cells[order]);
     return primary > 0 || (primary == 0 && title > 0);
 }
 

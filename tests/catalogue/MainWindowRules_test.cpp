@@ -49,17 +49,33 @@ TEST(StartWindow, FollowsStoredStateAndSize) {
         WindowShow show;
         int expectedWidth, expectedHeight;
     };
+    // Without a stored size 80 % of the 1920 x 1080 screen.
     const Case cases[] = {
-        {1, 0, 0, WindowShow::Normal, 638, 425},        {1, 900, 0, WindowShow::Normal, 900, 425},
-        {1, 900, 700, WindowShow::Normal, 900, 700},    {2, 900, 700, WindowShow::Maximized, 638, 425},
-        {0, 900, 700, WindowShow::Minimized, 638, 425}, {7, 900, 700, WindowShow::Normal, 638, 425},
-        {1, 100, -5, WindowShow::Normal, 638, 416},     {1, INT_MAX, INT_MAX, WindowShow::Normal, 1920, 1080},
+        {1, 0, 0, WindowShow::Normal, 1536, 864},        {1, 900, 0, WindowShow::Normal, 900, 864},
+        {1, 900, 700, WindowShow::Normal, 900, 700},     {2, 900, 700, WindowShow::Maximized, 1536, 864},
+        {0, 900, 700, WindowShow::Minimized, 1536, 864}, {7, 900, 700, WindowShow::Normal, 1536, 864},
+        {1, 100, -5, WindowShow::Normal, 638, 416},      {1, INT_MAX, INT_MAX, WindowShow::Normal, 1920, 1080},
     };
     for (const auto& c : cases) {
         const WindowStart start = StartWindow(c.state, c.width, c.height, 1920, 1080);
         EXPECT_EQ(start.show, c.show) << c.state;
         EXPECT_EQ(start.width, c.expectedWidth) << c.state << " " << c.width;
         EXPECT_EQ(start.height, c.expectedHeight) << c.state << " " << c.height;
+    }
+}
+
+TEST(StartWindow, FirstStartSuitsTheScreenButNeverGoesBelowTheDesignedSize) {
+    const struct {
+        int screenWidth, screenHeight, width, height;
+    } cases[] = {{1280, 800, 1024, 640},
+                 {800, 600, 640, 480},
+                 {640, 480, 638, 425},
+                 {0, 0, 638, 425},
+                 {INT_MAX, INT_MAX, 1717986917, 1717986917}};
+    for (const auto& c : cases) {
+        const WindowStart start = StartWindow(1, 0, 0, c.screenWidth, c.screenHeight);
+        EXPECT_EQ(start.width, c.width) << c.screenWidth;
+        EXPECT_EQ(start.height, c.height) << c.screenHeight;
     }
 }
 

@@ -256,7 +256,9 @@ TEST_F(SessionTest, DeferredTasksFollowTheUpdateDateAndTheDebts) {
                  {"UpdateDate=" + std::to_string(today - 20), 0},
                  {"NoUpdating=1\r\nUpdateDate=0", 0},
                  {"DolgReminder=1\r\nUpdateDate=" + std::to_string(today), kTaskDebtReminder},
-                 {"DolgReminder=1\r\nUpdateDate=0", kTaskDebtReminder | kTaskUpdateCheck}};
+                 {"DolgReminder=1\r\nUpdateDate=0", kTaskDebtReminder | kTaskUpdateCheck},
+                 {"UpdateDate=-2147483648", kTaskUpdateCheck}, // long ago, however far
+                 {"UpdateDate=2147483647", 0}};
     for (const auto& c : cases) {
         WriteSettings("[Setup]\r\n" + c.setup + "\r\n");
         auto session = StartSession(dir.File("d.cbf"));

@@ -288,6 +288,28 @@ TEST_F(TableBuildTest, RowsAreSortedBySortOrder) {
     EXPECT_EQ(byYear, Ids(Build(FilterCriteria{}, setup).table));
 }
 
+TEST_F(TableBuildTest, YoSortsBetweenIeAndZheInTitlesNamesAndTexts) {
+    Use({{"Common", {{"LastCDID", "00004"}, {"Genres", "3"}}},
+         {"Genres", {{"0", "Ёлочные"}, {"1", "Драма"}, {"2", "Жесть"}, {"3", "Единоборства"}}},
+         {"00001", {{"Nam", "Ёжик"}, {"Dir", "Ёлкин"}, {"Gen", "0"}}},
+         {"00002", {{"Nam", "Актриса"}, {"Dir", "Жуков"}, {"Gen", "1"}}},
+         {"00003", {{"Nam", "жук"}, {"Dir", "Егоров"}, {"Gen", "3"}}},
+         {"00004", {{"Nam", "еж"}, {"Dir", "ёлкин"}, {"Gen", "2"}}}});
+    const struct {
+        int order;
+        std::vector<std::string> ids;
+    } cases[] = {
+        {1, {"00002", "00004", "00001", "00003"}}, // Актриса еж Ёжик жук
+        {3, {"00002", "00003", "00001", "00004"}}, // Драма Единоборства Ёлочные Жесть
+        {6, {"00003", "00004", "00001", "00002"}}, // Егоров, ёлкин = Ёлкин by title, Жуков
+    };
+    for (const auto& c : cases) {
+        SetupSettings setup;
+        setup.SortOrder = c.order;
+        EXPECT_EQ(c.ids, Ids(Build(FilterCriteria{}, setup).table)) << c.order;
+    }
+}
+
 TEST(TableTexts, CaptionHeadingsAndCounters) {
     // The file name shows as it is, also where Windows-1251 cannot hold it.
     const std::pair<std::string, std::string> captions[] = {{"/home/u/Фильмы/мои диски.cbf", "мои диски.cbf"},

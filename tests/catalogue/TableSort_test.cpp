@@ -24,10 +24,11 @@ std::vector<int> LiteralOrder(const std::vector<int>& ranks) {
 
 // Few distinct texts, so that ties are common; lower and upper case Latin and Cyrillic letters
 // (Windows-1251 bytes) make texts equal only after upper-casing, and prefixes make proper prefixes.
+// Ё and ё come with their neighbours Е, е, Ж and with Є and А, whose codes lie between Ё and Е.
 std::string RandomText(std::mt19937& rng) {
-    static const std::vector<std::string> pieces = {"",     "a",        "A",        "ab",       "AB",   "b",
-                                                    "\xEC", "\xCC",     "\xEC\xE8", "\xCC\xC8", "\xB8", "\xA8",
-                                                    "Z",    "   !New!", "1",        "12",       "-3",   "x1"};
+    static const std::vector<std::string> pieces = {
+        "",     "a",    "A",    "ab",   "AB",   "b", "\xEC",     "\xCC", "\xEC\xE8", "\xCC\xC8", "\xB8", "\xA8",
+        "\xC5", "\xE5", "\xC6", "\xAA", "\xC0", "Z", "   !New!", "1",    "12",       "-3",       "x1"};
     std::string text = pieces[rng() % pieces.size()];
     if (rng() % 4 == 0) text += pieces[rng() % pieces.size()];
     return text;

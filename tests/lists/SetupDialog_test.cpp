@@ -3,6 +3,7 @@
 #include "storage/MyIniFiles.h"
 #include "support/TempDir.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace mcb {
@@ -54,6 +55,16 @@ TEST(SetupDialogTest, UntouchedDialogKeepsValuesAndClampsOnlyThoseOutOfRange) {
     for (const auto& c : cases) {
         const std::string written = SetupAfterUntouchedDialog(c.stored);
         EXPECT_NE(written.find(c.expected), std::string::npos) << c.stored << "\n gave " << written;
+    }
+}
+
+TEST(SetupDialogTest, SortOrderOutsideTheListIsShownAtTheNearestItem) {
+    const struct { int stored, shown; } cases[] = {{15, 11}, {-1, 0}, {INT_MIN, 0}, {0, 0}, {11, 11}};
+    for (const auto& c : cases) {
+        SetupSettings setup;
+        setup.SortOrder = c.stored;
+        SetupDialog dialog;
+        EXPECT_EQ(dialog.Show(setup).SortOrder, c.shown) << c.stored;
     }
 }
 

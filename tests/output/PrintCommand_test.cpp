@@ -82,6 +82,20 @@ TEST_F(PrintCommandTest, PrintsTheListedTableWithTheSavedOptions) {
     EXPECT_EQ((std::vector<std::string>{"begin", "end"}), canvas_.events);
 }
 
+TEST_F(PrintCommandTest, ReportListsTheDiscsInAlphabeticalOrder) {
+    dir_.Write("films.cbf", test::CatalogueText({{"Common", {{"LastCDID", "00004"}}},
+                                                 {"00001", {{"Nam", "Жук"}}},
+                                                 {"00002", {{"Nam", "Ёжик"}}},
+                                                 {"00003", {{"Nam", "еж"}}},
+                                                 {"00004", {{"Nam", "Актриса"}}}}));
+    dir_.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Printer]\r\nPrintFilter=0\r\nPrintPageNums=0\r\n");
+    ASSERT_EQ(0, Run(dir_.File("films.cbf")));
+    std::string titles;
+    for (const std::string& line : canvas_.Lines())
+        if (line.ends_with(", ")) titles += line;
+    EXPECT_EQ("Актриса, еж, Ёжик, Жук, ", titles);
+}
+
 TEST_F(PrintCommandTest, FailuresNameTheFiles) {
     struct Case {
         const char* name;

@@ -1,31 +1,73 @@
-#include <gtest/gtest.h>
-
 #include "storage/Cp1251.h"
 #include "storage/TextCodec.h"
+
+#include <gtest/gtest.h>
 
 namespace mcb {
 namespace {
 
-std::string W(const char* utf8) { return Cp1251FromUtf8(utf8).text; }
+std::string W(const char* utf8) {
+    return Cp1251FromUtf8(utf8).text;
+}
 
 TEST(TextCase, UpperCaseCoversLatinAndCyrillic) {
     struct Case {
         const char* in;
         const char* out;
-    } cases[] = {{"abc xyz", "ABC XYZ"},      {"война и мир", "ВОЙНА И МИР"}, {"ёлка", "ЁЛКА"},
-                 {"ўіїєґ", "ЎІЇЄҐ"},          {"ђѓљњќћџјѕ", "ЂЃЉЊЌЋЏЈЅ"},    {"123 !?", "123 !?"},
+    } cases[] = {{"abc xyz", "ABC XYZ"},
+                 {"война и мир", "ВОЙНА И МИР"},
+                 {"ёлка", "ЁЛКА"},
+                 {"ўіїєґ", "ЎІЇЄҐ"},
+                 {"ђѓљњќћџјѕ", "ЂЃЉЊЌЋЏЈЅ"},
+                 {"123 !?", "123 !?"},
                  {"УЖЕ ВЕРХНИЙ", "УЖЕ ВЕРХНИЙ"}};
     for (const auto& c : cases) EXPECT_EQ(UpperCase(W(c.in)), W(c.out)) << c.in;
 }
 
-TEST(TextCase, OrderingComparesUpperCasedBytes) {
-    EXPECT_LT(CompareUpper("zebra", W("АБВ")), 0) << "Latin before Cyrillic";
-    EXPECT_LT(CompareUpper(W("Ёж"), W("Арбуз")), 0) << "Ё (0xA8) before А (0xC0)";
-    EXPECT_LT(CompareUpper("ab", "abc"), 0) << "a proper prefix is smaller";
-    EXPECT_EQ(CompareUpper(W("мир"), W("МИР")), 0);
-    EXPECT_GT(CompareUpper(W("я"), W("Ю")), 0);
+TEST(TextCase, AlphabeticalOrderPutsYoBetweenIeAndZhe) {
+    struct Case {
+        const char *a, *b;
+        int sign; // of CompareSorted(a, b)
+    } cases[] = {
+        {"zebra", "АБВ", -1},   // Latin before Cyrillic
+        {"Ёжик", "Актриса", 1}, // Ё after А, not before it
+        {"ёлкин", "Егоров", 1}, // after Е, lower case alike
+        {"Ёлкин", "Ежов", 1},   // ...whatever follows
+        {"Ёлкин", "Жуков", -1}, // before Ж
+        {"ёж", "жаба", -1},     //
+        {"Ёж", "ёЖ", 0},        // letter case still ties
+        {"Е", "Ё", -1},         // Е itself before Ё
+        {"Є", "Ё", -1},         // codes between Ё and Е keep their place before it
+        {"ab", "abc", -1},      // a proper prefix comes first
+        {"мир", "МИР", 0},      //
+        {"я", "Ю", 1},          //
+        {"Ёлка", "Ёлка!", -1},  //
+        {"§", "Ё", -1},         // the code below Ё stays below
+    };
+    for (const Case& c : cases) {
+        const int got = CompareSorted(W(c.a), W(c.b));
+        EXPECT_EQ((got > 0) - (got < 0), c.sign) << c.a << " : " << c.b;
+        EXPECT_EQ((SortKey(W(c.a)) > SortKey(W(c.b))) - (SortKey(W(c.a)) < SortKey(W(c.b))), c.sign) << c.a;
+    }
     EXPECT_TRUE(EqualsUpper(W("Ёлкина"), W("ЁЛКИНА")));
     EXPECT_FALSE(EqualsUpper("ab", "abc"));
+    EXPECT_FALSE(EqualsUpper(W("Ёж"), W("Еж")));
+}
+
+// Every pair of bytes: ranks tie exactly when the upper-cased codes do, and keep their order
+// unless Ё is one of them.
+TEST(TextCase, RanksKeepTheUpperCasedByteOrderForEveryOtherCharacter) {
+    const unsigned char yo = 0xA8;
+    for (int x = 0; x < 256; ++x)
+        for (int y = 0; y < 256; ++y) {
+            const unsigned char ux = UpperChar(char(x)), uy = UpperChar(char(y));
+            const unsigned char rx = SortRank(char(x)), ry = SortRank(char(y));
+            ASSERT_EQ(ux == uy, rx == ry) << x << " " << y;
+            if (ux != yo && uy != yo) {
+                ASSERT_EQ(ux < uy, rx < ry) << x << " " << y;
+            }
+            ASSERT_EQ(SortRankTable()[x], rx);
+        }
 }
 
 TEST(TextCodec, EveryByteSurvivesTheRoundTrip) {

@@ -1,4 +1,6 @@
+#include "storage/Literal.h"
 #include "update/DownloadPolicy.h"
+#include "update/UpdateSite.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -51,7 +53,29 @@ TEST(DownloadPolicyTest, SiteCanBeMirrored) {
     }
     unsetenv("MIRVANE_UPDATE_SITE");
     EXPECT_EQ(NewsUrl("https://mirror.test"), "https://mirror.test/whatnews.txt");
-    EXPECT_EQ(InstallerUrl("https://mirror.test/a b"), "https://mirror.test/a%20b/MVBase.exe");
+}
+
+TEST(DownloadPolicyTest, PackageLinkKeepsTheVersionInsideTheFileName) {
+    const struct {
+        const char* site;
+        std::string version, url;
+    } cases[] = {
+        {"https://mirror.test/a b", "1.9", "https://mirror.test/a%20b/mirvane-cdbase_1.9_amd64.deb"},
+        {"https://m.test", "2.0.1-1+deb12u1~rc_2", "https://m.test/mirvane-cdbase_2.0.1-1+deb12u1~rc_2_amd64.deb"},
+        {"https://m.test", "../../evil?x=1#y", "https://m.test/mirvane-cdbase_..%2F..%2Fevil%3Fx%3D1%23y_amd64.deb"},
+        {"https://m.test", "@evil.test/ 2", "https://m.test/mirvane-cdbase_%40evil.test%2F%202_amd64.deb"},
+        {"https://m.test", W("версия"), "https://m.test/mirvane-cdbase_%D0%B2%D0%B5%D1%80%D1%81%D0%B8%D1%8F_amd64.deb"},
+        {"https://m.test", std::string("a\0b", 3), "https://m.test/mirvane-cdbase_a%00b_amd64.deb"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PackageUrl(c.site, c.version), c.url) << c.version;
+}
+
+TEST(DownloadPolicyTest, OnlyARealSiteIsCheckedByItself) {
+    unsetenv("MIRVANE_UPDATE_SITE");
+    EXPECT_EQ(UpdateSite(), kBuiltInUpdateSite);
+    EXPECT_FALSE(CheckRunsByItself(kPlaceholderUpdateSite));
+    EXPECT_TRUE(CheckRunsByItself("https://mirror.test"));
+    EXPECT_TRUE(CheckRunsByItself("http://127.0.0.1:8080"));
 }
 
 } // namespace

@@ -141,20 +141,44 @@ TEST_F(UpdateCheckTest, ShowingRestartsThePeriodAndForgetsTheFoundVersion) {
     EXPECT_NE(explanation[3].find(W("галочку \"Не проверять в дальнейшем\". Проверить")), std::string::npos);
 }
 
-TEST_F(UpdateCheckTest, DownloadOfferOpensTheInstallerLink) {
+TEST_F(UpdateCheckTest, DownloadOfferOpensTheLinkOfTheNewVersionsPackage) {
     UpdateCheck spaced{{clock, address, download, prompts, shell}, "1.8.1", "https://host.test/my soft"};
+    download.answer = "[VersionList]\r\nSignature=Quillor\r\nversions=3\r\nversion1=1.8.1\r\nversion2=1.9\r\n"
+                      "version3=2.0\r\n[1.9]\r\nLines=1\r\nline1=x\r\n";
+    spaced.Check(dir.Path(), memo, [] {});
+    ASSERT_TRUE(spaced.Found());
     spaced.OfferDownload();
     EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + DownloadOfferMessage()});
-    EXPECT_EQ(shell.links, std::vector<std::string>{"https://host.test/my%20soft/MVBase.exe"});
+    EXPECT_EQ(shell.links, std::vector<std::string>{"https://host.test/my%20soft/mirvane-cdbase_2.0_amd64.deb"})
+        << "the list's last version";
 }
 
 TEST_F(UpdateCheckTest, ClosingWritesNoUpdatingAndKeepsTheRest) {
     dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", "[Setup]\r\nSortOrder=4\r\nNoUpdating=1\r\n");
     for (const bool ticked : {false, true}) {
-        UpdateCheck::Close(ticked);
+        UpdateCheck::Close(ticked, false);
         const TIniFile settings(kSettingsFileName);
         EXPECT_EQ(settings.ReadString("Setup", "NoUpdating", "?"), ticked ? "1" : "0");
         EXPECT_EQ(settings.ReadInteger("Setup", "SortOrder", 0), 4);
+    }
+}
+
+TEST_F(UpdateCheckTest, ClosingLeavesASettingsFileRefusedAtStartUpAlone) {
+    const struct {
+        const char* file;
+        bool refusedAtStart;
+        const char* afterwards;
+    } cases[] = {
+        {"no sections\r\n", true, "no sections\r\n"},             // still refused: untouched, no report
+        {"[Setup]\r\nSortOrder=4\r\n", true, "NoUpdating=1\r\n"}, // mended meanwhile: written
+        {nullptr, true, "NoUpdating=1\r\n"},                      // gone meanwhile: a new one
+    };
+    for (const auto& c : cases) {
+        fs::remove(dir.SettingsFile());
+        if (c.file) dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", c.file);
+        UpdateCheck::Close(true, c.refusedAtStart);
+        const std::string after = test::TempDir::Read(dir.SettingsFile());
+        EXPECT_NE(after.find(c.afterwards), std::string::npos) << c.afterwards << ": " << after;
     }
 }
 

@@ -60,6 +60,12 @@ int CellWidthToShow(const QString& text, const QFontMetrics& metrics) {
     return metrics.horizontalAdvance(text) + 2;
 }
 
+int HeadingWidthToShow(const QString& heading, const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    return kSortMarkIndent + CellWidthToShow(heading, QFontMetrics(bold));
+}
+
 void PaintCatalogueCell(QPainter& painter, const QRect& rect, QString text, const CellState& state,
                         const TableColours& colours, const QPalette& palette, const QFont& font) {
     if (rect.width() <= 0 || rect.height() <= 0) return;

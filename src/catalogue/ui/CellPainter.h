@@ -40,4 +40,8 @@ QString CutToWidth(const QString& text, const QFontMetrics& metrics, int maxWidt
 // Width of a cell that shows the text whole: the pixel before the text and one free after it.
 int CellWidthToShow(const QString& text, const QFontMetrics& metrics);
 
+// Width of a heading cell that shows the heading whole in the bold heading font, with room for the
+// sort mark should the column become the sort column.
+int HeadingWidthToShow(const QString& heading, const QFont& font);
+
 } // namespace mcb

@@ -49,8 +49,11 @@ public:
     explicit TMainForm(Session& session, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Rebuilds the table from the catalogue and shows the result; tableRebuilt() follows.
+    // Rebuilds the table from the catalogue and shows the result, the current disc staying current
+    // while it is shown; tableRebuilt() follows.
     void RebuildTable();
+    // The same, with that disc current when it is shown (a disc just added).
+    void RebuildTable(const std::string& currentDisc);
     // Gives the keyboard focus back to the table, as every command does when it ends.
     void FocusTable();
 

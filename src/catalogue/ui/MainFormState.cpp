@@ -45,7 +45,6 @@ void TMainForm::ApplyWindowSettings() {
     TableColours& colours = table_->colours();
     colours.lent = ColourFromStored(settings.printer.InfoColor);
     colours.newMark = ColourFromStored(settings.printer.NewColor);
-    colours.dolgColor = settings.setup.DolgColor;
 
     ApplyColumnSettings(start.width - panelWidth_ - splitter_->handleWidth());
 }

@@ -34,12 +34,17 @@ int IdentifierRoom(std::size_t digits, const QFont& tableFont) {
 } // namespace
 
 void TMainForm::RebuildTable() {
+    RebuildTable(CurrentDiscId());
+}
+
+void TMainForm::RebuildTable(const std::string& currentDisc) {
     const int remembered = table_->currentIndex().row();
     model_->Refresh([this] { session_.RebuildTable(); });
-    ShowTable(remembered >= 0 && remembered < model_->rowCount() ? remembered : 0);
+    ShowTable(RowAfterRebuild(session_.table(), currentDisc, remembered));
 }
 
 void TMainForm::ShowTable(int selectRow) {
+    table_->colours().dolgColor = session_.settings().setup.DolgColor; // the settings dialog may change it
     model_->SetHeadings(Headings());
     table_->SelectRow(selectRow);
     CheckSortItem(commands_, session_.settings().setup.SortOrder);
@@ -84,9 +89,13 @@ void TMainForm::HeadingReleased(int column, int dx, int dy) {
 
 void TMainForm::ApplyColumnSettings(int tableWidth) {
     const double scale = FontScale(QFontMetricsF(table_->font()).averageCharWidth());
-    columns_.emplace(tableWidth, session_.settings().mainTableWidths, scale);
     QStringList hints;
-    for (const std::string& heading : session_.layout().headers) hints << ToQ(heading);
+    ColumnWidthArray headingRoom{};
+    for (int k = 0; k < kColumnCount; ++k) {
+        hints << ToQ(session_.layout().headers[k]);
+        headingRoom[k] = HeadingWidthToShow(hints.back(), table_->horizontalHeader()->font());
+    }
+    columns_.emplace(tableWidth, session_.settings().mainTableWidths, scale, headingRoom);
     columnBar_->SetHeadings(hints);
     for (int k = 0; k < kColumnCount; ++k) {
         table_->horizontalHeader()->resizeSection(k, columns_->initial()[k]);

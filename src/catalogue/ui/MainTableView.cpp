@@ -53,6 +53,7 @@ void MainTableView::SelectRow(int row) {
     const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
     if (!index.isValid()) return;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
 }
 
 // Enter acts on press: its release may belong to a dialog that the press closed.

@@ -192,7 +192,9 @@ void TSetupForm::Prepare(SetupSettings& setup, const TableLayout& layout) {
     const QSignalBlocker blockSort(LBSort);
     LBSort->clear();
     for (const std::string& item : SortItems(layout)) LBSort->addItem(ToQ(item));
-    LBSort->setCurrentRow(shown.SortOrder >= 0 && shown.SortOrder < LBSort->count() ? shown.SortOrder : -1);
+    // Always an item: a list without one would take the first when it gets the focus, and that
+    // would count as the user's choice.
+    LBSort->setCurrentRow(shown.SortOrder);
     SetQuietly(SEMultiTrunc, shown.Truncate);
     SetQuietly(SEShowNew, shown.NewCDdays);
     SetQuietly(SELines, shown.MagazLines);

@@ -51,7 +51,10 @@ TUpdateForm::TUpdateForm(UpdateServices services, std::string site, QWidget* par
     UpdaMemo = new QPlainTextEdit(this);
     UpdaMemo->setObjectName("UpdaMemo");
     UpdaMemo->setReadOnly(true);
-    UpdaMemo->setBackgroundRole(QPalette::Window);
+    QPalette memoColours = UpdaMemo->palette(); // the text area has the window's colour
+    memoColours.setColor(QPalette::Base, memoColours.color(QPalette::Window));
+    UpdaMemo->setPalette(memoColours);
+    memoCursor_ = UpdaMemo->viewport()->cursor();
     CBnoCheck = new QCheckBox(ToQ(NoCheckCaption()), this);
     CBnoCheck->setObjectName("CBnoCheck");
     bbCheck = new QPushButton(this);
@@ -73,7 +76,7 @@ TUpdateForm::TUpdateForm(UpdateServices services, std::string site, QWidget* par
     layout->addWidget(UpdaMemo, 1);
     layout->addWidget(CBnoCheck);
     layout->addLayout(buttons);
-    setMinimumSize(kMinimumSize);
+    setFixedSize(kMinimumSize);
 }
 
 TUpdateForm::~TUpdateForm() = default;
@@ -85,7 +88,7 @@ void TUpdateForm::Execute(SetupSettings& setup, const std::string& catalogueFold
 
 void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFolder) {
     catalogueFolder_ = catalogueFolder;
-    resize(kMinimumSize);
+    setFixedSize(kMinimumSize);
     move(CentreOf(*this));
     CBnoCheck->setChecked(false);
     CBnoCheck->show();
@@ -112,7 +115,7 @@ void TUpdateForm::showEvent(QShowEvent* event) {
     const int limit = screen ? screen->availableGeometry().height() : height();
     const int step = UpdaMemo->fontMetrics().lineSpacing();
     while (UpdaMemo->verticalScrollBar()->maximum() > 0 && height() < limit)
-        resize(width(), std::min(height() + step, limit));
+        setFixedSize(width(), std::min(height() + step, limit));
     move(CentreOf(*this));
 }
 
@@ -136,26 +139,28 @@ void TUpdateForm::StartCheck() {
     // The window cannot be left while the news file is on its way, but it keeps repainting.
     bbCanc->setEnabled(false);
     setCursor(Qt::WaitCursor);
+    UpdaMemo->viewport()->setCursor(Qt::WaitCursor); // the text area has a cursor of its own
     repaint();
     check_.Check(catalogueFolder_, *memo_, [this] { CheckFinished(); });
 }
 
 void TUpdateForm::CheckFinished() {
     unsetCursor();
+    UpdaMemo->viewport()->setCursor(memoCursor_);
     bbCanc->setEnabled(true);
     bbCheck->setEnabled(check_.Found());
     if (check_.Found()) bbCheck->setFocus();
     UpdaMemo->moveCursor(QTextCursor::Start);
 }
 
-// Pixel by pixel, width first, re-centred at every step.
+// Pixel by pixel, width first, re-centred at every step; the user cannot resize the window.
 void TUpdateForm::GrowTo(int width, int height) {
     for (int w = this->width() + 1; w <= width; ++w) {
-        resize(w, this->height());
+        setFixedSize(w, this->height());
         move(CentreOf(*this).x(), y());
     }
     for (int h = this->height() + 1; h <= height; ++h) {
-        resize(width, h);
+        setFixedSize(width, h);
         move(x(), CentreOf(*this).y());
     }
 }
@@ -163,7 +168,7 @@ void TUpdateForm::GrowTo(int width, int height) {
 // "Отмена", Esc and the close box end here; none of them works while the download runs.
 void TUpdateForm::done(int result) {
     if (check_.Downloading()) return;
-    UpdateCheck::Close(CBnoCheck->isChecked());
+    UpdateCheck::Close(CBnoCheck->isChecked(), settingsRefused_);
     QDialog::done(result);
 }
 

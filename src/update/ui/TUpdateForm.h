@@ -5,6 +5,7 @@
 
 #include "update/UpdateCheck.h"
 
+#include <QCursor>
 #include <QDialog>
 
 class QCheckBox;
@@ -25,6 +26,8 @@ public:
     void Execute(SetupSettings& setup, const std::string& catalogueFolder);
     // Sets the window up as at each showing, without showing it.
     void Prepare(SetupSettings& setup, const std::string& catalogueFolder);
+    // The settings file was refused at start-up: closing leaves it alone.
+    void SetSettingsRefused(bool refused) { settingsRefused_ = refused; }
 
     QPlainTextEdit* UpdaMemo;
     QCheckBox* CBnoCheck;
@@ -50,6 +53,8 @@ private:
     std::unique_ptr<Memo> memo_;
     std::string catalogueFolder_;
     bool fitExplanation_ = false; // set by Prepare: the next showing fits the explanation
+    bool settingsRefused_ = false;
+    QCursor memoCursor_; // the text area's own, given back after the download
 };
 
 } // namespace mcb

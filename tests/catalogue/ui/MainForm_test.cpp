@@ -1,5 +1,6 @@
 // The catalogue window over a real session on a temporary catalogue: its commands, sorting by the
 // heading and the sort menu, column toggles kept across runs, window state, panel width and help.
+#include "catalogue/MainWindowRules.h"
 #include "catalogue/ui/CatalogueTableModel.h"
 #include "catalogue/ui/CellPainter.h"
 #include "catalogue/ui/ColumnToolBar.h"
@@ -16,10 +17,12 @@
 
 #include <QActionGroup>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -326,6 +329,20 @@ private slots:
         QVERIFY(!toggle(6)->isChecked());
     }
 
+    // Without stored sizes the window suits the screen and every built-in column shows its heading.
+    void firstStartSuitsTheScreenAndShowsEveryHeading() {
+        Open();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(form().size(), QSize(FirstStartSize(kDesignedWidth, screen.width()),
+                                      FirstStartSize(kDesignedHeight, screen.height())));
+        QVERIFY((form().geometry().center() - screen.center()).manhattanLength() <= 2); // centred
+        for (int k = 0; k < kColumnCount; ++k) {
+            const QString heading = form().table()->model()->headerData(k, Qt::Horizontal).toString().remove('#');
+            QVERIFY2(header()->sectionSize(k) >= HeadingWidthToShow(heading.trimmed(), header()->font()),
+                     qPrintable(heading));
+        }
+    }
+
     void normalWindowSizeIsRestoredAndKept() {
         WriteSettings("[WindowState]\r\nMainState=1\r\nMainWidth=760\r\nMainHeight=520\r\nSplitterPos=250\r\n");
         Open();
@@ -363,6 +380,38 @@ private slots:
         QCOMPARE(form().infoPanel()->findChild<QLabel*>("LaAll")->text(), QString("Всего дисков в базе : 3"));
         QCOMPARE(form().infoPanel()->findChild<QLabel*>("LaNalVisi")->text(), QString("   из них отданных в долг: 1"));
         QVERIFY(form().table()->model()->index(0, 0).data(CatalogueTableModel::LentRole).toBool());
+    }
+
+    // Sorting moves the picked disc; the highlight, the keys and the view follow it, not its row number.
+    void currentDiscStaysCurrentAndInViewAcrossRebuilds() {
+        std::string text = "[Common]\r\nLastCDID=00300\r\n";
+        for (int n = 1; n <= 300; ++n) {
+            char section[128];
+            std::snprintf(section, sizeof section, "[%05d]\r\nNam=T%03d\r\nNam2=S%03d\r\nGin=-1\r\n", n, n, 301 - n);
+            text += section;
+        }
+        dir_->Write("base.cbf", text);
+        Open();
+        QStringList edited;
+        form().ConnectCommand("mmEditCD", [&] { edited << QString::fromStdString(form().CurrentDiscId()); });
+        MainTableView* table = form().table();
+        table->SelectRow(289);         // disc 00290, near the end by title
+        command("smName2")->trigger(); // ...near the start by the second title
+        QCOMPARE(form().CurrentDiscId(), std::string("00290"));
+        QCOMPARE(table->currentIndex().row(), 10);
+        QVERIFY(table->selectionModel()->isRowSelected(10));
+        QVERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
+        QTest::keyClick(table, Qt::Key_F2);
+        QCOMPARE(edited, QStringList({"00290"}));
+        command("smName")->trigger();
+        QCOMPARE(table->currentIndex().row(), 289);
+        QVERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
+
+        form().RebuildTable("00007"); // as after adding a disc
+        QCOMPARE(form().CurrentDiscId(), std::string("00007"));
+        settings().filter.Nazva = "T007"; // the current disc stays the only one shown
+        form().RebuildTable();
+        QCOMPARE(form().CurrentDiscId(), std::string("00007"));
     }
 
     // The caption names the file as it is, also where Windows-1251 cannot hold the name.

@@ -6,7 +6,9 @@
 #include "storage/Literal.h"
 #include "support/FakeServices.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -102,6 +104,29 @@ private slots:
         QCOMPARE(setup.Magazine, false);
         QCOMPARE(setup.BackUpBase, false);
         QCOMPARE(setup.NewCDdays, 15);
+    }
+
+    void sortOrderOutsideTheListIsShownAtTheNearestItemAndKept_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("above") << 15 << 11;
+        QTest::newRow("below") << -1 << 0;
+    }
+
+    // Opening the dialog and giving the list the focus is no choice of the user's.
+    void sortOrderOutsideTheListIsShownAtTheNearestItemAndKept() {
+        QFETCH(int, stored);
+        QFETCH(int, shown);
+        SetupSettings setup;
+        setup.SortOrder = stored;
+        const bool rebuild = Run(setup, [&](TSetupForm& f) {
+            QCOMPARE(f.LBSort->currentRow(), shown);
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(f.LBSort, &focusIn);
+            QCOMPARE(f.LBSort->currentRow(), shown);
+        });
+        QVERIFY(!rebuild);
+        QCOMPARE(setup.SortOrder, stored);
     }
 
     void rebuildOnlyAfterChangesTheTableShows_data() {

@@ -155,6 +155,9 @@ private slots:
         QCOMPARE(form->UpdaMemo->verticalScrollBar()->maximum(), 0);
         QCOMPARE(form->width(), 296);
         QVERIFY(form->height() >= 220);
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->UpdaMemo->viewport()->grab().toImage().pixelColor(1, 1),
+                 form->palette().color(QPalette::Window));
         QVERIFY(server.paths.isEmpty());
     }
 
@@ -197,6 +200,7 @@ private slots:
         clock.start();
         form->bbCheck->click();
         QVERIFY(!form->bbCanc->isEnabled());
+        QCOMPARE(form->UpdaMemo->viewport()->cursor().shape(), Qt::WaitCursor);
         form->reject();
         QVERIFY2(form->isVisible(), "the window stays while the news file is on its way");
         QTRY_VERIFY_WITH_TIMEOUT(form->bbCanc->isEnabled(), 15000);
@@ -206,6 +210,8 @@ private slots:
         QCOMPARE(form->bbCheck->isEnabled(), found);
         QVERIFY(!form->CBnoCheck->isVisible());
         QCOMPARE(form->size(), QSize(450, 320));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->UpdaMemo->viewport()->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(server.paths.value(0), QString("/whatnews.txt"));
         QCOMPARE(server.paths.size(), 1); // a redirect to plain HTTP is not followed
         QVERIFY(!std::filesystem::exists(dir.File("news.txt")));
@@ -217,7 +223,7 @@ private slots:
         if (server.answer == NewsServer::Answer::Silent) QVERIFY(clock.elapsed() >= 1800);
     }
 
-    void downloadOfferOpensTheInstallerAndCloses() {
+    void downloadOfferOpensThePackageAndCloses() {
         server.answer = NewsServer::Answer::File;
         server.file = "[VersionList]\r\nSignature=Quillor\r\nversions=2\r\nversion1=1.8.1\r\nversion2=2.0\r\n"
                       "[2.0]\r\nLines=1\r\nline1=x\r\n";
@@ -226,7 +232,7 @@ private slots:
         form->bbCheck->click();
         QVERIFY(!form->isVisible());
         QCOMPARE(prompts.asked, std::vector<std::string>{"message: " + DownloadOfferMessage()});
-        QCOMPARE(shell.links, std::vector<std::string>{server.Site().toStdString() + "/MVBase.exe"});
+        QCOMPARE(shell.links, std::vector<std::string>{server.Site().toStdString() + "/mirvane-cdbase_2.0_amd64.deb"});
         QCOMPARE(StoredNoUpdating(), std::string("0"));
     }
 
@@ -250,6 +256,21 @@ private slots:
         if (closing == "escape") QTest::keyClick(form.get(), Qt::Key_Escape);
         QVERIFY(!form->isVisible());
         QCOMPARE(StoredNoUpdating(), std::string(ticked ? "1" : "0"));
+    }
+
+    // Told at start-up that the settings will not be saved, the user is not told again at each close.
+    void closingLeavesARefusedSettingsFileAlone() {
+        const std::string refused = "not a settings file\r\n";
+        prompts.asked.clear();
+        dir.Write("config/mirvane-cdbase/MirvaneCDB.ini", refused);
+        Open();
+        form->SetSettingsRefused(true);
+        form->CBnoCheck->click();
+        form->bbCanc->click();
+        QVERIFY(!form->isVisible());
+        QVERIFY(prompts.asked.empty());
+        QCOMPARE(test::TempDir::Read(dir.File("config/mirvane-cdbase/MirvaneCDB.ini")), refused);
+        std::filesystem::remove(dir.File("config/mirvane-cdbase/MirvaneCDB.ini"));
     }
 };
 
