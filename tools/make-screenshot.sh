@@ -53,7 +53,7 @@ SCRIPT
 chmod +x "$work/take"
 
 XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work" \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$work/take" "$program" "$work/demo.cbf" "$work/shot.png" "$area" "$@"
+    xvfb-run -a -s "-screen 0 1280x960x24" "$work/take" "$program" "$work/demo.cbf" "$work/shot.png" "$area" "$@"
 mkdir -p "$(dirname "$out")"
 convert "$work/shot.png" -strip "$out" # no time stamps: the same picture gives the same file
 echo "$out"
