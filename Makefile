@@ -52,7 +52,7 @@ package: deps
 
 # The package as Debian checks it: no error and no warning beyond packaging/lintian-overrides.
 lint-package: package
-	@lintian --fail-on error,warning --no-tag-display-limit build-package/mirvane-cdbase_*.deb
+	@lintian --fail-on error,warning --tag-display-limit 0 build-package/mirvane-cdbase_*.deb
 
 clean:
 	rm -rf $(BUILD) $(RELEASE) build-asan build-ci-asan build-fuzz build-package
