@@ -3,8 +3,8 @@
 // the picture is on the screen), a cover seen before, and an arrow key held down over covers.
 #include "catalogue/Session.h"
 #include "discs/ui/DiscInfoGroup.h"
-#include "discs/ui/PanelPictureLoader.h"
 #include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
 #include "storage/CatalogueFormat.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"

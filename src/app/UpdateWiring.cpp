@@ -29,8 +29,7 @@ void WireUpdate(TMainForm& form) {
         {services.clock, adapters->psck, adapters->download, services.prompts, adapters->shell}, site, &form);
     window->SetSettingsRefused(form.session().settingsRefused());
     const auto show = [window, adapters, &form] {
-        Session& session = form.session();
-        window->Execute(session.settings().setup, session.baseDirectory());
+        window->Execute(form.session().settings().setup);
         form.FocusTable();
     };
     form.ConnectCommand("N22", show);

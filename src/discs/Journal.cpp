@@ -3,12 +3,10 @@
 #include "discs/JournalText.h"
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/RegularFile.h"
 #include "storage/Settings.h"
 #include "storage/WholeFile.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mcb {
@@ -41,23 +39,24 @@ void ReportReadError(const std::string& path) {
 // Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as
 // ended, since nothing can be done about it.
 bool LastByteIsLineFeed(const std::string& path, off_t size) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return true;
+    const RegularFile file = RegularFile::ForReading(path);
     char last = '\n';
-    const bool read = ::pread(fd, &last, 1, size - 1) == 1;
-    ::close(fd);
+    const bool read = file.Ok() && ::pread(file.Fd(), &last, 1, size - 1) == 1;
     return !read || last == '\n';
 }
 
 // Appends without reading the journal. A journal that can be neither opened nor created records
-// nothing, silently; a failed write is taken back, so no partial line remains.
+// nothing, silently; one that is no regular file (a pipe, a device, a folder) records nothing and is
+// reported as not writable, since the user can mend that. A failed write is taken back, so no
+// partial line remains.
 void AppendLine(const std::string& path, std::string line) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    struct stat info {};
-    const off_t size = ::fstat(fd, &info) == 0 ? info.st_size : 0;
+    RegularFile file = RegularFile::ForAppending(path, 0666);
+    if (file.State() == OpenState::NotRegular) ReportWriteError(path);
+    if (!file.Ok()) return;
+    const off_t size = file.Size();
     // A hand-edited journal may lack the break after its last line; the event still gets its own line.
     if (size > 0 && !LastByteIsLineFeed(path, size)) line.insert(0, "\r\n");
+    const int fd = file.Release();
     const bool written = WriteAll(fd, line);
     if (!written) {
         [[maybe_unused]] const int restored = ::ftruncate(fd, size);
@@ -67,9 +66,9 @@ void AppendLine(const std::string& path, std::string line) {
 }
 
 // Cuts the journal and records the line in one atomic replacement. Returns false when the journal
-// needs no cut (or cannot be opened), so that the line is simply appended.
+// needs no cut (or cannot be read, or is no regular file), so that the line is simply appended.
 bool CutAndRecord(const std::string& path, const std::string& line, int maxLines) {
-    if (::access(path.c_str(), R_OK) != 0) return false;
+    if (RegularFile::ForReading(path).State() != OpenState::Opened) return false;
     const std::optional<std::string> journal = ReadWholeFile(path);
     if (!journal) {
         ReportReadError(path);
@@ -97,8 +96,11 @@ void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::
     if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
 }
 
+// A pipe, a device or a folder in the journal's place is not replaced by the edited text.
 bool SaveJournal(const std::string& journalFileName, std::string_view screenText) {
-    if (WriteFileAtomically(journalFileName, JournalFileText(screenText), CutTempName(journalFileName))) return true;
+    if (RegularFile::ForReading(journalFileName).State() != OpenState::NotRegular &&
+        WriteFileAtomically(journalFileName, JournalFileText(screenText), CutTempName(journalFileName)))
+        return true;
     ReportWriteError(journalFileName);
     return false;
 }

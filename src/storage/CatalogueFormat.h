@@ -52,7 +52,10 @@ std::vector<long long> EnumerateDiscs(const TIniFile& catalogue);
 // Picture paths: the path and the catalogue folder (with its trailing "/") are native UTF-8 paths,
 // the stored value is Windows-1251 text in double quotes with the catalogue folder written as "?".
 // Characters that Windows-1251 cannot hold are stored as "?" (the disc editor refuses such input);
-// a path holding a line break is stored as the empty path.
+// a path holding a line break is stored as the empty path. A stored path that would be longer than
+// any path the system can open (kLongestPicturePath bytes) reads as the empty path; that is decided
+// before any "?" is expanded.
+inline constexpr std::size_t kLongestPicturePath = 4096;
 std::string EncodePicturePath(const std::string& path, const std::string& baseDir);
 std::string DecodePicturePath(const std::string& stored, const std::string& baseDir);
 

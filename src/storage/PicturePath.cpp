@@ -1,6 +1,7 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/TextCodec.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace mcb {
@@ -52,11 +53,18 @@ std::string EncodePicturePath(const std::string& path, const std::string& baseDi
     return text;
 }
 
+// The quotes around the path do not count towards its length. Every byte stays at least one byte in
+// UTF-8, so a stored text that is too long already is not converted at all.
 std::string DecodePicturePath(const std::string& stored, const std::string& baseDir) {
-    std::string text = ExpandMarks(Utf8FromCp1251(stored), baseDir);
+    constexpr std::size_t kQuotes = 2;
+    if (stored.size() > kLongestPicturePath + kQuotes) return {};
+    const std::string utf8 = Utf8FromCp1251(stored);
+    const auto marks = static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '?'));
+    if (utf8.size() - marks + marks * baseDir.size() > kLongestPicturePath + kQuotes) return {};
+    std::string text = ExpandMarks(utf8, baseDir);
     if (!text.empty() && text.front() == '"') text.erase(0, 1);
     if (!text.empty() && text.back() == '"') text.pop_back();
-    return text;
+    return text.size() > kLongestPicturePath ? std::string() : text;
 }
 
 } // namespace mcb

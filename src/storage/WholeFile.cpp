@@ -1,8 +1,8 @@
 #include "storage/WholeFile.h"
 
+#include "storage/RegularFile.h"
+
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mcb {
@@ -31,14 +31,9 @@ bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t
 } // namespace
 
 ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer) {
-    // Non-blocking open, so that a named pipe in place of the file cannot hang the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? ReadState::Missing : ReadState::Failed;
-    struct stat info {};
-    const bool ok =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadExactly(fd, std::size_t(info.st_size), buffer);
-    ::close(fd);
-    return ok ? ReadState::Read : ReadState::Failed;
+    const RegularFile file = RegularFile::ForReading(path);
+    if (file.State() == OpenState::Missing) return ReadState::Missing;
+    return file.Ok() && ReadExactly(file.Fd(), std::size_t(file.Size()), buffer) ? ReadState::Read : ReadState::Failed;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

@@ -5,12 +5,12 @@
 
 namespace mcb {
 
-// "news.txt" in the catalogue's folder. When that folder cannot be written, or already holds a file of
-// that name (which is the user's, not ours to replace), a private temporary folder is used instead.
-// The file, and the temporary folder, are removed when the place goes, whatever the check found.
+// "news.txt" in a private temporary folder made for this one check, so that no file of the user's own
+// folders is ever created, replaced or removed by it. The file and the folder are removed when the
+// place goes, whatever the check found.
 class NewsFilePlace {
 public:
-    explicit NewsFilePlace(const std::string& catalogueFolder);
+    NewsFilePlace();
     ~NewsFilePlace();
     NewsFilePlace(const NewsFilePlace&) = delete;
     NewsFilePlace& operator=(const NewsFilePlace&) = delete;

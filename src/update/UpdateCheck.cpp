@@ -29,7 +29,7 @@ std::vector<std::string> UpdateCheck::Show(SetupSettings& setup) {
     return ExplanationLines();
 }
 
-void UpdateCheck::Check(const std::string& catalogueFolder, UpdateMemo& memo, std::function<void()> finished) {
+void UpdateCheck::Check(UpdateMemo& memo, std::function<void()> finished) {
     memo.Clear();
     memo.Add(LoadingLine());
     if (services_.address.GetLocalIP() == "0.0.0.0") {
@@ -39,7 +39,7 @@ void UpdateCheck::Check(const std::string& catalogueFolder, UpdateMemo& memo, st
     }
     memo_ = &memo;
     finished_ = std::move(finished);
-    place_ = std::make_unique<NewsFilePlace>(catalogueFolder);
+    place_ = std::make_unique<NewsFilePlace>();
     downloading_ = true;
     if (place_->path().empty()) {
         Finish(DownloadResult::Failed);

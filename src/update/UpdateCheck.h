@@ -43,8 +43,8 @@ public:
     std::vector<std::string> Show(SetupSettings& setup);
 
     // "Проверить": fills the memo and calls `finished` when the check has ended, possibly before
-    // returning. The news file goes beside the catalogue (catalogueFolder) or to a temporary folder.
-    void Check(const std::string& catalogueFolder, UpdateMemo& memo, std::function<void()> finished);
+    // returning. The news file goes to a private temporary folder and is removed after reading.
+    void Check(UpdateMemo& memo, std::function<void()> finished);
 
     // While the news file is on its way the window cannot be closed.
     bool Downloading() const { return downloading_; }

@@ -103,7 +103,7 @@ private slots:
     void editKeepsThePicture() {
         Select(0);
         test::WhenShown<TEditDisk>([](TEditDisk& editor) {
-            QVERIFY(!editor.Pict1->ShowsPlaceholder());
+            QTRY_VERIFY(!editor.Pict1->ShowsPlaceholder()); // decoded away from the window's thread
             editor.EdNazva2->setText(QStringLiteral("The Matrix"));
             editor.BitBtn1->click();
         });

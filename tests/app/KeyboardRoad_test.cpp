@@ -5,6 +5,7 @@
 #include "catalogue/ui/MainTableView.h"
 #include "discs/ui/DiscInfoGroup.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TEditDisk.h"
 #include "lists/ui/TDictForm.h"
 #include "output/ui/ColourSwatch.h"
@@ -200,6 +201,8 @@ private slots:
             QVERIFY(test::TabTo(editor, "Pict1"));
             prompts.ExpectText(dir.File("cover.png"));
             QTest::keyClick(editor.Pict1, Qt::Key_Return);
+            PictureRequests::WaitForDone(); // the picture is decoded away from the window's thread
+            QCoreApplication::processEvents();
             QVERIFY(!editor.Pict1->ShowsPlaceholder());
             QVERIFY(test::TabTo(editor, "BitBtn1"));
             QTest::keyClick(editor.BitBtn1, Qt::Key_Return);

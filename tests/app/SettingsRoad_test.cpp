@@ -8,6 +8,7 @@
 #include "lists/ui/TSetupForm.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/MyIniFiles.h"
+#include "support/ui/NewsServer.h"
 #include "update/UpdateSite.h"
 #include "update/ui/TUpdateForm.h"
 
@@ -17,10 +18,19 @@
 #include <QPushButton>
 #include <QtTest>
 #include <filesystem>
+#include <set>
 
 using namespace mcb;
 
 namespace {
+
+// The catalogue's folder, without the settings folder that the tests keep there too.
+std::set<std::string> FolderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename() != "config") names.insert(entry.path().filename());
+    return names;
+}
 
 std::string Stored(const test::TempDir& dir, const char* key) {
     return TIniFile(dir.SettingsFile()).ReadString("Setup", key, "<none>");
@@ -128,6 +138,28 @@ private slots:
         program->form->commands()["N22"]->trigger();
         QCOMPARE(PendingModalScripts(), 0);
         QCOMPARE(Stored(program->dir, "NoUpdating"), std::string("0"));
+    }
+
+    // The news file is no business of the catalogue's folder: a file of the user's there that looks
+    // like a leftover download stays, and nothing is added or removed.
+    void updateCheckLeavesTheCatalogueFolderAlone() {
+        test::NewsServer server;
+        server.file = "[VersionList]\r\nSignature=Quillor\r\nversions=1\r\nversion1=1.8.1\r\n";
+        qputenv("MIRVANE_UPDATE_SITE", server.Site().toUtf8());
+        Start("");
+        qunsetenv("MIRVANE_UPDATE_SITE");
+        program->dir.Write("~news.tmp", "the user's own");
+        const std::set<std::string> before = FolderNames(program->dir.Path());
+        test::WhenShown<TUpdateForm>([](TUpdateForm& update) {
+            update.bbCheck->click();
+            QTRY_VERIFY_WITH_TIMEOUT(update.bbCanc->isEnabled(), 15000);
+            update.bbCanc->click();
+        });
+        program->form->commands()["N22"]->trigger();
+        QCOMPARE(PendingModalScripts(), 0);
+        if (server.paths.isEmpty()) QSKIP("this computer has no network address, so nothing was downloaded");
+        QCOMPARE(FolderNames(program->dir.Path()), before);
+        QCOMPARE(test::TempDir::Read(program->dir.File("~news.tmp")), std::string("the user's own"));
     }
 
     // Told once at start-up that the settings are not saved, the user is not told again.

@@ -5,6 +5,8 @@
 #include "storage/Literal.h"
 #include "support/FullDisk.h"
 
+#include <filesystem>
+#include <sys/stat.h>
 #include <vector>
 
 namespace mcb::test {
@@ -284,6 +286,12 @@ TEST_F(DiscEditorTest, PictureCopyAndItsFallbacks) {
     DiscEditor elsewhere({*catalogue, dir.File("missing/"), prompts, Journal()});
     elsewhere.OpenNew();
     EXPECT_EQ(elsewhere.CopyPictureToBase(1, dir.File("cover.jpg")), dir.File("cover.jpg"));
+    EXPECT_TRUE(errors.empty());
+    // A pipe or a folder is no picture: nothing is copied, nothing waits on it, nothing is said.
+    ASSERT_EQ(::mkfifo(dir.File("pipe.jpg").c_str(), 0644), 0);
+    for (const std::string& source : {dir.File("pipe.jpg"), dir.Path()})
+        EXPECT_EQ(editor.CopyPictureToBase(2, source), source);
+    EXPECT_FALSE(std::filesystem::exists(BaseDir() + "00012_2.jpg"));
     EXPECT_TRUE(errors.empty());
     // A source that cannot be opened at all is reported.
     EXPECT_EQ(editor.CopyPictureToBase(1, dir.File("gone.jpg")), dir.File("gone.jpg"));

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -102,10 +103,30 @@ TEST_F(JournalTest, StaleTemporaryFileNeverBlocksRecording) {
     EXPECT_EQ(ListFolder(dir.Path()), (std::vector<std::string>{"base.log"}));
 }
 
-TEST_F(JournalTest, UnreadableJournalIsReportedAndRecordsNothing) {
-    ::mkdir(path.c_str(), 0777); // a folder where the journal should be
-    Log();
-    EXPECT_EQ(errors.messages.size(), 1u);
+// A pipe, a device or a folder in the journal's place cannot take a journal: the event is not
+// recorded and the journal is reported as not writable, once per event, and nothing waits on it.
+TEST_F(JournalTest, JournalThatIsNoFileIsReportedAndRecordsNothing) {
+    ASSERT_EQ(::mkdir(dir.File("folder.log").c_str(), 0777), 0);
+    ASSERT_EQ(::mkfifo(dir.File("pipe.log").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("/dev/null", dir.File("device.log").c_str()), 0);
+    for (const char* name : {"folder.log", "pipe.log", "device.log"}) {
+        path = dir.File(name);
+        for (const bool cut : {false, true}) {
+            setup.MagazTrunc = cut;
+            Log();
+            ASSERT_EQ(errors.messages.size(), 1u) << name << " cut " << cut;
+            EXPECT_NE(errors.messages[0].find("Write error to file"), std::string::npos) << name;
+            errors.messages.clear();
+        }
+        EXPECT_FALSE(SaveJournal(path, "edited")) << name;
+        EXPECT_EQ(errors.messages.size(), 1u) << "saving the viewer's text is refused: " << name;
+        errors.messages.clear();
+    }
+    struct stat info {};
+    EXPECT_EQ(::stat(dir.File("pipe.log").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(::lstat(dir.File("device.log").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 TEST_F(JournalTest, EditedTextIsSavedWithCrLfLines) {

@@ -90,6 +90,28 @@ TEST(PicturePath, DecodesAgainstTheCurrentFolder) {
     for (const auto& c : cases) EXPECT_EQ(DecodePicturePath(c.stored, base), c.path) << c.stored;
 }
 
+// No path the system can open is longer than 4,096 bytes; a longer one is no picture, decided before
+// "?" is expanded, so that megabytes of "?" cost nothing.
+TEST(PicturePath, OverlongPathIsNoPicture) {
+    const std::string base = "/media/moved/"; // 13 bytes
+    const std::string longest = "/" + std::string(4095, 'a');
+    const struct {
+        std::string stored;
+        std::size_t length; // of the decoded path, 0 for none
+    } cases[] = {
+        {"\"" + longest + "\"", 4096},
+        {"\"" + longest + "b\"", 0},
+        {"?" + std::string(4096 - 13, 'a'), 4096},
+        {"?" + std::string(4096 - 12, 'a'), 0},
+        {"\"" + std::string(315, '?') + "\"", 315 * 13},
+        {"\"" + std::string(316, '?') + "\"", 0}, // 4,108 bytes
+        {std::string(10'000'000, '?'), 0},
+        {std::string(2100, '\xE0'), 0}, // 2,100 Cyrillic letters are 4,200 bytes in UTF-8
+        {std::string(2048, '\xE0'), 4096},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecodePicturePath(c.stored, base).size(), c.length) << c.stored.substr(0, 40);
+}
+
 TEST(PicturePath, RoundTripBelowAndOutsideTheFolder) {
     const std::string base = "/home/u/discs/";
     for (const char* path : {"/home/u/discs/a/b/c.jpg", "/tmp/x.gif", "", "/home/u/discs/"})

@@ -26,10 +26,10 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 
 class UpdateCheckTest : public ::testing::Test {
 protected:
-    std::vector<std::string> RunCheck(const std::string& folder) {
+    std::vector<std::string> RunCheck() {
         memo.lines = {"explanation"};
         int finishedCalls = 0;
-        check.Check(folder, memo, [&] { ++finishedCalls; });
+        check.Check(memo, [&] { ++finishedCalls; });
         EXPECT_EQ(finishedCalls, 1);
         EXPECT_FALSE(check.Downloading());
         return memo.lines;
@@ -86,7 +86,7 @@ TEST_F(UpdateCheckTest, MemoTellsWhatTheCheckFound) {
         download.requests.clear();
         SetupSettings setup;
         check.Show(setup);
-        EXPECT_EQ(RunCheck(dir.Path()), c.memo) << c.what;
+        EXPECT_EQ(RunCheck(), c.memo) << c.what;
         EXPECT_EQ(check.Found(), c.found) << c.what;
         EXPECT_EQ(download.requests, c.address == "0.0.0.0" ? std::vector<std::string>{}
                                                             : std::vector<std::string>{kSite + "/whatnews.txt"})
@@ -95,30 +95,29 @@ TEST_F(UpdateCheckTest, MemoTellsWhatTheCheckFound) {
     }
 }
 
-TEST_F(UpdateCheckTest, NewsFileGoesBesideTheCatalogueOrToAPrivateFolder) {
+// Each check downloads into a folder of its own that only the user may enter, gone after reading.
+TEST_F(UpdateCheckTest, NewsFileGoesToAPrivateFolderOfItsOwn) {
     download.answer = GoodNews("");
-    RunCheck(dir.Path() + "/");
-    EXPECT_EQ(download.paths.back(), dir.Path() + "/news.txt");
-
-    // A folder that cannot be written (here: one that does not exist) sends it to a temporary folder.
-    RunCheck(dir.File("gone"));
-    const fs::path elsewhere = download.paths.back();
-    EXPECT_EQ(elsewhere.filename(), "news.txt");
-    EXPECT_NE(elsewhere.parent_path(), fs::path(dir.File("gone")));
-    EXPECT_FALSE(fs::exists(elsewhere.parent_path())) << "the temporary folder goes with the file";
-
-    // A news.txt of the user's own is neither replaced nor removed.
-    dir.Write("mine/news.txt", "my notes");
-    RunCheck(dir.File("mine"));
-    EXPECT_NE(download.paths.back(), dir.File("mine/news.txt"));
-    EXPECT_EQ(test::TempDir::Read(dir.File("mine/news.txt")), "my notes");
+    fs::perms permissions{};
+    download.onFetch = [&](const std::string& path) {
+        permissions = fs::status(fs::path(path).parent_path()).permissions();
+    };
+    RunCheck();
+    RunCheck();
+    ASSERT_EQ(download.paths.size(), 2u);
+    for (const fs::path news : download.paths) {
+        EXPECT_EQ(news.filename(), "news.txt");
+        EXPECT_FALSE(fs::exists(news.parent_path())) << "the folder goes with the file";
+    }
+    EXPECT_NE(download.paths[0], download.paths[1]);
+    EXPECT_EQ(permissions, fs::perms::owner_all);
 }
 
 TEST_F(UpdateCheckTest, WindowWaitsForTheDownload) {
     download.deferred = true;
     download.answer = GoodNews("Lines=1\r\nline1=x\r\n");
     bool finished = false;
-    check.Check(dir.Path(), memo, [&] { finished = true; });
+    check.Check(memo, [&] { finished = true; });
     EXPECT_TRUE(check.Downloading());
     EXPECT_FALSE(finished);
     EXPECT_EQ(memo.lines, std::vector<std::string>{LoadingLine()});
@@ -130,7 +129,7 @@ TEST_F(UpdateCheckTest, WindowWaitsForTheDownload) {
 
 TEST_F(UpdateCheckTest, ShowingRestartsThePeriodAndForgetsTheFoundVersion) {
     download.answer = GoodNews("Lines=1\r\nline1=x\r\n");
-    RunCheck(dir.Path());
+    RunCheck();
     ASSERT_TRUE(check.Found());
     SetupSettings setup;
     setup.UpdateDate = 100;
@@ -145,7 +144,7 @@ TEST_F(UpdateCheckTest, DownloadOfferOpensTheLinkOfTheNewVersionsPackage) {
     UpdateCheck spaced{{clock, address, download, prompts, shell}, "1.8.1", "https://host.test/my soft"};
     download.answer = "[VersionList]\r\nSignature=Quillor\r\nversions=3\r\nversion1=1.8.1\r\nversion2=1.9\r\n"
                       "version3=2.0\r\n[1.9]\r\nLines=1\r\nline1=x\r\n";
-    spaced.Check(dir.Path(), memo, [] {});
+    spaced.Check(memo, [] {});
     ASSERT_TRUE(spaced.Found());
     spaced.OfferDownload();
     EXPECT_EQ(prompts.asked, std::vector<std::string>{"message: " + DownloadOfferMessage()});

@@ -25,6 +25,7 @@ public:
         requests.push_back(url);
         paths.push_back(path);
         if (result == DownloadResult::Ok) std::ofstream(path, std::ios::binary) << answer;
+        if (onFetch) onFetch(path);
         if (deferred)
             pending = std::move(done);
         else
@@ -35,6 +36,7 @@ public:
     std::string answer;
     bool deferred = false; // keep `done` in `pending` instead of calling it
     std::function<void(DownloadResult)> pending;
+    std::function<void(const std::string& path)> onFetch; // sees the file the download wrote
     std::vector<std::string> requests;
     std::vector<std::string> paths;
 };

@@ -1,5 +1,6 @@
 #include "catalogue/ui/CatalogueTableModel.h"
 
+#include "platform/ShownText.h"
 #include "platform/qt/QtText.h"
 
 namespace mcb {
@@ -29,7 +30,8 @@ int CatalogueTableModel::columnCount(const QModelIndex& parent) const {
 QVariant CatalogueTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const TableRow& row = table_.rows[index.row()];
-    if (role == Qt::DisplayRole) return ToQ(row.cells[index.column()]);
+    // Every paint asks again: a value of megabytes costs only what a cell can show.
+    if (role == Qt::DisplayRole) return ToShownQ(row.cells[index.column()], kShownCellChars, kShownCellChars);
     if (role == LentRole) return row.IsLent();
     return {};
 }

@@ -5,10 +5,11 @@
 #include "discs/PictureGeometry.h"
 #include "discs/ReminderLetters.h"
 #include "discs/ui/MemoLook.h"
-#include "discs/ui/PanelPictureLoader.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TMagForm.h"
 #include "discs/ui/TShotter.h"
+#include "platform/ShownText.h"
 #include "platform/qt/Keyboard.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
@@ -74,11 +75,11 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 
 DiscInfoGroup::DiscInfoGroup(Session& session, Shell& shell, QWidget* parent)
     : QGroupBox(QStringLiteral(" Информация о диске "), parent), session_(session), shell_(shell),
-      pictures_(new PanelPictureLoader(this)) {
+      pictures_(new PictureRequests(FitIntoPanel, this)) {
     setObjectName("GroupInfo");
     BuildLoanControls();
     BuildViewControls();
-    connect(pictures_, &PanelPictureLoader::loaded, this, &DiscInfoGroup::PictureLoaded);
+    connect(pictures_, &PictureRequests::loaded, this, &DiscInfoGroup::PictureLoaded);
     hide();
 }
 
@@ -167,13 +168,13 @@ void DiscInfoGroup::Refresh(const std::string& discId) {
     if (!panel_.shown) return;
     LabNalStat->setText(ToQ(panel_.availability));
     DolgPan->setVisible(panel_.lent);
-    LabDolgName->setText(ToQ(panel_.debtor));
+    LabDolgName->setText(ToShownQ(panel_.debtor, kShownCellChars, kShownCellChars));
     LabDolgData->setText(ToQ(panel_.lendingDate));
     BtEmail->setEnabled(panel_.canMail);
     LbHoz->setVisible(panel_.foreign);
     LbHozName->setVisible(panel_.foreign);
-    LbHozName->setText(ToQ(panel_.owner));
-    DiskMemo->setPlainText(ToQ(panel_.description));
+    LbHozName->setText(ToShownQ(panel_.owner, kShownCellChars, kShownCellChars));
+    DiskMemo->setPlainText(ToShownQ(panel_.description, kShownFieldChars, kShownMemoChars));
     MemoBtn->setVisible(panel_.memoButton);
     ImgBtn->setVisible(panel_.imageButton);
     Inum1->setEnabled(panel_.pictureButtons[0]);
@@ -206,7 +207,7 @@ void DiscInfoGroup::ShowPicture(int number) {
     if (const auto picture = pictures_->Request(path, pictureArea_->size())) SetPicture(picture->image, picture->own);
 }
 
-void DiscInfoGroup::PictureLoaded(const QString& path, const PanelPicture& picture) {
+void DiscInfoGroup::PictureLoaded(const QString& path, const ShownPicture& picture) {
     if (picture_ != 0 && path == PathToQ(panel_.picturePaths[picture_ - 1])) SetPicture(picture.image, picture.own);
 }
 

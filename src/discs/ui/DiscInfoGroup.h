@@ -17,10 +17,10 @@ class QToolButton;
 
 namespace mcb {
 
-class PanelPictureLoader;
 class PictureBox;
+class PictureRequests;
 class Session;
-struct PanelPicture;
+struct ShownPicture;
 
 class DiscInfoGroup : public QGroupBox {
     Q_OBJECT
@@ -33,7 +33,7 @@ public:
     const DiscPanel& state() const { return panel_; }
     const std::string& discId() const { return discId_; }
     // The picture being decoded is shown when it is done; tests and benchmarks wait for it.
-    PanelPictureLoader& pictures() { return *pictures_; }
+    PictureRequests& pictures() { return *pictures_; }
 
     QLabel *Label1, *LabNalStat, *LbHoz, *LbHozName;
     QFrame* DolgPan;
@@ -59,7 +59,7 @@ private:
     void ShowView(InfoView view);
     void ShowPicture(int number);
     void FitPicture();
-    void PictureLoaded(const QString& path, const PanelPicture& picture);
+    void PictureLoaded(const QString& path, const ShownPicture& picture);
     void SetPicture(const QImage& image, QSize own);
     void BtEmailClick();
     void OpenDescription();
@@ -67,7 +67,7 @@ private:
 
     Session& session_;
     Shell& shell_;
-    PanelPictureLoader* pictures_;
+    PictureRequests* pictures_;
     QWidget* pictureArea_ = nullptr;
     DiscPanel panel_;
     std::string discId_;

@@ -6,7 +6,9 @@
 #include "discs/ui/MemoLook.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TShotter.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -52,6 +54,12 @@ TCDinfo::TCDinfo(Session& session, QWidget* parent) : QDialog(parent), session_(
     Pic2 = PictureControl("Pic2", QStringLiteral("Картинка 2"), this);
     connect(Pic1, &PictureBox::activated, this, [this] { OpenViewer(1); });
     connect(Pic2, &PictureBox::activated, this, [this] { OpenViewer(2); });
+    for (int k = 0; k < 2; ++k) {
+        decoded_[k] = new PictureRequests(ShrunkToFit, this);
+        connect(decoded_[k], &PictureRequests::loaded, this, [this, k](const QString& path, const ShownPicture& p) {
+            if (exists_[k] && path == PathToQ(paths_[k])) (k == 0 ? Pic1 : Pic2)->SetImage(p.image);
+        });
+    }
     PrintNfo = new QPushButton(QStringLiteral("Печать"), this);
     PrintNfo->setObjectName("PrintNfo");
     PrintNfo->setEnabled(false);
@@ -94,10 +102,9 @@ void TCDinfo::LoadDisc(const std::string& discId) {
         DiscPanelOf(catalogue, discId, session_.baseDirectory(), session_.services().dateFormat, InfoView::None);
     paths_ = disc.picturePaths;
     exists_ = disc.pictureExists;
-    QString text;
-    for (const std::string& line : DiscSummary(catalogue, discId, session_.layout()))
-        text += ToQ(line) + QLatin1Char('\n');
-    nfo->setPlainText(text);
+    std::string text;
+    for (const std::string& line : DiscSummary(catalogue, discId, session_.layout())) text += line + '\n';
+    nfo->setPlainText(ToShownQ(text, kShownFieldChars, kShownMemoChars));
     ShowPictures();
     if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
     BitBtn2->setFocus();
@@ -115,9 +122,11 @@ void TCDinfo::ShowPictures() {
     }
     layout()->activate(); // each picture is decoded at the size of its box
     for (int k = 0; k < 2; ++k) {
-        const QString path = PathToQ(paths_[k]);
-        const QSize size = exists_[k] ? ShrunkToFit(PictureFileSize(path), boxes[k]->size()) : QSize();
-        boxes[k]->SetImage(LoadPictureAt(path, size));
+        boxes[k]->SetImage({});
+        decoded_[k]->Cancel();
+        if (!exists_[k]) continue;
+        if (const auto picture = decoded_[k]->Request(PathToQ(paths_[k]), boxes[k]->size()))
+            boxes[k]->SetImage(picture->image);
     }
 }
 

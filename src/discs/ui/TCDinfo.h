@@ -13,6 +13,7 @@ class QPushButton;
 namespace mcb {
 
 class PictureBox;
+class PictureRequests;
 class Session;
 
 class TCDinfo : public QDialog {
@@ -46,6 +47,7 @@ private:
     std::string discId_;
     std::array<std::string, 2> paths_;
     std::array<bool, 2> exists_{};
+    std::array<PictureRequests*, 2> decoded_{};
     std::function<void(const std::string&)> print_;
 };
 

@@ -3,6 +3,7 @@
 #include "catalogue/ui/CellPainter.h"
 #include "discs/ReminderLetters.h"
 #include "discs/ui/ProgramFront.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -45,7 +46,7 @@ void DrawTick(QPainter& painter, const QRect& cell, const QColor& colour) {
 
 QString CellText(const DebtRow& debt, int column) {
     const std::string* cells[] = {nullptr, &debt.name, &debt.title, &debt.days, &debt.mail};
-    return ToQ(*cells[column]);
+    return ToShownQ(*cells[column], kShownCellChars, kShownCellChars);
 }
 
 // Column 0 is the fixed tick column; the grid draws every cell itself.

@@ -2,6 +2,8 @@
 
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -45,6 +47,28 @@ QString DescriptionText(const QPlainTextEdit& edit) {
     return edit.toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+// A field shows as much of its value as it can lay out quickly; as long as it shows what it was
+// given, its value stays the stored one, however much of it the field could not show.
+QString Shown(const std::string& value) {
+    return ToShownQ(value, kShownFieldChars, kShownFieldChars);
+}
+
+QString ShownDescription(const std::string& value) {
+    return ToShownQ(value, kShownFieldChars, kShownMemoChars);
+}
+
+bool Changed(const QLineEdit& edit, const std::string& stored) {
+    return edit.text() != Shown(stored);
+}
+
+bool Changed(const QPlainTextEdit& edit, const std::string& stored) {
+    return DescriptionText(edit) != ShownDescription(stored);
+}
+
+std::string Value(const QLineEdit& edit, const std::string& stored) {
+    return Changed(edit, stored) ? FromQ(edit.text()) : stored;
+}
+
 } // namespace
 
 TEditDisk::TEditDisk(QWidget* parent) : QDialog(parent) {
@@ -67,6 +91,10 @@ void TEditDisk::ConnectControls() {
     connect(OtherBtn, &QPushButton::clicked, this, &TEditDisk::PickOwner);
     connect(CbOther, &QCheckBox::clicked, this, &TEditDisk::CbOtherClick);
     for (int k : {1, 2}) {
+        decoded_[k - 1] = new PictureRequests(ShrunkToFit, this);
+        connect(decoded_[k - 1], &PictureRequests::loaded, this, [this, k](const QString& path, const ShownPicture& p) {
+            if (path == PathToQ(pictures_[k - 1])) Box(k)->SetImage(p.image);
+        });
         connect(Box(k), &PictureBox::pressed, this, [this, k] { currentPicture_ = k; });
         connect(Box(k), &PictureBox::activated, this, [this, k] { ChoosePicture(k); });
         connect(Box(k), &PictureBox::menuRequested, this, [this](const QPoint& at) { PopImg->popup(at); });
@@ -123,19 +151,20 @@ void TEditDisk::ClearForm() {
 }
 
 void TEditDisk::ShowRecord(const DiscRecord& r) {
-    EdNazva->setText(ToQ(r.nam));
-    EdNazva2->setText(ToQ(r.nam2));
+    shown_ = r;
+    EdNazva->setText(Shown(r.nam));
+    EdNazva2->setText(Shown(r.nam2));
     genre_ = r.gen;
     country_ = r.cou;
     company_ = r.comp;
     owner_ = r.oth;
     for (const Reference& reference : {GenreRef(), CountryRef(), CompanyRef(), OwnerRef()}) ShowReference(reference);
     EdAudit->setCurrentIndex(r.aud >= 0 && r.aud < EdAudit->count() ? r.aud : -1);
-    EdRoles->setText(ToQ(r.rol));
+    EdRoles->setText(Shown(r.rol));
     EdLong->setValue(r.lon);
     EdCarrier->setCurrentIndex(r.medium >= 0 && r.medium < EdCarrier->count() ? r.medium : -1);
     EdKolvo->setValue(r.count);
-    EdOpis->setPlainText(ToQ(r.description));
+    EdOpis->setPlainText(ShownDescription(r.description));
     pictures_ = r.pictures;
     for (int k : {1, 2}) {
         Box(k)->SetImage({});
@@ -143,35 +172,36 @@ void TEditDisk::ShowRecord(const DiscRecord& r) {
     }
     CbOther->setChecked(owner_ != "-1");
     SetOwnerControls(CbOther->isChecked());
-    EdDirector->setText(ToQ(r.dir));
-    EdYear->setText(ToQ(r.year));
+    EdDirector->setText(Shown(r.dir));
+    EdYear->setText(ToShownQ(r.year, kShownCellChars, kShownCellChars));
     EdYear->setCursorPosition(0);
 }
 
 DiscRecord TEditDisk::FormRecord() const {
     DiscRecord r;
-    r.nam = FromQ(EdNazva->text());
-    r.nam2 = FromQ(EdNazva2->text());
+    r.nam = Value(*EdNazva, shown_.nam);
+    r.nam2 = Value(*EdNazva2, shown_.nam2);
     r.gen = genre_;
     r.aud = EdAudit->currentIndex();
-    r.rol = FromQ(EdRoles->text());
+    r.rol = Value(*EdRoles, shown_.rol);
     r.cou = country_;
     r.lon = EdLong->value();
     r.medium = EdCarrier->currentIndex();
     r.count = EdKolvo->value();
-    r.description = FromQ(DescriptionText(*EdOpis));
+    r.description = Changed(*EdOpis, shown_.description) ? FromQ(DescriptionText(*EdOpis)) : shown_.description;
     r.pictures = pictures_;
     r.oth = owner_;
     r.comp = company_;
-    r.dir = FromQ(EdDirector->text());
+    r.dir = Value(*EdDirector, shown_.dir);
     r.year = YearText(*EdYear);
     return r;
 }
 
 void TEditDisk::ShowReference(const Reference& reference) {
     const bool none = *reference.index == "-1";
-    reference.edit->setText(none ? QString()
-                                 : ToQ(ReferenceName(environment_->catalogue, reference.section, *reference.index)));
+    const std::string name =
+        none ? std::string() : ReferenceName(environment_->catalogue, reference.section, *reference.index);
+    reference.edit->setText(Shown(name));
 }
 
 bool TEditDisk::PickReference(const Reference& reference) {
@@ -220,9 +250,12 @@ PictureBox* TEditDisk::Box(int k) const {
     return k == 1 ? Pict1 : Pict2;
 }
 
+// A path whose file does not exist leaves the box as it is.
 void TEditDisk::ShowPicture(int k) {
     const QString path = PathToQ(pictures_[k - 1]);
-    if (!path.isEmpty() && QFileInfo::exists(path)) Box(k)->SetImage(LoadPicture(path));
+    decoded_[k - 1]->Cancel();
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    if (const auto picture = decoded_[k - 1]->Request(path, Box(k)->size())) Box(k)->SetImage(picture->image);
 }
 
 void TEditDisk::ChoosePicture(int k) {
@@ -236,6 +269,7 @@ void TEditDisk::ChoosePicture(int k) {
 
 void TEditDisk::RemovePicture(int k) {
     pictures_[k - 1].clear();
+    decoded_[k - 1]->Cancel();
     Box(k)->SetImage({});
 }
 
@@ -245,10 +279,15 @@ bool TEditDisk::RefuseUnstorable(const QString& text, StoreTarget target) {
     return !StorableFromQ(text, environment_->prompts, target);
 }
 
+// Only what the user changed: an untouched field keeps its stored bytes.
 bool TEditDisk::RefuseUnstorableFields() {
     QString text;
-    for (const QLineEdit* edit : {EdNazva, EdNazva2, EdRoles, EdDirector}) text += edit->text();
-    return RefuseUnstorable(text + EdOpis->toPlainText(), StoreTarget::Catalogue);
+    const std::pair<const QLineEdit*, const std::string*> fields[] = {
+        {EdNazva, &shown_.nam}, {EdNazva2, &shown_.nam2}, {EdRoles, &shown_.rol}, {EdDirector, &shown_.dir}};
+    for (const auto& [edit, stored] : fields)
+        if (Changed(*edit, *stored)) text += edit->text();
+    if (Changed(*EdOpis, shown_.description)) text += EdOpis->toPlainText();
+    return RefuseUnstorable(text, StoreTarget::Catalogue);
 }
 
 void TEditDisk::BitBtn1Click() {
@@ -259,8 +298,11 @@ void TEditDisk::BitBtn1Click() {
         accept();
         return;
     }
-    EdNazva->setText(ToQ(record.nam));
-    EdNazva2->setText(ToQ(record.nam2));
+    // The trimmed names are shown, and kept, as the values of the fields now.
+    shown_.nam = record.nam;
+    shown_.nam2 = record.nam2;
+    EdNazva->setText(Shown(record.nam));
+    EdNazva2->setText(Shown(record.nam2));
 }
 
 void TEditDisk::done(int result) {
@@ -268,9 +310,12 @@ void TEditDisk::done(int result) {
     QDialog::done(result);
 }
 
+// The pictures follow the boxes' new size; the old image is shown shrunk meanwhile.
 void TEditDisk::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     LayOut();
+    if (!environment_) return;
+    for (int k : {1, 2}) ShowPicture(k);
 }
 
 } // namespace mcb

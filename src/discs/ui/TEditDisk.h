@@ -24,6 +24,7 @@ class QAction;
 namespace mcb {
 
 class PictureBox;
+class PictureRequests;
 class TIniFile;
 struct SetupSettings;
 struct TableLayout;
@@ -96,6 +97,7 @@ private:
 
     void ChoosePicture(int k);
     void RemovePicture(int k);
+    // Box k shows its picture once it has been decoded at the box's size.
     void ShowPicture(int k);
     PictureBox* Box(int k) const;
 
@@ -147,7 +149,9 @@ private:
     std::string country_ = "-1";
     std::string company_ = "-1";
     std::string owner_ = "-1";
+    DiscRecord shown_; // the values the fields show, whole; a field the user changed gives its own text
     std::array<std::string, 2> pictures_;
+    std::array<PictureRequests*, 2> decoded_{};
     int currentPicture_ = 1;
 };
 

@@ -3,6 +3,7 @@
 #include "discs/Journal.h"
 #include "discs/JournalText.h"
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/ModalRun.h"
@@ -76,18 +77,18 @@ void TMagForm::LoadJournal(const std::string& journalFileName) {
     setWindowTitle(QStringLiteral("Журнал событий"));
     SetEditable(false);
     ButEd->show();
-    ButEd->setEnabled(true);
-    SetText(ReadWholeFile(journalFileName).value_or(""), true);
+    // A journal with a line too long to show whole could not be saved from the screen unharmed.
+    ButEd->setEnabled(SetText(ReadWholeFile(journalFileName).value_or(""), true, std::string::npos));
     MemoMag->setFocus();
 }
 
 void TMagForm::LoadDescription(const std::string& caption, const std::string& text) {
     journalMode_ = false;
     helpTopic_ = 0;
-    setWindowTitle(ToQ(caption));
+    setWindowTitle(ToShownQ(caption, kShownCellChars, kShownCellChars));
     SetEditable(false);
     ButEd->hide();
-    SetText(text, false);
+    SetText(text, false, kShownMemoChars);
     MemoMag->setFocus();
 }
 
@@ -113,14 +114,16 @@ void TMagForm::Button2Click() {
     accept();
 }
 
-void TMagForm::SetText(const std::string& cp1251, bool caretOnLastLine) {
-    const std::string text = JournalScreenText(cp1251);
+bool TMagForm::SetText(const std::string& cp1251, bool caretOnLastLine, std::size_t totalChars) {
+    const ShownPart shown = ShownText(JournalScreenText(cp1251), kShownFieldChars, totalChars);
+    const std::string& text = shown.text;
     MemoMag->setPlainText(ToQ(text));
     QTextCursor caret = MemoMag->textCursor();
     // Windows-1251 has one byte per character, so byte offsets are character offsets.
     caret.setPosition(caretOnLastLine ? int(LastLineStart(text)) : 0);
     MemoMag->setTextCursor(caret);
     MemoMag->ensureCursorVisible();
+    return !shown.cut;
 }
 
 void TMagForm::SetEditable(bool editable) {

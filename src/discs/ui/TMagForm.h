@@ -39,7 +39,8 @@ protected:
 private:
     void ButEdClick();
     void Button2Click();
-    void SetText(const std::string& cp1251, bool caretOnLastLine);
+    // Shows the text, its lines and in all at most totalChars cut for the screen; false when cut.
+    bool SetText(const std::string& cp1251, bool caretOnLastLine, std::size_t totalChars);
     void SetEditable(bool editable);
     bool SaveEditedJournal();
 

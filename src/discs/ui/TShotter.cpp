@@ -3,6 +3,8 @@
 #include "discs/PictureGeometry.h"
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
+#include "platform/ShownText.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
@@ -18,6 +20,11 @@ namespace {
 
 constexpr int kButtonBarHeight = 28;
 
+// The picture fills the shown area with its ratio kept, enlarged when it is small.
+QSize ScaledInto(QSize own, QSize shown) {
+    return own.scaled(shown, Qt::KeepAspectRatio);
+}
+
 } // namespace
 
 TShotter::TShotter(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -32,6 +39,9 @@ TShotter::TShotter(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     bb->setObjectName("bb");
     bb->setDefault(true);
     connect(bb, &QPushButton::clicked, this, &QDialog::reject);
+    decoded_ = new PictureRequests(ScaledInto, this);
+    connect(decoded_, &PictureRequests::loaded, this,
+            [this](const QString&, const ShownPicture& picture) { Img->SetImage(picture.image); });
 
     auto* bar = new QWidget(this);
     bar->setFixedHeight(kButtonBarHeight);
@@ -59,9 +69,10 @@ void TShotter::LoadPicture(const std::string& path, const std::string& caption) 
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen();
     const QSize desk = screen ? screen->geometry().size() : QSize(1024, 768);
     const ViewerGeometry g = PictureViewerGeometry({own.width(), own.height()}, {desk.width(), desk.height()});
-    const QSize shown(g.window.width - 8, g.window.height - 52);
-    Img->SetImage(LoadPictureAt(file, own.scaled(shown, Qt::KeepAspectRatio)));
-    setWindowTitle(ToQ(caption));
+    Img->SetImage({});
+    if (const auto picture = decoded_->Request(file, QSize(g.window.width - 8, g.window.height - 52)))
+        Img->SetImage(picture->image);
+    setWindowTitle(ToShownQ(caption, kShownCellChars, kShownCellChars));
     setGeometry(g.left, g.top, g.window.width, g.window.height);
     bb->setFocus();
 }

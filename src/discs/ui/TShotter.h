@@ -9,6 +9,7 @@ class QPushButton;
 namespace mcb {
 
 class PictureBox;
+class PictureRequests;
 
 class TShotter : public QDialog {
     Q_OBJECT
@@ -17,11 +18,14 @@ public:
 
     // Shows the picture file (a native path) modally; the caption is Windows-1251.
     void ShowPicture(const std::string& path, const std::string& caption);
-    // Fills and places the window without showing it.
+    // Places the window without showing it; the picture follows once it has been decoded.
     void LoadPicture(const std::string& path, const std::string& caption);
 
     PictureBox* Img;
     QPushButton* bb;
+
+private:
+    PictureRequests* decoded_;
 };
 
 } // namespace mcb

@@ -1,6 +1,7 @@
 #include "lists/ui/TDictForm.h"
 
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 #include "platform/qt/HelpBrowser.h"
 #include "platform/qt/Keyboard.h"
 #include "platform/qt/ModalRun.h"
@@ -177,11 +178,13 @@ void TDictForm::Refill() {
     for (int row = 0; row < int(rows.size()); ++row) {
         const std::string* cells[] = {&rows[row].name, &rows[row].mail, &rows[row].phone};
         for (int column = 0; column < dict->columnCount(); ++column)
-            dict->setItem(row, column, new QTableWidgetItem(ToQ(*cells[column])));
+            dict->setItem(row, column,
+                          new QTableWidgetItem(ToShownQ(*cells[column], kShownCellChars, kShownCellChars)));
     }
     dict->setCurrentCell(std::max(editor_.current(), 0), 0);
     dict->setUpdatesEnabled(true);
-    if (editor_.mode() == DictMode::Multi) multi->setText(ToQ(editor_.SelectionText()));
+    if (editor_.mode() == DictMode::Multi)
+        multi->setText(ToShownQ(editor_.SelectionText(), kShownFieldChars, kShownFieldChars));
 }
 
 template <class Command> void TDictForm::Run(Command command) {

@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/ShownText.h"
 #include "platform/qt/FontChoiceDialog.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
@@ -27,6 +28,11 @@ const QDate kDayZero(1899, 12, 30);
 
 QString AppTitle() {
     return QStringLiteral("Mirvane CD Base");
+}
+
+// A message that names a value of megabytes (a title, a name) shows as much of it as a box can.
+QString Shown(const QString& message) {
+    return ShownQ(message, kShownCellChars, 4 * kShownCellChars);
 }
 
 QString Extensions(const QString& patterns) {
@@ -73,11 +79,11 @@ QWidget* QtPrompts::Parent() const {
 }
 
 void QtPrompts::Message(const UserText& text) {
-    QMessageBox::information(Parent(), AppTitle(), ToQ(text));
+    QMessageBox::information(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::Error(const UserText& text) {
-    QMessageBox::critical(Parent(), AppTitle(), ToQ(text));
+    QMessageBox::critical(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
@@ -85,17 +91,17 @@ void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
 }
 
 bool QtPrompts::Confirm(const UserText& text) {
-    return QMessageBox::question(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool QtPrompts::Warn(const std::string& text) {
-    return QMessageBox::warning(Parent(), AppTitle(), ToQ(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::warning(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
-    QMessageBox box(QMessageBox::Question, AppTitle(), ToQ(text),
+    QMessageBox box(QMessageBox::Question, AppTitle(), Shown(ToQ(text)),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, Parent());
     // Help shows the topic and leaves the question open, like the help button of a message box should.
     QAbstractButton* help = box.button(QMessageBox::Help);

@@ -1,6 +1,7 @@
 #include "platform/qt/QtText.h"
 
 #include "platform/Services.h"
+#include "platform/ShownText.h"
 #include "storage/TextCodec.h"
 
 #include <QFile>
@@ -24,6 +25,17 @@ std::optional<std::string> StorableFromQ(const QString& typed, Prompts& prompts,
     if (text.Ok()) return std::move(text.text);
     prompts.WarnUnstorable(UnstorableMessage(target, text.unstorable));
     return std::nullopt;
+}
+
+QString ToShownQ(const std::string& cp1251, std::size_t lineChars, std::size_t totalChars) {
+    return ToQ(ShownText(cp1251, lineChars, totalChars).text);
+}
+
+QString ShownQ(const QString& text, std::size_t lineChars, std::size_t totalChars) {
+    if (std::size_t(text.size()) <= std::min(lineChars, totalChars)) return text;
+    const std::u16string_view utf16(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
+    const std::u16string shown = ShownTextOf<char16_t>(utf16, lineChars, totalChars).text;
+    return QString::fromUtf16(shown.data(), qsizetype(shown.size()));
 }
 
 QString PathToQ(const std::string& path) {

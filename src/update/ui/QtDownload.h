@@ -1,18 +1,22 @@
-// The download of the news file over Qt's network access, within the limits of DownloadPolicy: the
-// answer is collected in memory (at most the size cap) while the event loop runs, and written to the
-// file only when it is complete.
+// The download of the news file over a socket of its own, within the limits of DownloadPolicy: the
+// answer is read as it arrives (at most the header bounds and the size cap are ever held) while the
+// event loop runs, and written to the file only when it is complete. Whenever the download ends
+// early (time limit, a refused redirect, a flood), its connection is closed at once.
 #pragma once
 
+#include "update/HttpAnswer.h"
 #include "update/UpdateServices.h"
+#include "update/ui/HostLookup.h"
 
-#include <QByteArray>
-#include <QNetworkAccessManager>
+#include <QAbstractSocket>
+#include <QHostAddress>
+#include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <optional>
 
-class QNetworkReply;
+class QSslSocket;
 
 namespace mcb {
 
@@ -28,19 +32,29 @@ public:
     void SetTimeLimit(int milliseconds) { deadline_.setInterval(milliseconds); }
 
 private:
-    void Redirected(const QUrl& target);
+    void Request(const QUrl& url);
+    void Found(const QList<QHostAddress>& addresses);
+    void Connect();
+    void Send();
     void DataArrived();
-    void Finished();
-    // Ends the transfer early with a verdict of our own.
-    void Stop(DownloadResult verdict);
+    void Closed();
+    void SocketFailed(QAbstractSocket::SocketError error);
+    void Answered();
+    void Redirect();
+    // Ends the download with a result: the connection is closed at once, nothing more is read.
+    void Stop(DownloadResult result);
+    void CloseSocket();
     DownloadResult Store();
 
-    QNetworkAccessManager manager_;
-    QPointer<QNetworkReply> reply_;
+    HostLookup lookup_;
+    QSslSocket* socket_ = nullptr;
+    bool sent_ = false;
     QTimer deadline_;
-    QByteArray data_;
+    QUrl url_;
+    QList<QHostAddress> addresses_;
+    std::optional<HttpAnswer> answer_;
+    int redirects_ = 0;
     std::string path_;
-    std::optional<DownloadResult> verdict_;
     std::function<void(DownloadResult)> done_;
 };
 

@@ -81,13 +81,12 @@ TUpdateForm::TUpdateForm(UpdateServices services, std::string site, QWidget* par
 
 TUpdateForm::~TUpdateForm() = default;
 
-void TUpdateForm::Execute(SetupSettings& setup, const std::string& catalogueFolder) {
-    Prepare(setup, catalogueFolder);
+void TUpdateForm::Execute(SetupSettings& setup) {
+    Prepare(setup);
     RunModal(*this);
 }
 
-void TUpdateForm::Prepare(SetupSettings& setup, const std::string& catalogueFolder) {
-    catalogueFolder_ = catalogueFolder;
+void TUpdateForm::Prepare(SetupSettings& setup) {
     setFixedSize(kMinimumSize);
     move(CentreOf(*this));
     CBnoCheck->setChecked(false);
@@ -141,7 +140,7 @@ void TUpdateForm::StartCheck() {
     setCursor(Qt::WaitCursor);
     UpdaMemo->viewport()->setCursor(Qt::WaitCursor); // the text area has a cursor of its own
     repaint();
-    check_.Check(catalogueFolder_, *memo_, [this] { CheckFinished(); });
+    check_.Check(*memo_, [this] { CheckFinished(); });
 }
 
 void TUpdateForm::CheckFinished() {

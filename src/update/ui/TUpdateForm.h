@@ -21,11 +21,10 @@ public:
     TUpdateForm(UpdateServices services, std::string site, QWidget* parent = nullptr);
     ~TUpdateForm() override;
 
-    // Shows the window modally; "UpdateDate" in memory restarts the 21-day period. The news file goes
-    // beside the catalogue (catalogueFolder) when it can.
-    void Execute(SetupSettings& setup, const std::string& catalogueFolder);
+    // Shows the window modally; "UpdateDate" in memory restarts the 21-day period.
+    void Execute(SetupSettings& setup);
     // Sets the window up as at each showing, without showing it.
-    void Prepare(SetupSettings& setup, const std::string& catalogueFolder);
+    void Prepare(SetupSettings& setup);
     // The settings file was refused at start-up: closing leaves it alone.
     void SetSettingsRefused(bool refused) { settingsRefused_ = refused; }
 
@@ -51,7 +50,6 @@ private:
     UpdateCheck check_;
     Prompts& prompts_;
     std::unique_ptr<Memo> memo_;
-    std::string catalogueFolder_;
     bool fitExplanation_ = false; // set by Prepare: the next showing fits the explanation
     bool settingsRefused_ = false;
     QCursor memoCursor_; // the text area's own, given back after the download

@@ -127,6 +127,16 @@ private slots:
                 QCOMPARE(CutToWidth(text, metrics, width), CutOneByOne(text, metrics, width));
     }
 
+    // A cell asks for its text at every paint: of a title of megabytes only what a cell can show.
+    void hugeTitleCostsOnlyWhatACellShows() {
+        table_.rows[1].cells[1] = std::string(16 << 20, 'w');
+        model_->Refresh([] {});
+        const QString shown = model_->data(model_->index(1, 1)).toString();
+        QCOMPARE(shown, QString(1024, QLatin1Char('w')));
+        QVERIFY(!view_->grab().isNull());
+        QCOMPARE(table_.rows[1].cells[1].size(), std::size_t(16 << 20));
+    }
+
     void storedColoursHaveRedInTheLowestByte() {
         QCOMPARE(ColourFromStored(16383), QColor(255, 63, 0));
         QCOMPARE(ColourFromStored(65280), QColor(0, 255, 0));

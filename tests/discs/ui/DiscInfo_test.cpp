@@ -2,17 +2,21 @@
 // summary window and the picture viewer. Pictures are made by the test, some of them hostile.
 #include "catalogue/Session.h"
 #include "discs/ui/DiscInfoGroup.h"
-#include "discs/ui/PanelPictureLoader.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureLoader.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TCDinfo.h"
 #include "discs/ui/TShotter.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
 #include "support/FakeServices.h"
+#include "support/JpegBytes.h"
 #include "support/TempDir.h"
 
 #include <QFile>
 #include <QFrame>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,11 +62,14 @@ private:
         return group;
     }
 
-    // Refreshes, shows and waits until the picture being decoded (if any) has arrived.
+    // Waits until the pictures being decoded (if any) have arrived.
+    static void Decoded() {
+        PictureRequests::WaitForDone();
+        QCoreApplication::processEvents();
+    }
     static void Show(DiscInfoGroup& group, const char* id) {
         group.Refresh(id);
-        group.pictures().WaitForDone();
-        QCoreApplication::processEvents();
+        Decoded();
     }
 
 private slots:
@@ -130,7 +137,7 @@ private slots:
         QVERIFY(!group->Inum1->isEnabled() && group->INum2->isEnabled() && group->INum2->isChecked());
         QVERIFY2(group->Pict->width() <= group->ImgPan->width() - 18, "fitted into the panel");
         QCOMPARE(group->Pict->width() * 3 / 4, group->Pict->height()); // 400 x 300 keeps its ratio
-        QCOMPARE(group->Pict->image().size(), group->Pict->size()); // decoded at the size shown
+        QCOMPARE(group->Pict->image().size(), group->Pict->size());    // decoded at the size shown
 
         Show(*group, "00003"); // description and pictures: the picture view chosen last stays
         QTRY_VERIFY(!group->Pict->image().isNull());
@@ -150,6 +157,75 @@ private slots:
         group->pictures().WaitForDone();
         QCoreApplication::processEvents();
         QVERIFY2(group->Pict->isHidden() && group->Pict->image().isNull(), "truncated JPEG");
+    }
+
+    // What a decoding would hold is known before it starts: a JPEG that keeps its whole picture
+    // (progressive, or its components in separate scans, CMYK among them) beyond the budget, and any
+    // file over 64 MB, are not decoded; pictures of real sizes are, also when progressive.
+    void decodingStaysWithinItsBudget_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("decoded");
+        const auto jpeg = [](test::JpegShape shape) { return QByteArray::fromStdString(test::JpegFile(shape)); };
+        QTest::newRow("progressive, 100 million pixels") << jpeg({10000, 10000, {0x11, 0x11, 0x11}, true, -1}) << false;
+        QTest::newRow("progressive CMYK, 64 million pixels")
+            << jpeg({8000, 8000, {0x11, 0x11, 0x11, 0x11}, true, -1}) << false;
+        QTest::newRow("separate scans, 81 million pixels") << jpeg({9000, 9000, {0x11, 0x11, 0x11}, false, 1}) << false;
+        QTest::newRow("progressive, 2 million pixels") << jpeg({1600, 1200, {0x22, 0x11, 0x11}, true, -1}) << true;
+        QTest::newRow("progressive CMYK, 2 million pixels")
+            << jpeg({1600, 1200, {0x11, 0x11, 0x11, 0x11}, true, -1}) << true;
+        QTest::newRow("one scan, 100 million pixels") << jpeg({10000, 10000, {0x22, 0x11, 0x11}, false, -1}) << true;
+    }
+    void decodingStaysWithinItsBudget() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, decoded);
+        QFile out(File("shaped.jpg"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+        out.close();
+        QCOMPARE(!LoadPictureAt(File("shaped.jpg"), QSize(180, 120)).isNull(), decoded);
+    }
+
+    // Sixteen bits per channel take twice the memory of a picture of eight, once more while it is
+    // scaled: the budget halves the pixels such a picture may have.
+    void deepPictureBeyondTheBudgetIsNotDecoded() {
+        QImage deep(3600, 3600, QImage::Format_RGBA64);
+        deep.fill(QColor(40, 90, 160));
+        QImageWriter writer(File("deep.png"), "png");
+        writer.setCompression(100);
+        QVERIFY(writer.write(deep));
+        deep = QImage();
+        QVERIFY(LoadPictureAt(File("deep.png"), QSize(180, 180)).isNull());
+        SavePicture(File("shallow.png"), {3600, 3600}, "PNG");
+        QVERIFY(!LoadPictureAt(File("shallow.png"), QSize(180, 180)).isNull());
+    }
+
+    void fileOver64MbIsNotDecoded() {
+        SavePicture(File("padded.png"), {40, 30}, "PNG");
+        QFile padded(File("padded.png"));
+        QVERIFY(!LoadPictureAt(padded.fileName(), QSize(40, 30)).isNull());
+        QVERIFY(padded.resize((qint64(64) << 20) + 1)); // a decoder ignores what follows the picture
+        QVERIFY(LoadPictureAt(padded.fileName(), QSize(40, 30)).isNull());
+        QVERIFY(!PictureFileSize(padded.fileName()).isValid());
+    }
+
+    // Values of megabytes are shown cut, so that the panel and the summary answer at once.
+    void hugeValuesAreShownCut() {
+        TIniFile& catalogue = session->catalogue();
+        catalogue.WriteString("00006", "Nam", std::string(2 << 20, 'n'));
+        catalogue.WriteString("00006", "Oth", "3");
+        catalogue.WriteString("Contacts", "3", std::string(1 << 20, 'o'));
+        catalogue.WriteInteger("00006", "Lin", 2);
+        catalogue.WriteString("00006", "Li1", std::string(16 << 20, 'l'));
+        catalogue.WriteString("00006", "Li2", "b");
+        auto group = Group();
+        Show(*group, "00006");
+        QCOMPARE(group->DiskMemo->toPlainText(), QString(32767, 'l') + "\nb");
+        QCOMPARE(group->LbHozName->text(), QString(1024, 'o'));
+        TCDinfo summary(*session);
+        summary.LoadDisc("00006");
+        QCOMPARE(summary.nfo->toPlainText().section('\n', 0, 0).size(), 32767);
+        QVERIFY(summary.nfo->toPlainText().endsWith(QString(32767, 'l') + "\nb\n"));
+        catalogue.EraseSection("00006");
     }
 
     void noDiscHidesTheGroupAndSecondNameOnlyShowsIt() {
@@ -178,6 +254,8 @@ private slots:
     void summaryListsTheFieldsAndShowsThePictures() {
         TCDinfo summary(*session);
         summary.LoadDisc("00003");
+        QVERIFY2(summary.Pic1->image().isNull(), "decoded away from the window's thread");
+        Decoded();
         QCOMPARE(summary.windowTitle(), QStringLiteral("CDinfo"));
         QCOMPARE(summary.size(), QSize(576, 397));
         QCOMPARE(summary.nfo->toPlainText(), QStringLiteral("Название : Зеркало\nВторое название : Mirror\n \n"
@@ -202,6 +280,7 @@ private slots:
     void viewerOfASmallPictureIsRaisedTo104PixelsHigh() {
         TShotter viewer;
         viewer.LoadPicture(dir.File("small.png"), W("Зеркало Mirror : картинка"));
+        Decoded();
         QCOMPARE(viewer.size(), QSize(268, 156));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Зеркало Mirror : картинка"));
         QCOMPARE(viewer.Img->image().size(), QSize(260, 104));

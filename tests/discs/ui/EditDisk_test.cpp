@@ -1,5 +1,6 @@
 #include "discs/ScriptedPicker.h"
 #include "discs/ui/PictureBox.h"
+#include "discs/ui/PictureRequests.h"
 #include "discs/ui/TEditDisk.h"
 #include "platform/qt/QtText.h"
 #include "storage/Layout.h"
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace mcb;
 
@@ -59,6 +61,11 @@ private:
     void Open(bool isNew, const std::string& id = "") {
         window->Open(Environment(), isNew, id);
         window->show();
+    }
+    // Waits until the pictures being decoded have arrived.
+    static void Decoded() {
+        PictureRequests::WaitForDone();
+        QCoreApplication::processEvents();
     }
 
 private slots:
@@ -102,6 +109,7 @@ private slots:
         QVERIFY(window->CBpictCopy->isChecked());
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        Decoded();
         QVERIFY(!window->Pict1->ShowsPlaceholder());
         QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
 
@@ -130,6 +138,8 @@ private slots:
                       "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
                       "Ent=40000\nGiv=41000\nGin=1\n");
         Open(false, "00001");
+        QVERIFY2(window->Pict1->ShowsPlaceholder(), "decoded away from the window's thread");
+        Decoded();
         QCOMPARE(window->EdNazva->text(), QStringLiteral("Фильм"));
         QCOMPARE(window->EdAudit->currentIndex(), -1);
         QCOMPARE(window->EdCarrier->currentText(), QStringLiteral("DVD"));
@@ -154,12 +164,60 @@ private slots:
         QCOMPARE(OnDisk("00001", "Ent"), std::string("40000"));
     }
 
+    // A picture path that names a pipe or a folder is no picture; opening the disc never waits on it,
+    // and its stored path stays.
+    void pipeOrFolderIsNoPicture() {
+        QVERIFY(::mkfifo(dir->File("pipe.jpg").c_str(), 0644) == 0);
+        QVERIFY(::mkdir(dir->File("folder.jpg").c_str(), 0755) == 0);
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Фильм\nImg1=\"?pipe.jpg\"\nImg2=\"?folder.jpg\"\n");
+        Open(false, "00001");
+        Decoded();
+        QVERIFY(window->Pict1->ShowsPlaceholder());
+        QVERIFY(window->Pict2->ShowsPlaceholder());
+        window->BitBtn1->click();
+        QCOMPARE(OnDisk("00001", "Img1"), std::string("\"?pipe.jpg\""));
+    }
+
     void ownerPickerCancelledUnticksTheBox() {
         Open(true);
         picker->Expect(std::nullopt);
         window->CbOther->click();
         QVERIFY(!window->CbOther->isChecked());
         QVERIFY(!window->EdOther->isEnabled());
+    }
+
+    // Values longer than a field can show are shown cut, and stored whole as long as the field shows
+    // what it was given; a field the user changes gives its own text.
+    void longValuesAreStoredWholeUnlessChanged() {
+        const std::string title = "T" + std::string(99999, 't'); // capitalised already
+        const std::string roles = "\xC0" + std::string(50000, 'r');
+        const std::string line(40000, 'd');
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=x\n");
+        catalogue->WriteString("00001", "Nam", title);
+        catalogue->WriteString("00001", "Rol", roles);
+        catalogue->WriteString("00001", "Dir", std::string(40000, 'p'));
+        catalogue->WriteInteger("00001", "Lin", 2);
+        catalogue->WriteString("00001", "Li1", line);
+        catalogue->WriteString("00001", "Li2", "end");
+        Open(false, "00001");
+        QCOMPARE(window->EdNazva->text().size(), 32767);
+        QCOMPARE(window->EdOpis->toPlainText(), QString(32767, 'd') + "\nend");
+        window->EdDirector->setText(QStringLiteral("Тарковский"));
+        window->EdLong->setValue(161);
+        window->BitBtn1->click();
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        const TIniFile stored(dir->File("base.cbf"));
+        QVERIFY(stored.ReadString("00001", "Nam", "") == title);
+        QVERIFY(stored.ReadString("00001", "Rol", "") == roles);
+        QVERIFY(stored.ReadString("00001", "Li1", "") == line);
+        QCOMPARE(stored.ReadString("00001", "Dir", ""), W("Тарковский"));
+        QCOMPARE(stored.ReadString("00001", "Lon", ""), std::string("161"));
+
+        catalogue = std::make_unique<TIniFile>(dir->File("base.cbf"));
+        Open(false, "00001");
+        window->EdOpis->setPlainText(QStringLiteral("короче"));
+        window->BitBtn1->click();
+        QCOMPARE(TIniFile(dir->File("base.cbf")).ReadString("00001", "Li1", ""), W("короче"));
     }
 
     void unstorableCharactersKeepTheWindowOpen() {
@@ -240,6 +298,7 @@ private slots:
         QTest::mousePress(window->Pict2, Qt::RightButton);
         prompts->ExpectText(cover);
         window->N1->trigger();
+        Decoded();
         QCOMPARE(window->picturePaths()[1], cover);
         QVERIFY(!window->Pict2->ShowsPlaceholder());
         QTest::mousePress(window->Pict2, Qt::LeftButton);
@@ -307,6 +366,7 @@ private slots:
         prompts->ExpectText(cover);
         QTest::keyClick(picture, Qt::Key(key));
         QCOMPARE(window->picturePaths()[box - 1], cover);
+        Decoded();
         QVERIFY(!picture->ShowsPlaceholder());
         QVERIFY(picture->toolTip().contains(QStringLiteral("Enter или пробел")));
         QCOMPARE(test::AccessibleName(picture), QStringLiteral("Картинка %1").arg(box));

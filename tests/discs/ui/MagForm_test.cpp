@@ -42,6 +42,19 @@ private slots:
         QCOMPARE(form.minimumSize(), QSize(400, 300));
     }
 
+    // A line too long to show whole (a title of megabytes in an event) is shown cut, and the journal
+    // cannot then be edited, since saving the screen would cut the file too.
+    void journalWithAHugeLineIsShownCutAndNotEdited() {
+        const std::string event = "08.12.2026 16:45:19 : " + std::string(100000, 'x');
+        dir.Write("base.log", event + "\r\nshort\r\n");
+        TMagForm form(window, prompts);
+        form.LoadJournal(path);
+        QCOMPARE(form.MemoMag->toPlainText(), QString::fromStdString(event.substr(0, 32767)) + "\nshort\n");
+        QVERIFY(!form.ButEd->isEnabled());
+        form.Button2->click();
+        QCOMPARE(TempDir::Read(path), event + "\r\nshort\r\n");
+    }
+
     void closeSavesAnEditedJournalAndTheBorderIconDiscards() {
         for (const bool byEscape : {false, true}) {
             dir.Write("base.log", "old\r\n");

@@ -6,6 +6,7 @@
 #include "storage/TextCodec.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
+#include "support/ui/NewsServer.h"
 #include "update/UpdateFakes.h"
 #include "update/UpdateTexts.h"
 #include "update/ui/QtDownload.h"
@@ -17,78 +18,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <filesystem>
 
 using namespace mcb;
+using mcb::test::NewsServer;
 
 namespace {
-
-// A small HTTP server on 127.0.0.1 that answers every request in the way it is told.
-class NewsServer : public QObject {
-public:
-    enum class Answer { File, NotFound, Endless, Silent, RedirectToHttp };
-
-    NewsServer() {
-        server_.listen(QHostAddress::LocalHost);
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                socket->setParent(this);
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
-            }
-        });
-    }
-    QString Site() const { return QString("http://127.0.0.1:%1").arg(server_.serverPort()); }
-
-    Answer answer = Answer::File;
-    QByteArray file;
-    QStringList paths;      // of the requests, in order
-    qint64 endlessSent = 0; // bytes of the endless answer written
-
-private:
-    void Read(QTcpSocket* socket) {
-        QByteArray& request = requests_[socket];
-        request += socket->readAll();
-        if (!request.contains("\r\n\r\n")) return;
-        paths << QString::fromLatin1(request.split(' ').value(1));
-        switch (answer) {
-        case Answer::File:
-            Respond(socket, "200 OK", "Content-Length: " + QByteArray::number(file.size()) + "\r\n", file);
-            break;
-        case Answer::NotFound:
-            Respond(socket, "404 Not Found", "Content-Length: 0\r\n", {});
-            break;
-        case Answer::RedirectToHttp:
-            Respond(socket, "302 Found", "Location: " + Site().toLatin1() + "/elsewhere.txt\r\nContent-Length: 0\r\n",
-                    {});
-            break;
-        case Answer::Endless:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
-            connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { Feed(socket); });
-            Feed(socket);
-            break;
-        case Answer::Silent:
-            break;
-        }
-    }
-    static void Respond(QTcpSocket* socket, const QByteArray& status, const QByteArray& headers,
-                        const QByteArray& body) {
-        socket->write("HTTP/1.1 " + status + "\r\nConnection: close\r\n" + headers + "\r\n" + body);
-        socket->disconnectFromHost();
-    }
-    // Keeps writing for as long as the client reads, up to a bound that no test should reach.
-    void Feed(QTcpSocket* socket) {
-        if (socket->state() != QAbstractSocket::ConnectedState || socket->bytesToWrite() > 0 ||
-            endlessSent > (64 << 20))
-            return;
-        endlessSent += socket->write(QByteArray(16 * 1024, '['));
-    }
-
-    QTcpServer server_;
-    QHash<QTcpSocket*, QByteArray> requests_;
-};
 
 QString Lines(const std::vector<std::string>& lines) {
     QStringList texts;
@@ -115,7 +51,7 @@ private:
     void Open() {
         form = std::make_unique<TUpdateForm>(UpdateServices{clock, address, download, prompts, shell},
                                              server.Site().toStdString());
-        form->Prepare(setup, dir.Path() + "/");
+        form->Prepare(setup);
         form->show();
     }
     // Starts the check and waits until the window may be left again.
@@ -194,7 +130,7 @@ private slots:
         server.answer = NewsServer::Answer(answer);
         server.file = file;
         server.paths.clear();
-        server.endlessSent = 0;
+        server.sent = 0;
         Open();
         QElapsedTimer clock;
         clock.start();
@@ -216,7 +152,7 @@ private slots:
         QCOMPARE(server.paths.size(), 1); // a redirect to plain HTTP is not followed
         QVERIFY(!std::filesystem::exists(dir.File("news.txt")));
         if (server.answer == NewsServer::Answer::Endless) {
-            QVERIFY(server.endlessSent > 64 * 1024);
+            QVERIFY(server.sent > 64 * 1024);
             QVERIFY2(clock.elapsed() < 1800, "refused at the size cap, not at the time limit");
         }
         // Coarse timers may fire a little early.
