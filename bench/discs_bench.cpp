@@ -31,7 +31,8 @@ public:
         std::filesystem::remove_all(folder_);
     }
     mcb::DiscEditor Editor() {
-        return mcb::DiscEditor({*file_, folder_, prompts_, {folder_ + "base.log", setup_, clock_, dates_}});
+        return mcb::DiscEditor(
+            {*file_, folder_, prompts_, {folder_ + "base.log", setup_, clock_, dates_, folder_ + "base.cbf"}});
     }
 
 private:

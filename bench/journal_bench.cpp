@@ -29,7 +29,7 @@ void CutLargeJournal(benchmark::State& state) {
     setup.MagazLines = 1000;
     const mcb::test::FixedClock clock;
     const mcb::test::FixedDateFormat dateFormat;
-    const mcb::JournalContext context{path, setup, clock, dateFormat};
+    const mcb::JournalContext context{path, setup, clock, dateFormat, (folder / "base.cbf").string()};
     for (auto _ : state) {
         state.PauseTiming();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << journal;

@@ -41,7 +41,8 @@ void DiscCommandWindows::EditDisc(const std::string& discId) {
 void DiscCommandWindows::RunCommand(Command command, const std::string& discId) {
     form_.FocusTable();
     Session& s = session_;
-    const JournalContext journal{s.journalFileName(), s.settings().setup, s.services().clock, s.services().dateFormat};
+    const JournalContext journal{s.journalFileName(), s.settings().setup, s.services().clock, s.services().dateFormat,
+                                 s.baseFileName()};
     const DiscCommandContext context{s.table(), s.catalogue(), s.services().prompts,
                                      *picker_,  journal,       s.services().dateFormat};
     if (command(discId, context)) form_.RebuildTable();

@@ -3,6 +3,7 @@
 #include "catalogue/ListCommand.h"
 #include "discs/DebtorsCommand.h"
 #include "output/ExportCommand.h"
+#include "output/OutputFile.h"
 #include "output/ui/PdfCommand.h"
 #include "platform/posix/SystemClock.h"
 #include "platform/qt/QtServices.h"
@@ -31,7 +32,7 @@ int RunPrint(const HeadlessRun& run) {
         return kUsageError;
     }
     const ListRequest table{run.arguments[1], run.programDir + kLayoutFileName, SystemClock().Today()};
-    return RunPdfCommand({table, run.arguments[0]}, run.err);
+    return RunPdfCommand({table, WithOutputExtension(run.arguments[0], ".pdf")}, run.err);
 }
 
 const char* const kPrintDetails =
@@ -76,7 +77,7 @@ int RunExport(const HeadlessRun& run) {
         return kUsageError;
     }
     const ExportRequest request{{parsed->cataloguePath, run.programDir + kLayoutFileName, SystemClock().Today()},
-                                parsed->outputPath,
+                                WithOutputExtension(parsed->outputPath, ".xlsx"),
                                 parsed->options};
     return RunExportCommand(request, QtDateFormat(), run.err);
 }

@@ -11,7 +11,7 @@ namespace {
 void ShowJournal(TMainForm& form) {
     Session& session = form.session();
     TMagForm window(session.settings().window, session.services().prompts, &form);
-    window.ShowJournal(session.journalFileName());
+    window.ShowJournal(session.journalFileName(), session.baseFileName());
     session.settings().window.MagazWidth = window.width();
     session.settings().window.MagazHeight = window.height();
     form.FocusTable();

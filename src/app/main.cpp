@@ -6,6 +6,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -31,6 +32,9 @@ mcb::CommandLine ToolkitLeftOver(const QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file size limit makes a write fail with EFBIG, which every save reports, instead of killing
+    // the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const mcb::CommandLine line = mcb::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (line.mode) {
     case mcb::CommandLine::Mode::Help:

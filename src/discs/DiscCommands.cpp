@@ -2,6 +2,7 @@
 
 #include "catalogue/TableRows.h"
 #include "discs/DiscEditor.h"
+#include "storage/CatalogueFormat.h"
 #include "storage/DecimalInt.h"
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
@@ -41,9 +42,11 @@ bool ConfirmForeign(const TableRow& row, const DiscCommandContext& c, const char
 }
 
 // A copy of the disc's row: a window opened on the way may rebuild the table.
+// Nothing, too, after saying that the catalogue cannot be changed.
 std::optional<TableRow> ShownRow(const DiscCommandContext& c, const std::string& discId) {
     const TableRow* row = FindRow(c.table, discId);
-    return row ? std::optional<TableRow>(*row) : std::nullopt;
+    if (!row || SayRefusal(c.prompts, ReadOnlyRefusal(c.catalogue))) return std::nullopt;
+    return *row;
 }
 
 } // namespace

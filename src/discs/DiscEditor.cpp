@@ -6,6 +6,9 @@
 #include "storage/Literal.h"
 #include "storage/MyIniFiles.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace mcb {
 
 namespace {
@@ -18,6 +21,10 @@ void Capitalise(std::string& name) {
 
 std::string ReferenceName(const TIniFile& catalogue, const char* section, const std::string& index) {
     return catalogue.ReadString(section, index, "");
+}
+
+bool DiscEditor::MayChange() const {
+    return !SayRefusal(context_.prompts, ReadOnlyRefusal(context_.catalogue));
 }
 
 std::optional<DiscRecord> DiscEditor::OpenNew() {
@@ -39,7 +46,7 @@ DiscRecord DiscEditor::OpenExisting(const std::string& id) {
     return ReadDiscRecord(context_.catalogue, id, context_.baseDir);
 }
 
-SaveResult DiscEditor::Save(DiscRecord& record) {
+SaveResult DiscEditor::Save(DiscRecord& record, const PictureCopies& copies) {
     record.nam = std::string(TrimControl(record.nam));
     record.nam2 = std::string(TrimControl(record.nam2));
     if (record.nam.empty() && record.nam2.empty()) {
@@ -53,11 +60,18 @@ SaveResult DiscEditor::Save(DiscRecord& record) {
     Capitalise(stored.nam2);
     TIniFile& catalogue = context_.catalogue;
     const auto entryDay = isNew_ ? std::optional<int>(context_.journal.clock.Today()) : std::nullopt;
+    const std::vector<std::string> made = CopyPictures(stored, copies);
+    const std::uint64_t reloads = catalogue.Reloads();
     const bool saved = catalogue.ChangeAndSave([&] {
         if (isNew_) catalogue.WriteString("Common", "LastCDID", id_);
         WriteDiscRecord(catalogue, id_, stored, context_.baseDir, entryDay);
     });
-    if (!saved) return SaveResult::WriteFailed;
+    if (!saved) {
+        std::error_code ignored;
+        for (const std::string& copy : made) std::filesystem::remove(copy, ignored);
+        // The identifier and the titles this opening knew may no longer be those of the file read again.
+        return catalogue.Reloads() != reloads ? SaveResult::Reloaded : SaveResult::WriteFailed;
+    }
     Journal(stored);
     record = std::move(stored);
     return SaveResult::Saved;
@@ -78,8 +92,25 @@ void DiscEditor::Journal(const DiscRecord& record) const {
         LogEventIfSelected(context_.journal, kEventEdit, W("Данные о диске ") + quoted + W(" успешно изменены."));
 }
 
-std::string DiscEditor::CopyPictureToBase(int k, const std::string& source) const {
-    return CopyPictureBeside(context_.baseDir + id_ + "_" + std::to_string(k), source);
+std::string DiscEditor::CopyStem(int k) const {
+    return context_.baseDir + id_ + "_" + std::to_string(k);
+}
+
+std::string DiscEditor::PictureCopyPath(int k, const std::string& source) const {
+    return PictureCopyName(CopyStem(k), source);
+}
+
+// The copies made, for taking them back.
+std::vector<std::string> DiscEditor::CopyPictures(DiscRecord& record, const PictureCopies& copies) const {
+    std::vector<std::string> made;
+    for (int k : {1, 2}) {
+        std::string& picture = record.pictures[std::size_t(k - 1)];
+        if (!copies[std::size_t(k - 1)] || picture.empty()) continue;
+        PictureCopy copy = CopyPictureBeside(CopyStem(k), picture, context_.prompts);
+        if (copy.made) made.push_back(copy.path);
+        picture = std::move(copy.path);
+    }
+    return made;
 }
 
 } // namespace mcb

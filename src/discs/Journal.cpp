@@ -3,10 +3,13 @@
 #include "discs/JournalText.h"
 #include "storage/AtomicFile.h"
 #include "storage/ErrorReport.h"
-#include "storage/RegularFile.h"
 #include "storage/Settings.h"
+#include "storage/SideFile.h"
 #include "storage/WholeFile.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mcb {
@@ -38,25 +41,32 @@ void ReportReadError(const std::string& path) {
 
 // Whether the last byte of a journal of the given size is a line feed; an unreadable file counts as
 // ended, since nothing can be done about it.
-bool LastByteIsLineFeed(const std::string& path, off_t size) {
-    const RegularFile file = RegularFile::ForReading(path);
+bool LastByteIsLineFeed(int fd, off_t size) {
     char last = '\n';
-    const bool read = file.Ok() && ::pread(file.Fd(), &last, 1, size - 1) == 1;
+    const bool read = ::pread(fd, &last, 1, size - 1) == 1;
     return !read || last == '\n';
 }
 
 // Appends without reading the journal. A journal that can be neither opened nor created records
-// nothing, silently; one that is no regular file (a pipe, a device, a folder) records nothing and is
-// reported as not writable, since the user can mend that. A failed write is taken back, so no
-// partial line remains.
-void AppendLine(const std::string& path, std::string line) {
-    RegularFile file = RegularFile::ForAppending(path, 0666);
-    if (file.State() == OpenState::NotRegular) ReportWriteError(path);
-    if (!file.Ok()) return;
-    const off_t size = file.Size();
+// nothing, silently; a failed write is taken back, so no partial line remains. The checks after the
+// opening catch a link or another file put in the journal's place since it was looked at.
+void AppendLine(const JournalContext& journal, std::string line, unsigned mode) {
+    const std::string& path = journal.journalFileName;
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
+        ::close(fd);
+        ReportWriteError(path);
+        return;
+    }
+    if ((info.st_mode & 0777) != mode) {
+        [[maybe_unused]] const int changed = ::fchmod(fd, mode_t(mode));
+    }
+    const off_t size = info.st_size;
     // A hand-edited journal may lack the break after its last line; the event still gets its own line.
-    if (size > 0 && !LastByteIsLineFeed(path, size)) line.insert(0, "\r\n");
-    const int fd = file.Release();
+    if (size > 0 && !LastByteIsLineFeed(fd, size)) line.insert(0, "\r\n");
     const bool written = WriteAll(fd, line);
     if (!written) {
         [[maybe_unused]] const int restored = ::ftruncate(fd, size);
@@ -65,21 +75,29 @@ void AppendLine(const std::string& path, std::string line) {
     if (!written || !closed) ReportWriteError(path);
 }
 
-// Cuts the journal and records the line in one atomic replacement. Returns false when the journal
-// needs no cut (or cannot be read, or is no regular file), so that the line is simply appended.
-bool CutAndRecord(const std::string& path, const std::string& line, int maxLines) {
-    if (RegularFile::ForReading(path).State() != OpenState::Opened) return false;
-    const std::optional<std::string> journal = ReadWholeFile(path);
-    if (!journal) {
+bool Rewrite(const JournalContext& journal, const std::string& content) {
+    const std::string& path = journal.journalFileName;
+    return WriteSideFile(path, content, journal.catalogueFileName, CutTempName(path));
+}
+
+// Cuts the journal and records the line in one atomic replacement; `anew` writes it so even when it
+// needs no cut. Returns false when the journal needs no cut (or cannot be opened), so that the line
+// is simply appended.
+bool CutAndRecord(const JournalContext& journal, const std::string& line, bool anew) {
+    const std::string& path = journal.journalFileName;
+    if (!anew && ::access(path.c_str(), R_OK) != 0) return false;
+    const std::optional<std::string> old = ReadWholeFile(path);
+    if (!old) {
         ReportReadError(path);
         return true;
     }
-    const std::optional<std::size_t> offset = CutOffset(*journal, maxLines);
-    if (!offset) return false;
-    std::string content = journal->substr(*offset);
-    if (!EndsWithLineBreak(content)) content += "\r\n";
+    const std::optional<std::size_t> offset =
+        journal.setup.MagazTrunc ? CutOffset(*old, journal.setup.MagazLines) : std::nullopt;
+    if (!offset && !anew) return false;
+    std::string content = old->substr(offset.value_or(0));
+    if (!content.empty() && !EndsWithLineBreak(content)) content += "\r\n";
     content += line;
-    if (!WriteFileAtomically(path, content, CutTempName(path))) ReportWriteError(path);
+    if (!Rewrite(journal, content)) ReportWriteError(path);
     return true;
 }
 
@@ -88,18 +106,29 @@ bool CutAndRecord(const std::string& path, const std::string& line, int maxLines
 void LogEvent(const JournalContext& journal, const std::string& text) {
     if (!journal.setup.Magazine) return;
     const std::string line = EventLine(journal, text);
-    if (journal.setup.MagazTrunc && CutAndRecord(journal.journalFileName, line, journal.setup.MagazLines)) return;
-    AppendLine(journal.journalFileName, line);
+    const std::string& path = journal.journalFileName;
+    const SidePlace place = LookAtSidePlace(path);
+    if (place == SidePlace::Other) {
+        ReportWriteError(path);
+        return;
+    }
+    if (place == SidePlace::Link) {
+        // The file it leads to is neither read nor written: the journal starts afresh in its place.
+        if (!Rewrite(journal, line)) ReportWriteError(path);
+        return;
+    }
+    const bool anew = place == SidePlace::Shared;
+    if ((anew || journal.setup.MagazTrunc) && CutAndRecord(journal, line, anew)) return;
+    AppendLine(journal, line, SideFileMode(journal.catalogueFileName, path));
 }
 
 void LogEventIfSelected(const JournalContext& journal, int eventBit, const std::string& text) {
     if (journal.setup.MagazEvents & eventBit) LogEvent(journal, text);
 }
 
-// A pipe, a device or a folder in the journal's place is not replaced by the edited text.
-bool SaveJournal(const std::string& journalFileName, std::string_view screenText) {
-    if (RegularFile::ForReading(journalFileName).State() != OpenState::NotRegular &&
-        WriteFileAtomically(journalFileName, JournalFileText(screenText), CutTempName(journalFileName)))
+bool SaveJournal(const std::string& journalFileName, std::string_view screenText,
+                 const std::string& catalogueFileName) {
+    if (WriteSideFile(journalFileName, JournalFileText(screenText), catalogueFileName, CutTempName(journalFileName)))
         return true;
     ReportWriteError(journalFileName);
     return false;

@@ -66,7 +66,12 @@ bool DictEditor::Activate() {
     return false;
 }
 
+bool DictEditor::MayChange() const {
+    return !SayRefusal(prompts_, ReadOnlyRefusal(catalogue_));
+}
+
 void DictEditor::Add() {
+    if (!MayChange()) return;
     const std::optional<std::string> name = AskName(kind().addPrompt, "", -1);
     if (!name) return;
     DictRow row{-1, *name, {}, {}};
@@ -85,6 +90,7 @@ void DictEditor::Add() {
 }
 
 void DictEditor::Change() {
+    if (!MayChange()) return;
     if (current_ < 0) return;
     const DictRow old = rows_[current_];
     if (const std::optional<std::string> name = AskName(kind().editPrompt, old.name, current_)) {
@@ -96,6 +102,7 @@ void DictEditor::Change() {
 }
 
 void DictEditor::Delete() {
+    if (!MayChange()) return;
     if (current_ < 0) return;
     const DictRow row = rows_[current_];
     if (TrimBlanks(row.name).empty()) return;
@@ -111,6 +118,7 @@ void DictEditor::Delete() {
 }
 
 void DictEditor::Import() {
+    if (!MayChange()) return;
     const FileDialogSpec options{W("Введите имя файла с открываемой базой"),
                                  W("Файлы базы данных (*.СBF)|*.CBF|Все файлы (*.*)|*.*"),
                                  std::filesystem::path(catalogue_.FileName()).parent_path().string()};

@@ -51,6 +51,8 @@ public:
     void SelectAll();
 
 private:
+    // False after saying so when the catalogue's changes cannot be saved.
+    bool MayChange() const;
     void Load(std::optional<int> currentIndex);
     std::optional<std::string> AskName(const std::string& prompt, const std::string& initial, int excludedRow);
     bool AskContactFields(DictRow& row, const DictRow& initial);

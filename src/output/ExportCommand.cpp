@@ -2,6 +2,7 @@
 
 #include "catalogue/CommandTable.h"
 #include "catalogue/TableTexts.h"
+#include "output/OutputFile.h"
 #include "output/WorkbookExport.h"
 #include "storage/TextCodec.h"
 
@@ -72,6 +73,8 @@ std::optional<ExportArguments> ParseExportArguments(const std::vector<std::strin
 }
 
 int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std::ostream& err) {
+    if (const std::optional<UserText> refusal = OutputRefusal(request.outputPath, request.table.cataloguePath))
+        return Fail(err, refusal->Utf8());
     const std::optional<CommandTable> loaded = LoadCommandTable(request.table, err);
     if (!loaded) return 1;
     if (NothingToExport(loaded->table))

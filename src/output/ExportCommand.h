@@ -31,9 +31,10 @@ struct ExportArguments {
 // Nothing, with `error` set (UTF-8), when they do not fit.
 std::optional<ExportArguments> ParseExportArguments(const std::vector<std::string>& args, std::string& error);
 
-// Messages go to `err` in UTF-8, naming the file concerned. A catalogue that cannot be read, a
-// table without discs (a missing catalogue included) and a workbook that cannot be written are
-// errors (exit code 1, nothing left under the workbook's name). Returns the exit code.
+// Messages go to `err` in UTF-8, naming the file concerned. An output that OutputRefusal refuses, a
+// catalogue that cannot be read, a table without discs (a missing catalogue included) and a workbook
+// that cannot be written are errors (exit code 1, nothing left under the workbook's name). Returns
+// the exit code.
 int RunExportCommand(const ExportRequest& request, const DateFormat& dates, std::ostream& err);
 
 } // namespace mcb

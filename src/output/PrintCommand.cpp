@@ -1,6 +1,7 @@
 #include "output/PrintCommand.h"
 
 #include "catalogue/CommandTable.h"
+#include "output/OutputFile.h"
 #include "output/PrintJob.h"
 #include "storage/TextCodec.h"
 
@@ -19,6 +20,10 @@ std::string FailureNamingFile(const std::string& error, const std::string& path)
 
 int RunPrintCommand(const PrintRequest& request, const PrintDevice& device, const Clock& clock,
                     const DateFormat& dateFormat, std::ostream& err) {
+    if (const std::optional<UserText> refusal = OutputRefusal(request.outputPath, request.table.cataloguePath)) {
+        err << "mirvane-cdbase: " << refusal->Utf8() << '\n';
+        return 1;
+    }
     const std::optional<CommandTable> loaded = LoadCommandTable(request.table, err);
     if (!loaded) return 1;
     const Settings& settings = loaded->settings;

@@ -25,7 +25,8 @@ struct PrintDevice {
 };
 
 // Writes nothing but the output file, and nothing on `err` on success. Returns the exit code: 0, or
-// 1 with a message on `err` naming the file (unreadable catalogue, no disc to print, printing failed).
+// 1 with a message on `err` naming the file (an output that OutputRefusal refuses, unreadable
+// catalogue, no disc to print, printing failed).
 int RunPrintCommand(const PrintRequest& request, const PrintDevice& device, const Clock& clock,
                     const DateFormat& dateFormat, std::ostream& err);
 

@@ -1,6 +1,7 @@
 #include "output/WorkbookExport.h"
 
 #include "catalogue/FileNames.h"
+#include "output/OutputFile.h"
 #include "output/XlsxWorkbook.h"
 #include "platform/Services.h"
 #include "storage/Literal.h"
@@ -29,7 +30,8 @@ std::optional<std::string> ChooseWorkbookPath(Prompts& prompts, const std::strin
     if (!baseFileName.empty()) options.initialPath = WithExtension(baseFileName, ".xlsx");
     const std::optional<std::string> chosen = prompts.SaveFileName(options);
     if (!chosen || chosen->empty()) return std::nullopt;
-    const std::string path = AbsolutePath(WithDefaultExtension(AbsolutePath(*chosen), ".xlsx"));
+    const std::string path = AbsolutePath(WithOutputExtension(AbsolutePath(*chosen), ".xlsx"));
+    if (SayRefusal(prompts, OutputRefusal(path, baseFileName))) return std::nullopt;
     const bool extended = path != AbsolutePath(*chosen);
     if (extended && std::filesystem::exists(path) &&
         !prompts.Confirm(W("Файл ") + PathToText(path) + W(" уже существует. Заменить ?")))

@@ -15,9 +15,10 @@ class Shell;
 // False after "Нет данных для экспорта" when the table shows no disc.
 bool CheckSomethingToExport(const CatalogueTable& table, Prompts& prompts);
 
-// The save dialog, proposing the catalogue's name with ".xlsx" in its folder. A name typed without
-// an extension gets ".xlsx"; the dialog asked about replacing the name as typed, so replacing an
-// existing file under the name so made is asked here. Nothing when cancelled.
+// The save dialog, proposing the catalogue's name with ".xlsx" in its folder. A name not ending in
+// ".xlsx" gets it; the dialog asked about replacing the name as typed, so replacing an existing file
+// under the name so made is asked here. Nothing when cancelled, or after saying why the name may
+// not be written (OutputRefusal).
 std::optional<std::string> ChooseWorkbookPath(Prompts& prompts, const std::string& baseFileName);
 
 // Writes the workbook under `path`. Done: the workbook is in place. Failed (`failure` says why,

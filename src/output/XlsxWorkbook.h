@@ -1,7 +1,9 @@
 // The spreadsheet of the export on Linux: a new .xlsx workbook with one sheet holding nothing but
-// cell values, written with little memory and put under its name only when it is complete.
+// cell values, written with little memory and put under its name only when it is complete. The
+// writer's own error lines never reach the standard error; FailureReason says what failed.
 #pragma once
 
+#include "output/QuietStderr.h"
 #include "output/Spreadsheet.h"
 #include "storage/AtomicFile.h"
 
@@ -38,6 +40,7 @@ private:
     // Drops the unfinished workbook and its temporary file; always false.
     bool Abandon();
 
+    QuietStderr quiet_; // first in, last out: the writer's whole life
     PendingFile pending_;
     std::string tmpdir_;
     lxw_workbook* workbook_ = nullptr;

@@ -17,4 +17,9 @@ std::optional<std::string> Prompts::InputLine(const std::string& caption, const 
     }
 }
 
+bool SayRefusal(Prompts& prompts, const std::optional<UserText>& refusal) {
+    if (refusal) prompts.Message(*refusal);
+    return refusal.has_value();
+}
+
 } // namespace mcb

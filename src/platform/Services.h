@@ -76,6 +76,9 @@ public:
     // A font choice among the installed fonts (only existing ones can be taken) and the sizes
     // minPoints..maxPoints, starting from `current`; nothing when cancelled.
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& current, int minPoints, int maxPoints) = 0;
+    // False when nobody will answer any more (the program is being ended): a loop that waits for an
+    // answer stops.
+    virtual bool Answering() const { return true; }
 
 protected:
     // The input box of InputLine as the user sees it: caption and prompt Windows-1251, the initial and
@@ -83,6 +86,9 @@ protected:
     virtual std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,
                                                 const std::string& initialUtf8) = 0;
 };
+
+// Shows the refusal, if there is one; true when it did (the caller then stops).
+bool SayRefusal(Prompts& prompts, const std::optional<UserText>& refusal);
 
 class Shell {
 public:

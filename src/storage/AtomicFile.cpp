@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -91,7 +92,8 @@ int CreateTemporary(const std::string& prefix, std::string_view tempName, std::s
     int tildes = 0;
     for (int attempt = 0; attempt < kAttempts && tildes < kTildeNames; ++attempt) {
         tempPath = prefix + TildeName(tempName, tildes);
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Private from its creation: the content may be that of a private catalogue.
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 && KeepAsOwn(fd, tempPath)) {
             RemoveLeftoversFrom(prefix, tempName, tildes + 1);
             return fd;
@@ -110,17 +112,42 @@ int CreateTemporary(const std::string& prefix, std::string_view tempName, std::s
     return fd;
 }
 
-// The new file keeps the old one's permission bits and, where allowed, its owner.
-bool TakeOverAttributes(int fd, const std::string& target) {
+// The new file gets the bits asked for, or keeps the old one's permission bits and, where allowed, its
+// owner. A link that is replaced rather than followed passes on nothing.
+bool TakeOverAttributes(int fd, const std::string& target, const std::optional<unsigned>& mode, bool followLinks) {
     struct stat old {};
-    if (::stat(target.c_str(), &old) != 0) return errno == ENOENT;
+    const int looked = followLinks ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old);
+    if (looked != 0 && errno != ENOENT) return false;
+    const bool inherits = looked == 0 && !S_ISLNK(old.st_mode);
     struct stat fresh {};
     if (::fstat(fd, &fresh) != 0) return false;
-    if (old.st_uid != fresh.st_uid || old.st_gid != fresh.st_gid) {
+    if (inherits && (old.st_uid != fresh.st_uid || old.st_gid != fresh.st_gid)) {
         // Only the superuser may give a file away; anyone else keeps the new file as their own.
         [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
     }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    const unsigned bits = mode ? *mode : inherits ? unsigned(old.st_mode & 07777) : NewFileMode();
+    return ::fchmod(fd, mode_t(bits)) == 0;
+}
+
+// The file mode mask from the kernel's view of the process; asking umask() itself would change it
+// for a moment under other threads.
+std::optional<unsigned> MaskFromProc() {
+    std::FILE* status = std::fopen("/proc/self/status", "re");
+    if (!status) return std::nullopt;
+    char line[256];
+    std::optional<unsigned> mask;
+    while (!mask && std::fgets(line, sizeof line, status)) {
+        unsigned value = 0;
+        if (std::sscanf(line, "Umask: %o", &value) == 1) mask = value;
+    }
+    std::fclose(status);
+    return mask;
+}
+
+AtomicWrite Named(std::string_view tempName) {
+    AtomicWrite how;
+    how.tempName = tempName;
+    return how;
 }
 
 // After the rename the new content is in place; only an input/output error while making the rename
@@ -145,20 +172,37 @@ std::string TempNameFor(const std::string& path, std::string_view prefix, std::s
     return name;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
-    PendingFile file(path, tempName);
+unsigned NewFileMode() {
+    std::optional<unsigned> mask = MaskFromProc();
+    if (!mask) {
+        const mode_t previous = ::umask(022);
+        ::umask(previous);
+        mask = unsigned(previous);
+    }
+    return 0666u & ~*mask;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content, const AtomicWrite& how) {
+    PendingFile file(path, how);
     return file.Ok() && WriteAll(file.Fd(), content) && file.Commit();
 }
 
-PendingFile::PendingFile(const std::string& path, std::string_view tempName) {
-    const std::optional<std::string> target = ResolveLinks(path);
+bool WriteFileAtomically(const std::string& path, std::string_view content, std::string_view tempName) {
+    return WriteFileAtomically(path, content, Named(tempName));
+}
+
+PendingFile::PendingFile(const std::string& path, std::string_view tempName) : PendingFile(path, Named(tempName)) {}
+
+PendingFile::PendingFile(const std::string& path, const AtomicWrite& how)
+    : mode_(how.mode), followLinks_(how.followLinks) {
+    const std::optional<std::string> target = how.followLinks ? ResolveLinks(path) : path;
     if (!target) {
         error_ = ELOOP;
         return;
     }
     target_ = *target;
     prefix_ = DirectoryPrefix(target_);
-    fd_ = CreateTemporary(prefix_, tempName, tempPath_);
+    fd_ = CreateTemporary(prefix_, how.tempName, tempPath_);
     if (fd_ >= 0) return;
     error_ = errno;
     tempPath_.clear(); // not ours to remove
@@ -185,9 +229,13 @@ bool PendingFile::Commit() {
     if (fd_ < 0) return false;
     errno = 0;
     // The lock on the temporary file is held until the file has its final name.
-    if (!TakeOverAttributes(fd_, target_) || ::fsync(fd_) != 0 || ::rename(tempPath_.c_str(), target_.c_str()) != 0)
+    if (!TakeOverAttributes(fd_, target_, mode_, followLinks_) || ::fsync(fd_) != 0 ||
+        ::rename(tempPath_.c_str(), target_.c_str()) != 0)
         return Fail();
     tempPath_.clear();
+    // Looked at after the rename, which sets the file's status change time.
+    struct stat written {};
+    committed_ = ::fstat(fd_, &written) == 0 ? IdentityOf(written) : FileIdentity{};
     ::close(fd_); // everything is on disk already: fsync has checked it
     fd_ = -1;
     if (SyncDirectory(prefix_)) return true;

@@ -42,6 +42,10 @@ CommonCounters ReadCommonCounters(const TIniFile& catalogue);
 // missing file (a new, empty catalogue). Such a store never writes over its file.
 std::optional<UserText> CatalogueRefusal(const TIniFile& file);
 
+// Why changes to this catalogue cannot be saved, naming the file or its folder: the user may not
+// write the file, or not the folder the crash-safe save writes into. Nothing when they can.
+std::optional<UserText> ReadOnlyRefusal(const TIniFile& file);
+
 // The comment line that precedes every written catalogue, with the empty line after it.
 const std::string& CatalogueFileHeader();
 

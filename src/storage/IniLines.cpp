@@ -16,12 +16,12 @@ std::uint32_t CheckedSize(std::size_t size) {
 
 } // namespace
 
-ReadState LineArena::ReadText(const std::string& path) {
+ReadState LineArena::ReadText(const std::string& path, FileIdentity* identity) {
     const auto buffer = [this](std::size_t size) {
         fileText_.resize(size);
         return fileText_.data();
     };
-    const ReadState state = ReadWholeFileInto(path, buffer);
+    const ReadState state = ReadWholeFileInto(path, buffer, identity);
     if (state != ReadState::Read) fileText_.clear();
     return state;
 }

@@ -30,8 +30,9 @@ struct LineRef {
 
 class LineArena {
 public:
-    // The file text; a missing or unreadable file gives the empty text.
-    ReadState ReadText(const std::string& path);
+    // The file text; a missing or unreadable file gives the empty text. `identity` learns which file
+    // was read.
+    ReadState ReadText(const std::string& path, FileIdentity* identity = nullptr);
     void AssignText(std::string_view text);
     std::string_view FileText() const { return {fileText_.data(), fileText_.size()}; }
 

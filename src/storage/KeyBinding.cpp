@@ -23,13 +23,13 @@ void ReadKeys(const TIniFile& ini, const std::string& section, const std::vector
 }
 
 void WriteKeys(TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys) {
-    for (const KeyBinding& binding : keys) {
-        const std::string& key = binding.key;
-        std::visit(Overloaded{[&](bool* v) { ini.WriteBool(section, key, *v); },
-                              [&](int* v) { ini.WriteInteger(section, key, *v); },
-                              [&](std::string* v) { ini.WriteString(section, key, *v); }},
-                   binding.field);
-    }
+    for (const KeyBinding& binding : keys) ini.WriteString(section, binding.key, KeyText(binding));
+}
+
+std::string KeyText(const KeyBinding& binding) {
+    return std::visit(Overloaded{[](bool* v) { return std::string(*v ? "1" : "0"); },
+                                 [](int* v) { return std::to_string(*v); }, [](std::string* v) { return *v; }},
+                      binding.field);
 }
 
 } // namespace mcb

@@ -18,4 +18,7 @@ struct KeyBinding {
 void ReadKeys(const TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys);
 void WriteKeys(TIniFile& ini, const std::string& section, const std::vector<KeyBinding>& keys);
 
+// The text WriteKeys writes for the field.
+std::string KeyText(const KeyBinding& binding);
+
 } // namespace mcb

@@ -5,6 +5,7 @@
 #include "storage/ErrorReport.h"
 #include "storage/IniStore.h"
 #include "storage/IniText.h"
+#include "storage/WriteAccess.h"
 
 #include <optional>
 #include <unordered_map>
@@ -24,9 +25,33 @@ bool OnlyBlanks(std::string_view text) {
 
 struct TIniFile::Store {
     explicit Store(std::string name) : fileName(std::move(name)) {
-        loaded = sections.Arena().ReadText(fileName);
+        loaded = sections.Arena().ReadText(fileName, &onDisk);
         ParseIniText(sections);
         withoutSections = sections.Sections().empty() && !OnlyBlanks(sections.Arena().FileText());
+    }
+
+    // True when the file is no longer the one read or last written. Another identity alone is not
+    // enough: a file merely touched, or copied back unchanged, holds what the store knows.
+    bool ChangedOnDisk() {
+        const FileIdentity now = IdentityAt(fileName);
+        if (now == onDisk) return false;
+        if (!now.exists || !onDisk.exists) return true;
+        FileIdentity read;
+        const std::optional<std::string> content = ReadWholeFile(fileName, &read);
+        if (!content || !Known(*content)) return true;
+        onDisk = read;
+        return false;
+    }
+
+    bool Known(std::string_view content) const {
+        return writtenHash ? std::hash<std::string_view>{}(content) == *writtenHash
+                           : content == sections.Arena().FileText();
+    }
+
+    void Written(const FileIdentity& identity, std::string_view content) {
+        onDisk = identity;
+        writtenHash = std::hash<std::string_view>{}(content);
+        modified = false;
     }
 
     // What the change in progress replaced: the number of sections before it and the first copy
@@ -58,6 +83,10 @@ struct TIniFile::Store {
     ReadState loaded = ReadState::Missing;
     bool withoutSections = false;
     std::optional<Undo> undo;
+    FileIdentity onDisk;                    // the file as read or last written
+    std::optional<std::size_t> writtenHash; // of the last content written; none: the text read is it
+    DiskChangeHandler diskChanged;
+    std::uint64_t reloads = 0;
 };
 
 namespace {
@@ -124,12 +153,42 @@ bool TIniFile::UpdateFile() {
     }
     if (!store_->modified) return true;
     const bool unknownContent = store_->loaded == ReadState::Failed || store_->withoutSections;
-    if (!unknownContent && WriteFileAtomically(store_->fileName, FormatIniText(store_->sections, store_->header)))
-        return true;
+    // The rename through a writable folder would replace a file the user protected.
+    if (unknownContent || WriteAccessOf(store_->fileName) == WriteAccess::FileReadOnly) return ReportWriteError();
+    if (store_->diskChanged && store_->ChangedOnDisk() &&
+        store_->diskChanged(store_->fileName) == DiskChangeChoice::Reload) {
+        Reload();
+        return false;
+    }
+    const std::string text = FormatIniText(store_->sections, store_->header);
+    PendingFile file(store_->fileName, "~tmpini.tmp");
+    if (!file.Ok() || !WriteAll(file.Fd(), text) || !file.Commit()) return ReportWriteError();
+    store_->Written(file.Committed(), text);
+    return true;
+}
+
+bool TIniFile::ReportWriteError() const {
     ReportFileError("Write error to file ", store_->fileName);
     return false;
 }
 
+void TIniFile::Reload() {
+    auto fresh = std::make_unique<Store>(store_->fileName);
+    fresh->header = std::move(store_->header);
+    fresh->diskChanged = std::move(store_->diskChanged);
+    fresh->reloads = store_->reloads + 1;
+    store_ = std::move(fresh);
+}
+
+void TIniFile::SetDiskChangeHandler(DiskChangeHandler handler) {
+    store_->diskChanged = std::move(handler);
+}
+
+std::uint64_t TIniFile::Reloads() const {
+    return store_->reloads;
+}
+
+// A store read again during the save has no change to take back.
 bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
     store_->undo.emplace(Store::Undo{store_->sections.Sections().size(), store_->modified, {}});
     bool saved = false;
@@ -137,11 +196,11 @@ bool TIniFile::ChangeAndSave(const std::function<void()>& change) {
         change();
         saved = UpdateFile();
     } catch (...) {
-        store_->RollBack();
+        if (store_->undo) store_->RollBack();
         store_->undo.reset();
         throw;
     }
-    if (!saved) store_->RollBack();
+    if (!saved && store_->undo) store_->RollBack();
     store_->undo.reset();
     return saved;
 }

@@ -7,6 +7,7 @@
 
 #include "storage/WholeFile.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,13 @@
 #include <vector>
 
 namespace mcb {
+
+// What to do when the file on disk is no longer the one the store read or last wrote.
+enum class DiskChangeChoice {
+    Overwrite, // write the store over it
+    Reload,    // give up the store's changes and load the file as it is now
+};
+using DiskChangeHandler = std::function<DiskChangeChoice(const std::string& fileName)>;
 
 class TIniFile {
 public:
@@ -34,18 +42,27 @@ public:
     void EraseSection(const std::string& section);
     void DeleteKey(const std::string& section, const std::string& key);
 
-    // Writes the whole store when it was ever modified. The new content goes to a temporary file
-    // beside the target, which is flushed to disk and renamed over the target in one step, so the
-    // file on disk is always either the old or the new version. Returns false after reporting
-    // "Write error to file <name>" when any step fails; the old file is then untouched. A file
-    // that existed but could not be read, or held no section, is never written over: whatever it
-    // holds is not in the store.
+    // Writes the whole store when it was modified since it was read or last written. The new
+    // content goes to a temporary file beside the target, which is flushed to disk and renamed over
+    // the target in one step, so the file on disk is always either the old or the new version.
+    // Returns false after reporting "Write error to file <name>" when any step fails; the old file
+    // is then untouched. A file that existed but could not be read, or held no section, is never
+    // written over: whatever it holds is not in the store; neither is a file the user may not write.
+    // A file that somebody else changed since (another file put in its place, another size or time
+    // and other content) is written over only when the disk change handler says so; without a
+    // handler it is. When the handler chooses Reload the store is read again and false is returned.
     bool UpdateFile();
+
+    // Asked by UpdateFile when the file changed on disk.
+    void SetDiskChangeHandler(DiskChangeHandler handler);
+    // How many times the store was read again at the handler's word; a caller that holds values
+    // taken from the store sees by it that they are gone.
+    std::uint64_t Reloads() const;
 
     // Runs `change` on the store and saves the file. When the file cannot be written (the failure
     // is reported), the store is brought back to exactly what it was before the change, so that a
-    // change the user was told is not saved is neither shown nor written by a later save. True
-    // when saved.
+    // change the user was told is not saved is neither shown nor written by a later save; when the
+    // store was read again instead, the change is gone with it. True when saved.
     bool ChangeAndSave(const std::function<void()>& change);
 
     // How the file was found at creation.
@@ -69,6 +86,9 @@ public:
     const std::string& FileHeader() const;
 
 private:
+    bool ReportWriteError() const;
+    void Reload();
+
     struct Store;
     std::unique_ptr<Store> store_;
 };

@@ -57,19 +57,36 @@ Settings ReadSettings(const TIniFile& ini, int today) {
     return s;
 }
 
-void WriteSettings(TIniFile& ini, const Settings& settings) {
+namespace {
+
+void AddKeys(std::vector<ClosingKey>& keys, const std::string& section, const std::vector<KeyBinding>& bindings) {
+    for (const KeyBinding& binding : bindings) keys.push_back({section, binding.key, KeyText(binding)});
+}
+
+} // namespace
+
+std::vector<ClosingKey> ClosingKeys(const Settings& settings) {
     Settings s = settings; // the key bindings point into a record of their own
-    ini.WriteString("Base", "BaseName", s.BaseName);
-    if (s.BaseNameUtf8.empty())
-        ini.DeleteKey("Base", "BaseNameUtf8");
+    std::vector<ClosingKey> keys{{"Base", "BaseName", s.BaseName}};
+    keys.push_back({"Base", "BaseNameUtf8", s.BaseNameUtf8.empty() ? std::nullopt : std::optional(s.BaseNameUtf8)});
+    AddKeys(keys, "MainTable", WidthKeys(s.mainTableWidths));
+    AddKeys(keys, "WindowState", {{"MainState", &s.window.MainState}});
+    if (s.window.MainState == 1) AddKeys(keys, "WindowState", MainSizeKeys(s.window));
+    AddKeys(keys, "WindowState", OtherWindowKeys(s.window));
+    AddKeys(keys, "Filter", FilterKeys(s.filter));
+    AddKeys(keys, "Setup", SetupKeys(s.setup));
+    return keys;
+}
+
+void WriteClosingKey(TIniFile& ini, const ClosingKey& key) {
+    if (key.value)
+        ini.WriteString(key.section, key.key, *key.value);
     else
-        ini.WriteString("Base", "BaseNameUtf8", s.BaseNameUtf8);
-    WriteKeys(ini, "MainTable", WidthKeys(s.mainTableWidths));
-    ini.WriteInteger("WindowState", "MainState", s.window.MainState);
-    if (s.window.MainState == 1) WriteKeys(ini, "WindowState", MainSizeKeys(s.window));
-    WriteKeys(ini, "WindowState", OtherWindowKeys(s.window));
-    WriteFilter(ini, s.filter);
-    WriteKeys(ini, "Setup", SetupKeys(s.setup));
+        ini.DeleteKey(key.section, key.key);
+}
+
+void WriteSettings(TIniFile& ini, const Settings& settings) {
+    for (const ClosingKey& key : ClosingKeys(settings)) WriteClosingKey(ini, key);
 }
 
 FilterCriteria ReadFilter(const TIniFile& ini) {

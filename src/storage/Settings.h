@@ -5,8 +5,10 @@
 #include "storage/UserText.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mcb {
 
@@ -100,9 +102,27 @@ struct Settings {
 // defaults to today (a day number).
 Settings ReadSettings(const TIniFile& ini, int today);
 
-// Writes what the main window owns, in its closing order: Base, MainTable, WindowState (the main
-// size only in the normal state), Filter, Setup without NoUpdating. Printer is not written.
+// What the main window owns, in its closing order: Base, MainTable, WindowState (the main size only
+// in the normal state), Filter, Setup without NoUpdating; Printer is not among them. Each key with
+// the text written for it, or nothing for a key that is deleted.
+struct ClosingKey {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+std::vector<ClosingKey> ClosingKeys(const Settings& s);
+void WriteClosingKey(TIniFile& ini, const ClosingKey& key);
+
+// Writes every closing key.
 void WriteSettings(TIniFile& ini, const Settings& s);
+
+// Writes into the settings file as it is now only what the run changed: the closing keys of `mine`
+// that differ from `atStart` (the settings as read at start-up), and those the file lacks. Every
+// other key keeps what the file holds, so that a change somebody else made to the file meanwhile is
+// kept. A key that both changed differently is written only when `overwriteTheirs` (asked once at
+// most) says so. `today` stands in for a missing UpdateDate, as at start-up.
+void MergeSettings(TIniFile& ini, const Settings& atStart, const Settings& mine, int today,
+                   const std::function<bool()>& overwriteTheirs);
 
 FilterCriteria ReadFilter(const TIniFile& ini);
 void WriteFilter(TIniFile& ini, const FilterCriteria& f);

@@ -3,6 +3,7 @@
 #include "storage/RegularFile.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mcb {
@@ -30,18 +31,27 @@ bool ReadExactly(int fd, std::size_t size, const std::function<char*(std::size_t
 
 } // namespace
 
-ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer) {
+ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer,
+                            FileIdentity* identity) {
     const RegularFile file = RegularFile::ForReading(path);
     if (file.State() == OpenState::Missing) return ReadState::Missing;
-    return file.Ok() && ReadExactly(file.Fd(), std::size_t(file.Size()), buffer) ? ReadState::Read : ReadState::Failed;
+    // Taken before reading: a change made while the file is read then shows at the next look.
+    struct stat info {};
+    if (!file.Ok() || (identity && ::fstat(file.Fd(), &info) != 0)) return ReadState::Failed;
+    if (!ReadExactly(file.Fd(), std::size_t(file.Size()), buffer)) return ReadState::Failed;
+    if (identity) *identity = IdentityOf(info);
+    return ReadState::Read;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, FileIdentity* identity) {
     std::string content;
-    const ReadState read = ReadWholeFileInto(path, [&content](std::size_t size) {
-        content.resize(size);
-        return content.data();
-    });
+    const ReadState read = ReadWholeFileInto(
+        path,
+        [&content](std::size_t size) {
+            content.resize(size);
+            return content.data();
+        },
+        identity);
     if (read != ReadState::Read) return std::nullopt;
     return content;
 }

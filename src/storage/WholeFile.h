@@ -1,6 +1,8 @@
 // Reading a file whole, as raw bytes.
 #pragma once
 
+#include "storage/FileIdentity.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -16,10 +18,11 @@ enum class ReadState {
 };
 
 // Reads the whole content of a regular file into the buffer of `size` bytes that `buffer(size)`
-// provides.
-ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer);
+// provides. `identity`, when given, learns which file was read.
+ReadState ReadWholeFileInto(const std::string& path, const std::function<char*(std::size_t size)>& buffer,
+                            FileIdentity* identity = nullptr);
 
 // The whole content of a regular file; nothing under the same conditions.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+std::optional<std::string> ReadWholeFile(const std::string& path, FileIdentity* identity = nullptr);
 
 } // namespace mcb

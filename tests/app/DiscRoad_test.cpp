@@ -22,6 +22,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -71,7 +72,8 @@ private slots:
         dir.Write("base.cbf", W("[Common]\r\nLastCDID=00000\r\n[Genres]\r\n0=Фантастика\r\n"));
         QImage cover(300, 200, QImage::Format_RGB32);
         cover.fill(Qt::darkBlue);
-        cover.save(QString::fromStdString(dir.File("cover.png")));
+        std::filesystem::create_directories(dir.File("pictures")); // outside the catalogue folder: copied
+        cover.save(QString::fromStdString(dir.File("pictures/cover.png")));
         QVERIFY(program.Start());
         session = program.session.get();
         form = program.form.get();
@@ -85,7 +87,7 @@ private slots:
     void cleanupTestCase() { program.Stop(); }
 
     void addWithPictureCopiedBesideTheCatalogue() {
-        prompts.ExpectText(dir.File("cover.png"));
+        prompts.ExpectText(dir.File("pictures/cover.png"));
         test::WhenShown<TEditDisk>([](TEditDisk& editor) {
             editor.EdNazva->setText(QStringLiteral("матрица"));
             QTest::mouseDClick(editor.Pict1, Qt::LeftButton);

@@ -1,11 +1,16 @@
 #include "catalogue/Session.h"
 #include "storage/ErrorReport.h"
+#include "storage/IniFileSupport.h"
 #include "storage/Literal.h"
 #include "support/FakeServices.h"
+#include "support/FileSnapshot.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mcb {
 namespace {
@@ -176,6 +181,18 @@ TEST_F(SessionTest, SaveAsAddsTheExtensionCopiesAndMayDeleteTheOld) {
     }
 }
 
+TEST_F(SessionTest, SaveAsCopyIsAsPrivateAsTheCatalogue) {
+    dir.Write("a.cbf", kDisc);
+    ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), 0600), 0);
+    auto session = StartSession(dir.File("a.cbf"));
+    prompts.ExpectText(dir.File("copy.cbf"));
+    prompts.Expect(Answer::No);
+    ASSERT_TRUE(session->ChooseAndSwitch(SwitchMode::SaveAs));
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.File("copy.cbf").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
 TEST_F(SessionTest, SaveAsOntoItselfKeepsTheFile) {
     dir.Write("a.cbf", kDisc);
     auto session = StartSession(dir.File("a.cbf"));
@@ -263,6 +280,148 @@ TEST_F(SessionTest, DeferredTasksFollowTheUpdateDateAndTheDebts) {
         WriteSettings("[Setup]\r\n" + c.setup + "\r\n");
         auto session = StartSession(dir.File("d.cbf"));
         EXPECT_EQ(session->pendingStartupTasks(), c.tasks) << c.setup;
+    }
+}
+
+// A backup shipped as a link (cat.bak -> ~/.bashrc) is replaced by the copy; what it led to stays as
+// it was. The copy is as private as the catalogue.
+TEST_F(SessionTest, BackupReplacesALinkInItsPlaceAndIsAsPrivateAsTheCatalogue) {
+    dir.Write("b.cbf", kDisc);
+    ASSERT_EQ(::chmod(dir.File("b.cbf").c_str(), 0600), 0);
+    dir.Write("home/.bashrc", "export PATH\n");
+    ASSERT_EQ(::symlink(dir.File("home/.bashrc").c_str(), dir.File("b.bak").c_str()), 0);
+    StartSession(dir.File("b.cbf"))->Shutdown();
+    EXPECT_EQ(TempDir::Read(dir.File("home/.bashrc")), "export PATH\n");
+    struct stat info {};
+    ASSERT_EQ(::lstat(dir.File("b.bak").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(TempDir::Read(dir.File("b.bak")), kDisc);
+}
+
+// A catalogue changed on disk since it was read (a restored backup, a sync tool, a hand edit) is
+// written over only when the user says so; otherwise it is read again and the change is lost, as
+// the question says.
+TEST_F(SessionTest, CatalogueChangedOnDiskIsAskedAbout) {
+    const std::string theirs = "[Common]\r\nLastCDID=00001\r\n\r\n[00001]\r\nNam=Stalker\r\nGin=-1\r\n\r\n";
+    for (const bool overwrite : {true, false}) {
+        SCOPED_TRACE(overwrite ? "overwritten" : "read again");
+        dir.Write("a.cbf", kDisc);
+        prompts = test::ScriptedPrompts();
+        auto session = StartSession(dir.File("a.cbf"));
+        int reloads = 0;
+        session->SetReloadListener([&] { ++reloads; });
+        dir.Write("a.cbf", theirs);
+        prompts.Expect(overwrite ? Answer::Yes : Answer::No);
+        TIniFile& catalogue = session->catalogue();
+        EXPECT_EQ(catalogue.ChangeAndSave([&] { catalogue.WriteString("00001", "Gin", "0"); }), overwrite);
+        ASSERT_EQ(prompts.texts.size(), 1u);
+        EXPECT_NE(prompts.texts[0].Utf8().find(dir.File("a.cbf")), std::string::npos);
+        EXPECT_NE(prompts.texts[0].Utf8().find("изменен вне программы"), std::string::npos);
+        EXPECT_EQ(reloads, overwrite ? 0 : 1);
+        const TIniFile onDisk(dir.File("a.cbf"));
+        EXPECT_EQ(onDisk.ReadString("00001", "Nam", ""), overwrite ? "Solaris" : "Stalker");
+        EXPECT_EQ(onDisk.ReadString("00001", "Gin", ""), overwrite ? "0" : "-1");
+        EXPECT_EQ(session->catalogue().ReadString("00001", "Nam", ""), overwrite ? "Solaris" : "Stalker");
+        session->Shutdown();
+        EXPECT_TRUE(prompts.Exhausted());
+    }
+}
+
+// Settings that another program's close changed meanwhile stay; what this run changed is written.
+TEST_F(SessionTest, ShutdownKeepsSettingsChangedMeanwhile) {
+    dir.Write("a.cbf", kDisc);
+    WriteSettings("[Setup]\r\nSortOrder=1\r\nDolgDays=15\r\n");
+    auto session = StartSession(dir.File("a.cbf"));
+    session->settings().setup.DolgDays = 30;
+    WriteSettings("[Setup]\r\nSortOrder=4\r\nDolgDays=15\r\n");
+    session->Shutdown();
+    const TIniFile ini(dir.SettingsFile());
+    EXPECT_EQ(ini.ReadInteger("Setup", "SortOrder", 0), 4);
+    EXPECT_EQ(ini.ReadInteger("Setup", "DolgDays", 0), 30);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+// One program per catalogue: claims as a running program would hold them.
+class ClaimsHeldElsewhere : public CatalogueClaims {
+public:
+    class Held : public CatalogueClaim {};
+    std::unique_ptr<CatalogueClaim> Claim(const std::string& catalogue) override {
+        claimed.push_back(catalogue);
+        return elsewhere.contains(catalogue) ? nullptr : std::make_unique<Held>();
+    }
+    bool RaiseHolder(const std::string& catalogue) override {
+        raised.push_back(catalogue);
+        return answers;
+    }
+    std::set<std::string> elsewhere;
+    std::vector<std::string> claimed, raised;
+    bool answers = true;
+};
+
+TEST_F(SessionTest, CatalogueOpenInAnotherProgramIsNotOpenedAgain) {
+    dir.Write("a.cbf", kDisc);
+    dir.Write("b.cbf", kDisc);
+    WriteSettings("[Setup]\r\nBackUpBase=1\r\n");
+    ClaimsHeldElsewhere claims;
+    claims.elsewhere = {dir.File("b.cbf")};
+    const auto start = [&](const std::string& catalogue) {
+        auto session = std::make_unique<Session>(SessionServices{clock, format, prompts, &claims}, dir.Path());
+        return std::make_pair(session->Start(catalogue), std::move(session));
+    };
+    // A second start on it: the other program comes to the front, nothing is written here.
+    for (const bool answers : {true, false}) {
+        claims.answers = answers;
+        prompts = test::ScriptedPrompts();
+        const auto before = test::Snapshot(dir.Path());
+        EXPECT_EQ(start(dir.File("b.cbf")).first, answers ? StartOutcome::ShownElsewhere : StartOutcome::HeldElsewhere);
+        EXPECT_EQ(test::Snapshot(dir.Path()), before);
+        EXPECT_EQ(prompts.texts.size(), answers ? 0u : 1u);
+    }
+    EXPECT_EQ(claims.raised, (std::vector<std::string>{dir.File("b.cbf"), dir.File("b.cbf")}));
+    // Opening, creating or saving onto it from a program on another catalogue: refused, naming it.
+    auto [started, session] = start(dir.File("a.cbf"));
+    ASSERT_EQ(started, StartOutcome::Started);
+    for (const SwitchMode mode : {SwitchMode::Open, SwitchMode::New, SwitchMode::SaveAs}) {
+        prompts = test::ScriptedPrompts();
+        prompts.ExpectText(dir.File("b.cbf"));
+        EXPECT_FALSE(session->ChooseAndSwitch(mode));
+        ASSERT_EQ(prompts.texts.size(), 1u);
+        EXPECT_NE(prompts.texts[0].Utf8().find(dir.File("b.cbf")), std::string::npos);
+        EXPECT_EQ(session->baseFileName(), dir.File("a.cbf"));
+    }
+    EXPECT_EQ(TempDir::Read(dir.File("b.cbf")), kDisc);
+}
+
+// A catalogue the user may not write (the file, or its folder) is opened with one message saying
+// so, and nothing of it is written at close, although the rename through a writable folder would
+// replace it.
+TEST_F(SessionTest, ReadOnlyCatalogueIsSaidOnceAndNeverWritten) {
+    const struct {
+        mode_t file, folder;
+        const char* said;
+    } cases[] = {{0444, 0777, "только для чтения"}, {0666, 0555, "нет права записи в папку"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        ::chmod(dir.Path().c_str(), 0700);
+        dir.Write("a.cbf", kDisc);
+        WriteSettings("[Setup]\r\nBackUpBase=1\r\n");
+        ASSERT_EQ(::chmod(dir.File("a.cbf").c_str(), c.file), 0);
+        ASSERT_EQ(::chmod(dir.Path().c_str(), c.folder), 0);
+        const int status = test::InChild([&] {
+            if (!test::BecomeNobody()) return 10;
+            prompts = test::ScriptedPrompts();
+            auto session = StartSession(dir.File("a.cbf"));
+            if (prompts.texts.size() != 1) return 11;
+            const std::string said = prompts.texts[0].Utf8();
+            if (said.find(dir.File("a.cbf")) == std::string::npos || said.find(c.said) == std::string::npos) return 12;
+            session->catalogue().WriteString("00001", "Gin", "0"); // as no command would
+            session->Shutdown();
+            return prompts.texts.size() == 1 ? 0 : 13;
+        });
+        ::chmod(dir.Path().c_str(), 0700);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(TempDir::Read(dir.File("a.cbf")), kDisc);
     }
 }
 

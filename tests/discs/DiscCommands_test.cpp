@@ -1,9 +1,11 @@
 #include "discs/DiscCommands.h"
 #include "discs/DiscsFixture.h"
 #include "storage/ErrorReport.h"
+#include "storage/IniFileSupport.h"
 #include "storage/Literal.h"
 #include "support/FullDisk.h"
 
+#include <sys/stat.h>
 #include <vector>
 
 namespace mcb::test {
@@ -271,6 +273,44 @@ TEST_F(DiscCommandsTest, FailedSaveLeavesTheDiscAsItWas) {
         EXPECT_EQ(TempDir::Read(CataloguePath()), before);
     }
     SetErrorReporter(previous);
+}
+
+// A catalogue whose changes cannot be saved (no write permission on the file, or on its folder): each
+// command says so before asking anything and changes nothing, although a rename through a writable
+// folder would get past the file's own permissions.
+TEST_F(DiscCommandsTest, ReadOnlyCatalogueIsNeverChanged) {
+    const struct {
+        const char* name;
+        mode_t file, folder;
+        const char* said;
+    } accesses[] = {{"file read-only", 0444, 0777, "открыта только для чтения"},
+                    {"folder read-only", 0666, 0555, "нет права записи в папку"}};
+    for (const auto& access : accesses) {
+        for (const Command command : {Command::Delete, Command::Lend, Command::Return}) {
+            SCOPED_TRACE(access.name + std::string(" ") + std::to_string(int(command)));
+            ::chmod(dir.Path().c_str(), 0755);
+            OpenCatalogue(kCatalogue);
+            catalogue.reset();
+            const std::string before = TempDir::Read(CataloguePath());
+            ASSERT_EQ(::chmod(CataloguePath().c_str(), access.file), 0);
+            ASSERT_EQ(::chmod(dir.Path().c_str(), access.folder), 0);
+            const int status = InChild([&] {
+                if (!BecomeNobody()) return 10;
+                catalogue = std::make_unique<TIniFile>(CataloguePath());
+                prompts = ScriptedPrompts();
+                if (Run(command, command == Command::Return ? kLent : kOwn)) return 11;
+                if (prompts.asked.size() != 1 || prompts.texts.size() != 1) return 12;
+                if (prompts.texts[0].Utf8().find(access.said) == std::string::npos) return 13;
+                catalogue.reset();
+                return 0;
+            });
+            ::chmod(dir.Path().c_str(), 0755);
+            EXPECT_EQ(status, 0);
+            EXPECT_EQ(TempDir::Read(CataloguePath()), before);
+            EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"base.cbf"});
+            ::chmod(CataloguePath().c_str(), 0644);
+        }
+    }
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "discs/DiscEditor.h"
 #include "discs/DiscsFixture.h"
+#include "discs/PictureCopy.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/ErrorReport.h"
+#include "storage/IniFileSupport.h"
 #include "storage/Literal.h"
 #include "support/FullDisk.h"
 
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace mcb::test {
@@ -262,41 +266,98 @@ TEST_F(DiscEditorTest, PicturePathsBesideTheCatalogueMoveWithIt) {
     EXPECT_EQ(moved.pictures[1], "");
 }
 
-TEST_F(DiscEditorTest, PictureCopyAndItsFallbacks) {
-    OpenCatalogue("[Common]\nLastCDID=00011");
-    dir.Write("cover.jpg", std::string("\xFF\xD8 picture\0bytes", 16));
-    dir.Write("noext", "data");
-    std::vector<std::string> errors;
-    ErrorReporter previous = SetErrorReporter([&](const UserText& m) { errors.push_back(m.Cp1251()); });
+// Copies are made by saving, under a free name: a file already there, whoever refers to it, and
+// whatever a link there leads to, stay byte for byte as they were.
+TEST_F(DiscEditorTest, PictureCopiesAreMadeBySavingUnderAFreeName) {
+    const std::string cover = std::string("\xFF\xD8 picture\0bytes", 16);
+    dir.Write("pictures/cover.jpg", cover);
+    dir.Write("pictures/noext", "data");
+    dir.Write("elsewhere/bashrc", "export PATH");
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::string source;
+        std::string stored; // Img1 as saved
+    } cases[] = {
+        {"free name", [] {}, dir.File("pictures/cover.jpg"), "\"?00012_1.jpg\""},
+        {"no extension", [] {}, dir.File("pictures/noext"), "\"?00012_1\""},
+        {"name of another disc's copy", [&] { dir.Write("00012_1.jpg", "other disc"); }, dir.File("pictures/cover.jpg"),
+         "\"?00012_1_2.jpg\""},
+        {"a link in the copy's place",
+         [&] { ASSERT_EQ(::symlink(dir.File("elsewhere/bashrc").c_str(), dir.File("00012_1.jpg").c_str()), 0); },
+         dir.File("pictures/cover.jpg"), "\"?00012_1_2.jpg\""},
+        {"already in the catalogue folder", [&] { dir.Write("shelf.jpg", "kept"); }, dir.File("shelf.jpg"),
+         "\"?shelf.jpg\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(dir.File("00012_1.jpg"));
+        std::filesystem::remove(dir.File("00012_1_2.jpg"));
+        c.prepare();
+        const std::string linked = TempDir::Read(dir.File("00012_1.jpg"));
+        OpenCatalogue("[Common]\nLastCDID=00011");
+        DiscEditor editor = Editor();
+        DiscRecord record = editor.OpenNew().value();
+        record.nam = "A";
+        record.pictures = {c.source, ""};
+        ASSERT_EQ(editor.Save(record, {true, false}), SaveResult::Saved);
+        EXPECT_EQ(OnDisk("00012", "Img1"), c.stored);
+        const std::string copy = DecodePicturePath(c.stored, BaseDir());
+        EXPECT_EQ(TempDir::Read(copy), TempDir::Read(c.source));
+        EXPECT_EQ(TempDir::Read(dir.File("00012_1.jpg")),
+                  copy == dir.File("00012_1.jpg") ? TempDir::Read(c.source) : linked);
+        EXPECT_EQ(TempDir::Read(dir.File("elsewhere/bashrc")), "export PATH");
+        EXPECT_TRUE(prompts.asked.empty());
+    }
+}
 
+// Whenever the copy does not come about, the disc keeps the source's own path; a disc that is not
+// saved leaves no copy behind.
+TEST_F(DiscEditorTest, PictureCopyFallsBackToTheSource) {
+    dir.Write("pictures/cover.jpg", "cover");
+    dir.Write("pictures/huge.jpg", "");
+    std::filesystem::resize_file(dir.File("pictures/huge.jpg"), kPictureCopyLimit + 1);
+    ASSERT_EQ(::mkfifo(dir.File("pictures/pipe.jpg").c_str(), 0644), 0);
+    std::filesystem::create_directories(dir.File("pictures/folder.jpg"));
+    struct Case {
+        const char* name;
+        std::string source;
+        std::size_t errors;   // reported through the error reporting
+        std::size_t messages; // said through the prompts
+    } cases[] = {
+        {"above the size limit", dir.File("pictures/huge.jpg"), 0, 1},
+        {"a short read", "/proc/self/status", 0, 0},
+        {"a source that cannot be opened", dir.File("pictures/gone.jpg"), 1, 0},
+        // No picture at all: nothing waits on it, nothing is said.
+        {"a pipe", dir.File("pictures/pipe.jpg"), 0, 0},
+        {"a folder", dir.File("pictures/folder.jpg"), 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts = ScriptedPrompts();
+        ErrorRecorder errors;
+        OpenCatalogue("[Common]\nLastCDID=00011");
+        DiscEditor editor = Editor();
+        DiscRecord record = editor.OpenNew().value();
+        record.nam = "A";
+        record.pictures = {c.source, c.source};
+        ASSERT_EQ(editor.Save(record, {true, true}), SaveResult::Saved);
+        EXPECT_EQ(OnDisk("00012", "Img1"), EncodePicturePath(c.source, BaseDir()));
+        EXPECT_EQ(OnDisk("00012", "Img2"), EncodePicturePath(c.source, BaseDir()));
+        EXPECT_EQ(errors.messages.size(), 2 * c.errors);
+        EXPECT_EQ(prompts.texts.size(), 2 * c.messages);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("00012_1.jpg")));
+    }
+    // A catalogue that cannot be saved takes its copies back.
+    ErrorRecorder errors;
+    dir.Write("base.cbf", "not a catalogue");
+    catalogue = std::make_unique<TIniFile>(CataloguePath());
     DiscEditor editor = Editor();
-    editor.OpenNew();
-    EXPECT_EQ(editor.CopyPictureToBase(1, dir.File("cover.jpg")), BaseDir() + "00012_1.jpg");
-    EXPECT_EQ(TempDir::Read(BaseDir() + "00012_1.jpg"), TempDir::Read(dir.File("cover.jpg")));
-    EXPECT_EQ(editor.CopyPictureToBase(2, dir.File("noext")), BaseDir() + "00012_2");
-    // Choosing the copy itself again keeps it whole.
-    EXPECT_EQ(editor.CopyPictureToBase(1, BaseDir() + "00012_1.jpg"), BaseDir() + "00012_1.jpg");
-    EXPECT_EQ(TempDir::Read(BaseDir() + "00012_1.jpg"), TempDir::Read(dir.File("cover.jpg")));
-    EXPECT_TRUE(errors.empty());
-
-    // A short read (a file whose size says 0) keeps the source without a word.
-    EXPECT_EQ(editor.CopyPictureToBase(1, "/proc/self/status"), "/proc/self/status");
-    EXPECT_TRUE(errors.empty());
-    // A target folder that cannot take the file.
-    DiscEditor elsewhere({*catalogue, dir.File("missing/"), prompts, Journal()});
-    elsewhere.OpenNew();
-    EXPECT_EQ(elsewhere.CopyPictureToBase(1, dir.File("cover.jpg")), dir.File("cover.jpg"));
-    EXPECT_TRUE(errors.empty());
-    // A pipe or a folder is no picture: nothing is copied, nothing waits on it, nothing is said.
-    ASSERT_EQ(::mkfifo(dir.File("pipe.jpg").c_str(), 0644), 0);
-    for (const std::string& source : {dir.File("pipe.jpg"), dir.Path()})
-        EXPECT_EQ(editor.CopyPictureToBase(2, source), source);
-    EXPECT_FALSE(std::filesystem::exists(BaseDir() + "00012_2.jpg"));
-    EXPECT_TRUE(errors.empty());
-    // A source that cannot be opened at all is reported.
-    EXPECT_EQ(editor.CopyPictureToBase(1, dir.File("gone.jpg")), dir.File("gone.jpg"));
-    EXPECT_EQ(errors.size(), 1u);
-    SetErrorReporter(previous);
+    DiscRecord record = editor.OpenNew().value();
+    record.nam = "A";
+    record.pictures = {dir.File("pictures/cover.jpg"), ""};
+    EXPECT_EQ(editor.Save(record, {true, false}), SaveResult::WriteFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("00001_1.jpg")));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ protected:
     std::string CataloguePath() const { return dir.File("base.cbf"); }
     std::string BaseDir() const { return dir.Path() + "/"; }
     std::string JournalText() const { return TempDir::Read(dir.File("base.log")); }
-    JournalContext Journal() const { return {dir.File("base.log"), setup, clock, dates}; }
+    JournalContext Journal() const { return {dir.File("base.log"), setup, clock, dates, CataloguePath()}; }
 
     TempDir dir;
     FixedClock clock{46364};

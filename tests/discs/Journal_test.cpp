@@ -6,6 +6,8 @@
 #include "support/TempDir.h"
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sys/stat.h>
@@ -27,7 +29,7 @@ const std::string kEvent = "D46364 T60319 : event\r\n";
 class JournalTest : public ::testing::Test {
 protected:
     void Log(const std::string& text = "event") { LogEvent(Context(), text); }
-    JournalContext Context() { return {path, setup, clock, dateFormat}; }
+    JournalContext Context() { return {path, setup, clock, dateFormat, dir.File("base.cbf")}; }
     std::string Journal() const { return TempDir::Read(path); }
 
     TempDir dir;
@@ -118,7 +120,7 @@ TEST_F(JournalTest, JournalThatIsNoFileIsReportedAndRecordsNothing) {
             EXPECT_NE(errors.messages[0].find("Write error to file"), std::string::npos) << name;
             errors.messages.clear();
         }
-        EXPECT_FALSE(SaveJournal(path, "edited")) << name;
+        EXPECT_FALSE(SaveJournal(path, "edited", dir.File("base.cbf"))) << name;
         EXPECT_EQ(errors.messages.size(), 1u) << "saving the viewer's text is refused: " << name;
         errors.messages.clear();
     }
@@ -127,6 +129,63 @@ TEST_F(JournalTest, JournalThatIsNoFileIsReportedAndRecordsNothing) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
     EXPECT_EQ(::lstat(dir.File("device.log").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+// A link or another name of the journal's file is never written through, cut or not; a pipe in its
+// place neither blocks nor takes the line.
+TEST_F(JournalTest, NothingInTheJournalsPlaceIsWrittenThrough) {
+    const std::string bashrc = dir.File("bashrc");
+    struct Case {
+        const char* name;
+        std::function<int()> prepare;
+        std::string journal; // afterwards; empty: still not a journal
+        std::size_t errors;
+    } cases[] = {
+        {"symbolic link", [&] { return ::symlink(bashrc.c_str(), path.c_str()); }, kEvent, 0},
+        {"dangling link", [&] { return ::symlink(dir.File("nowhere").c_str(), path.c_str()); }, kEvent, 0},
+        {"hard link", [&] { return ::link(bashrc.c_str(), path.c_str()); }, "export PATH\r\n" + kEvent, 0},
+        {"named pipe", [&] { return ::mkfifo(path.c_str(), 0600); }, "", 1},
+    };
+    for (const bool cut : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (cut ? ", cut" : ", not cut"));
+            std::filesystem::remove(path);
+            dir.Write("bashrc", "export PATH\r\n");
+            ASSERT_EQ(c.prepare(), 0);
+            setup.MagazTrunc = cut;
+            errors.messages.clear();
+            Log();
+            EXPECT_EQ(TempDir::Read(bashrc), "export PATH\r\n");
+            EXPECT_FALSE(Exists(dir.File("nowhere")));
+            EXPECT_EQ(errors.messages.size(), c.errors);
+            struct stat info {};
+            ASSERT_EQ(::lstat(path.c_str(), &info), 0);
+            if (c.journal.empty()) continue;
+            EXPECT_TRUE(S_ISREG(info.st_mode) && info.st_nlink == 1);
+            EXPECT_EQ(Journal(), c.journal);
+        }
+    }
+}
+
+// The journal tells what happened to the discs: no one may read it who may not read the catalogue.
+TEST_F(JournalTest, JournalIsAsPrivateAsTheCatalogue) {
+    dir.Write("base.cbf", "[Common]\r\n");
+    ASSERT_EQ(::chmod(dir.File("base.cbf").c_str(), 0600), 0);
+    const auto mode = [&] {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0777;
+    };
+    Log(); // a new journal
+    EXPECT_EQ(mode(), 0600u);
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    Log(); // appended
+    EXPECT_EQ(mode(), 0600u);
+    setup.MagazLines = 1;
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    Log(); // cut
+    EXPECT_EQ(mode(), 0600u);
+    EXPECT_TRUE(SaveJournal(path, "edited", dir.File("base.cbf")));
+    EXPECT_EQ(mode(), 0600u);
 }
 
 TEST_F(JournalTest, EditedTextIsSavedWithCrLfLines) {
@@ -142,14 +201,14 @@ TEST_F(JournalTest, EditedTextIsSavedWithCrLfLines) {
         {"a\n\n", "a\r\n\r\n", "a\n\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_TRUE(SaveJournal(path, c.screen));
+        EXPECT_TRUE(SaveJournal(path, c.screen, ""));
         EXPECT_EQ(Journal(), c.file);
         EXPECT_EQ(JournalScreenText(Journal()), c.reopened);
     }
     EXPECT_EQ(JournalScreenText("a\rb\r\nc\n"), "a\nb\nc\n");
     EXPECT_EQ(LastLineStart("ab\ncd\n"), 3u);
     EXPECT_EQ(LastLineStart("ab"), 0u);
-    EXPECT_FALSE(SaveJournal(dir.File("missing/base.log"), "a"));
+    EXPECT_FALSE(SaveJournal(dir.File("missing/base.log"), "a", ""));
     EXPECT_EQ(errors.messages.size(), 1u);
 }
 

@@ -1,6 +1,7 @@
 #include "ListsFixture.h"
 #include "lists/DictEditor.h"
 #include "storage/ErrorReport.h"
+#include "storage/IniFileSupport.h"
 #include "storage/Settings.h"
 #include "support/FakeServices.h"
 #include "support/FullDisk.h"
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace mcb::test {
 namespace {
@@ -370,6 +372,38 @@ TEST_F(DictEditorTest, ImportRefusesAFileItCannotRead) {
         EXPECT_EQ(prompts.texts[0].Utf8().find("Импортировано"), std::string::npos) << file;
     }
     EXPECT_EQ(editor.rows().size(), 3u);
+}
+
+// A catalogue the user may not write: every command that would change the list says so, asks
+// nothing more and changes nothing.
+TEST_F(DictEditorTest, ReadOnlyCatalogueIsNeverChanged) {
+    const struct {
+        const char* name;
+        void (DictEditor::*command)();
+    } commands[] = {{"add", &DictEditor::Add},
+                    {"change", &DictEditor::Change},
+                    {"delete", &DictEditor::Delete},
+                    {"import", &DictEditor::Import}};
+    Open(DictKind::Genres, true, false);
+    MakeCurrent(1);
+    const std::string before = TempDir::Read(base.path);
+    ASSERT_EQ(::chmod(base.dir.Path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(base.path.c_str(), 0444), 0);
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.name);
+        const int status = InChild([&] {
+            if (!BecomeNobody()) return 10;
+            prompts = ScriptedPrompts();
+            Type("Вестерн");
+            prompts.Expect(Answer::Yes);
+            (editor.*c.command)();
+            if (prompts.asked.size() != 1) return 11;
+            if (U(prompts.asked[0]).find("только для чтения") == std::string::npos) return 12;
+            return 0;
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(TempDir::Read(base.path), before);
+    }
 }
 
 } // namespace

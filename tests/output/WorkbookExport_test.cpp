@@ -4,6 +4,7 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace mcb {
 namespace {
@@ -36,6 +37,7 @@ TEST(WorkbookPathTest, ProposesTheCatalogueNameAndCompletesTheTypedOne) {
         {dir.File("films.xlsx"), {}, dir.File("films.xlsx")}, // the dialog asked
         {dir.File("films"), {Answer::Yes}, dir.File("films.xlsx")},
         {dir.File("films"), {Answer::No}, std::nullopt},
+        {dir.File("notes.txt"), {}, dir.File("notes.txt.xlsx")},
         {std::string(), {}, std::nullopt},
         {std::nullopt, {}, std::nullopt},
     };
@@ -48,6 +50,19 @@ TEST(WorkbookPathTest, ProposesTheCatalogueNameAndCompletesTheTypedOne) {
         EXPECT_EQ(prompts.proposed, dir.File("films.xlsx"));
         EXPECT_EQ(prompts.filter, W("Книга Excel (*.xlsx)|*.xlsx"));
     }
+}
+
+// A workbook named as the catalogue under another name would replace it: refused, naming the file.
+TEST(WorkbookPathTest, CatalogueUnderAnotherNameIsRefused) {
+    test::TempDir dir;
+    dir.Write("films.cbf", "[Common]\r\n");
+    ASSERT_EQ(::symlink(dir.File("films.cbf").c_str(), dir.File("link.xlsx").c_str()), 0);
+    SavePrompts prompts;
+    prompts.ExpectText(dir.File("link.xlsx"));
+    EXPECT_EQ(ChooseWorkbookPath(prompts, dir.File("films.cbf")), std::nullopt);
+    ASSERT_EQ(prompts.texts.size(), 1u);
+    EXPECT_NE(prompts.texts[0].Utf8().find(dir.File("link.xlsx")), std::string::npos);
+    EXPECT_EQ(test::TempDir::Read(dir.File("films.cbf")), "[Common]\r\n");
 }
 
 TEST(WorkbookShownTest, CompletionSaysWhereTheFileIsWhenNoProgramOpensIt) {

@@ -10,11 +10,14 @@
 #include "support/TempDir.h"
 
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace mcb {
 namespace {
@@ -135,6 +138,42 @@ TEST_F(XlsxWorkbookTest, FailuresLeaveNothingUnderTheNameAndSayWhy) {
 
 // The file-size limit stands in for a full disk: the writer's temporary sheet is cut short while
 // the writer still reports success, so only the check of the finished file notices.
+// What the process writes on its standard error while it lives.
+class StderrCapture {
+public:
+    explicit StderrCapture(const std::string& file) : file_(file) {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, STDERR_FILENO);
+        ::close(fd);
+    }
+    std::string Stop() {
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        return test::TempDir::Read(file_);
+    }
+
+private:
+    std::string file_;
+    int saved_ = -1;
+};
+
+// Commits with files limited to `bytes`, as on a disk that fills up.
+bool CommitWithin(XlsxWorkbook& workbook, rlim_t bytes) {
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool committed = workbook.Commit();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    return committed;
+}
+
 TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
     dir_.Write("out.xlsx", "old workbook");
     TableRow row = TrickyDisc(4);
@@ -143,20 +182,22 @@ TEST_F(XlsxWorkbookTest, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFiles) {
     XlsxWorkbook workbook(dir_.File("out.xlsx"));
     ASSERT_EQ(ExportResult::Done, ExportTable(Source(), {}, workbook));
 
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 256 * 1024;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool committed = workbook.Commit();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(committed);
+    EXPECT_FALSE(CommitWithin(workbook, 256 * 1024));
     EXPECT_EQ(workbook.FailureReason(), W("книга записана не полностью, возможно, на диске нет места"));
     EXPECT_TRUE(test::TempDir::Read(dir_.File("out.xlsx")) == "old workbook");
     EXPECT_EQ(FilesIn(dir_.Path()), (std::set<std::string>{"base.cbf", "out.xlsx"}));
+}
+
+// The writer's own English error lines ("[ERROR] workbook_close(): ...") would reach the terminal
+// of the window program; the program's message says what failed instead.
+TEST_F(XlsxWorkbookTest, WritersOwnErrorLinesStayOffTheTerminal) {
+    const test::TempDir elsewhere;
+    StderrCapture stderrText(elsewhere.File("stderr"));
+    XlsxWorkbook workbook(dir_.File("out.xlsx"));
+    ASSERT_EQ(ExportResult::Done, ExportTable(Source(), {}, workbook));
+    EXPECT_FALSE(CommitWithin(workbook, 1024));
+    EXPECT_EQ(workbook.FailureReason(), W("файл слишком велик"));
+    EXPECT_EQ(stderrText.Stop(), "");
 }
 
 TEST_F(XlsxWorkbookTest, WorkbookNotCommittedLeavesNothing) {

@@ -138,21 +138,31 @@ TEST_F(IniFileBehaviour, ValuesLoseTrailingBlanksAndSplitAtLineBreaks) {
     EXPECT_EQ(ini.KeyNames("S"), (std::vector<std::string>{"blanks", "broken", "b"}));
 }
 
-TEST_F(IniFileBehaviour, OnlyAChangeCausesAWriteAndItIsNeverForgotten) {
+// A save that changes nothing writes nothing: a flush after a successful save, or the close after
+// it, would otherwise put an old memory copy over whatever the file holds by then.
+TEST_F(IniFileBehaviour, OnlyAChangeCausesAWriteAndASaveWritesItOnce) {
     const std::string original = ";comment\n[S]\nk=v\n";
     const std::string normalized = "[S]\r\nk=v\r\n\r\n";
     const std::string file = Load(original);
-    TIniFile ini(file);
-    ini.DeleteKey("S", "missing");
-    ini.EraseSection("missing");
-    EXPECT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(ReadBytes(file), original) << "nothing changed, nothing written";
-    ini.WriteString("s", "K", "v");
-    EXPECT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(ReadBytes(file), normalized) << "an unchanged value still rewrites";
-    WriteBytes(file, original);
-    EXPECT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(ReadBytes(file), normalized) << "a successful write keeps the store modified";
+    {
+        TIniFile ini(file);
+        ini.DeleteKey("S", "missing");
+        ini.EraseSection("missing");
+        EXPECT_TRUE(ini.UpdateFile());
+        EXPECT_EQ(ReadBytes(file), original) << "nothing changed, nothing written";
+        ini.WriteString("s", "K", "v");
+        EXPECT_TRUE(ini.UpdateFile());
+        EXPECT_EQ(ReadBytes(file), normalized) << "an unchanged value still rewrites";
+        struct stat first {};
+        ASSERT_EQ(::stat(file.c_str(), &first), 0);
+        EXPECT_TRUE(ini.UpdateFile());
+        struct stat second {};
+        ASSERT_EQ(::stat(file.c_str(), &second), 0);
+        EXPECT_EQ(first.st_ino, second.st_ino) << "the second flush wrote the file again";
+        WriteBytes(file, original);
+        EXPECT_TRUE(ini.UpdateFile());
+    }
+    EXPECT_EQ(ReadBytes(file), original) << "a flush or the close after a save wrote an old copy";
 }
 
 TEST_F(IniFileBehaviour, StoreWithoutSectionsWritesNothing) {

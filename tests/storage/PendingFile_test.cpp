@@ -34,6 +34,8 @@ TEST(PendingFile, ReplacesTheTargetOnlyWhenCommitted) {
             std::ofstream(temp, std::ios::binary | std::ios::trunc) << "new";
             if (commit) {
                 EXPECT_TRUE(file.Commit());
+                // What a later save compares the file with: as it is on disk, the rename included.
+                EXPECT_EQ(file.Committed(), IdentityAt(target));
             }
         }
         EXPECT_EQ(commit ? "new" : "old", test::TempDir::Read(target));

@@ -36,6 +36,8 @@ TMainForm::TMainForm(Session& session, QWidget* parent) : QMainWindow(parent), s
     tumer_->setInterval(1000);
     connect(tumer_, &QTimer::timeout, this, &TMainForm::TumerTimer);
     if (session_.pendingStartupTasks() != 0) tumer_->start();
+    // After the command that read the catalogue again has ended.
+    session_.SetReloadListener([this] { QTimer::singleShot(0, this, [this] { RebuildTable(); }); });
     // Insert, F2, F6, Delete and the arrows work at once.
     table_->setFocus();
 }
@@ -48,7 +50,9 @@ void TMainForm::TumerTimer() {
     if ((tasks & kTaskUpdateCheck) && startupWindows_.showUpdateCheck) startupWindows_.showUpdateCheck();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    session_.SetReloadListener({});
+}
 
 void TMainForm::BuildLayout() {
     auto* tablePane = new QWidget;

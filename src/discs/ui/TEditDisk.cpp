@@ -10,6 +10,7 @@
 #include "platform/qt/QtText.h"
 #include "storage/Layout.h"
 #include "storage/Literal.h"
+#include "storage/MyIniFiles.h"
 #include "storage/Settings.h"
 
 #include <QAction>
@@ -119,11 +120,12 @@ bool TEditDisk::Edit(const DiscEditorEnvironment& environment, bool isNewDisc, c
 
 bool TEditDisk::Open(const DiscEditorEnvironment& environment, bool isNewDisc, const std::string& currentDiscId) {
     environment_.emplace(environment);
-    editor_.emplace(
-        DiscEditorContext{environment.catalogue,
-                          environment.baseDir,
-                          environment.prompts,
-                          {environment.journalFileName, environment.setup, environment.clock, environment.dateFormat}});
+    editor_.emplace(DiscEditorContext{environment.catalogue,
+                                      environment.baseDir,
+                                      environment.prompts,
+                                      {environment.journalFileName, environment.setup, environment.clock,
+                                       environment.dateFormat, environment.catalogue.FileName()}});
+    if (!editor_->MayChange()) return false;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayOut();
@@ -166,6 +168,7 @@ void TEditDisk::ShowRecord(const DiscRecord& r) {
     EdKolvo->setValue(r.count);
     EdOpis->setPlainText(ShownDescription(r.description));
     pictures_ = r.pictures;
+    copies_ = {};
     for (int k : {1, 2}) {
         Box(k)->SetImage({});
         ShowPicture(k);
@@ -261,14 +264,18 @@ void TEditDisk::ShowPicture(int k) {
 void TEditDisk::ChoosePicture(int k) {
     const auto chosen = environment_->prompts.OpenFileName({W("Открыть"), kPictureFilter, pictures_[k - 1]});
     if (!chosen) return;
-    const std::string path = CBpictCopy->isChecked() ? editor_->CopyPictureToBase(k, *chosen) : *chosen;
-    if (RefuseUnstorable(PathToQ(path), StoreTarget::PicturePath)) return;
-    pictures_[k - 1] = path;
+    // The copy itself is made when the disc is saved.
+    const bool copy = CBpictCopy->isChecked();
+    if (RefuseUnstorable(PathToQ(copy ? editor_->PictureCopyPath(k, *chosen) : *chosen), StoreTarget::PicturePath))
+        return;
+    pictures_[k - 1] = *chosen;
+    copies_[k - 1] = copy;
     ShowPicture(k);
 }
 
 void TEditDisk::RemovePicture(int k) {
     pictures_[k - 1].clear();
+    copies_[k - 1] = false;
     decoded_[k - 1]->Cancel();
     Box(k)->SetImage({});
 }
@@ -293,9 +300,13 @@ bool TEditDisk::RefuseUnstorableFields() {
 void TEditDisk::BitBtn1Click() {
     if (RefuseUnstorableFields()) return;
     DiscRecord record = FormRecord();
-    const SaveResult result = editor_->Save(record);
+    const SaveResult result = editor_->Save(record, copies_);
     if (result == SaveResult::Saved) {
         accept();
+        return;
+    }
+    if (result == SaveResult::Reloaded) {
+        reject();
         return;
     }
     // The trimmed names are shown, and kept, as the values of the fields now.

@@ -151,6 +151,7 @@ private:
     std::string owner_ = "-1";
     DiscRecord shown_; // the values the fields show, whole; a field the user changed gives its own text
     std::array<std::string, 2> pictures_;
+    PictureCopies copies_{}; // pictures chosen in this opening to be copied when the disc is saved
     std::array<PictureRequests*, 2> decoded_{};
     int currentPicture_ = 1;
 };

@@ -60,8 +60,8 @@ TMagForm::TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* pare
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TMagForm::ShowJournal(const std::string& journalFileName) {
-    LoadJournal(journalFileName);
+void TMagForm::ShowJournal(const std::string& journalFileName, const std::string& catalogueFileName) {
+    LoadJournal(journalFileName, catalogueFileName);
     RunModal(*this);
 }
 
@@ -70,9 +70,10 @@ void TMagForm::ShowDescription(const std::string& caption, const std::string& te
     RunModal(*this);
 }
 
-void TMagForm::LoadJournal(const std::string& journalFileName) {
+void TMagForm::LoadJournal(const std::string& journalFileName, const std::string& catalogueFileName) {
     journalMode_ = true;
     journalFileName_ = journalFileName;
+    catalogueFileName_ = catalogueFileName;
     helpTopic_ = kJournalHelpTopic;
     setWindowTitle(QStringLiteral("Журнал событий"));
     SetEditable(false);
@@ -138,7 +139,7 @@ void TMagForm::SetEditable(bool editable) {
 // open with the text as typed, rather than saving them as "?".
 bool TMagForm::SaveEditedJournal() {
     const std::optional<std::string> text = StorableFromQ(MemoMag->toPlainText(), prompts_, StoreTarget::Journal);
-    return text && SaveJournal(journalFileName_, *text);
+    return text && SaveJournal(journalFileName_, *text, catalogueFileName_);
 }
 
 } // namespace mcb

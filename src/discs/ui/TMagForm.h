@@ -20,13 +20,14 @@ public:
     // The size is taken from MagazWidth/MagazHeight when they are not 0.
     TMagForm(const WindowSettings& window, Prompts& prompts, QWidget* parent = nullptr);
 
-    // Journal mode, shown modally; an edited journal is saved by "Закрыть".
-    void ShowJournal(const std::string& journalFileName);
+    // Journal mode, shown modally; an edited journal is saved by "Закрыть", as private as the
+    // catalogue.
+    void ShowJournal(const std::string& journalFileName, const std::string& catalogueFileName);
     // Description mode, shown modally; caption and text are Windows-1251.
     void ShowDescription(const std::string& caption, const std::string& text);
 
     // Fill the window for a mode without showing it.
-    void LoadJournal(const std::string& journalFileName);
+    void LoadJournal(const std::string& journalFileName, const std::string& catalogueFileName);
     void LoadDescription(const std::string& caption, const std::string& text);
 
     QPlainTextEdit* MemoMag;
@@ -46,6 +47,7 @@ private:
 
     Prompts& prompts_;
     std::string journalFileName_;
+    std::string catalogueFileName_;
     bool journalMode_ = false;
     int helpTopic_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "output/ui/PrintRun.h"
 
 #include "catalogue/TableRows.h"
+#include "output/OutputFile.h"
 #include "output/ui/QtPrintCanvas.h"
 #include "platform/Services.h"
 #include "platform/qt/QtText.h"
@@ -22,16 +23,17 @@ public:
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-// The PDF's name: empty for a printer's queue, nothing when the user cancelled. The save dialog asks
-// before replacing the name as typed; a name that gets ".pdf" added is asked about here.
+// The PDF's name: empty for a printer's queue, nothing when the user cancelled or the name was
+// refused. The save dialog asks before replacing the name as typed; a name that gets ".pdf" added is
+// asked about here.
 std::optional<std::string> PdfFileName(const PrintRunContext& context) {
     if (context.printer.outputFormat() != QPrinter::PdfFormat) return std::string();
     const FileDialogSpec dialog{W("Печать в файл PDF"), W("Файл PDF|*.pdf"), context.proposedPdf};
     const std::optional<std::string> chosen = context.prompts.SaveFileName(dialog);
     if (!chosen) return std::nullopt;
-    if (PathToQ(*chosen).endsWith(".pdf", Qt::CaseInsensitive)) return chosen;
-    const std::string named = *chosen + ".pdf";
-    if (QFileInfo::exists(PathToQ(named)) &&
+    const std::string named = WithOutputExtension(*chosen, ".pdf");
+    if (SayRefusal(context.prompts, OutputRefusal(named, context.catalogue))) return std::nullopt;
+    if (named != *chosen && QFileInfo::exists(PathToQ(named)) &&
         !context.prompts.Confirm(W("Файл ") + UserText::Path(named) + W(" уже существует. Заменить его?")))
         return std::nullopt;
     return named;

@@ -19,6 +19,7 @@ struct PrintRunContext {
     QPrinter& printer;
     Prompts& prompts;
     std::string proposedPdf; // native path offered by the file printer's save dialog
+    std::string catalogue;   // the open catalogue, which no PDF may replace
 };
 
 // False when no job ran because the user cancelled the file name.

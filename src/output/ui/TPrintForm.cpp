@@ -210,7 +210,8 @@ PrinterSettings TPrintForm::Options() const {
 void TPrintForm::bbPrintClick() {
     const PrinterSettings options = Options();
     const PrintFont font{font_.family, font_.points};
-    const PrintRunContext context{this, *printer_, prompts_, PathFromQ(CataloguePdfName(session_.baseFileName()))};
+    const PrintRunContext context{this, *printer_, prompts_, PathFromQ(CataloguePdfName(session_.baseFileName())),
+                                  session_.baseFileName()};
     const TIniFile& catalogue = session_.catalogue();
     bool ran = false;
     if (mode_ == PrintMode::CatalogueReport) {

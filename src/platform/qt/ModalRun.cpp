@@ -1,5 +1,6 @@
 #include "platform/qt/ModalRun.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <deque>
 
@@ -12,9 +13,27 @@ std::deque<ModalScript>& Scripts() {
     return scripts;
 }
 
+bool& Ended() {
+    static bool ended = false;
+    return ended;
+}
+
 } // namespace
 
+void EndModalRuns() {
+    Ended() = true;
+    // Message boxes and file dialogs of the prompts too: every dialog on the screen.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+}
+
+bool ModalRunsEnded() {
+    return Ended();
+}
+
 int RunModal(QDialog& dialog) {
+    if (Ended()) return QDialog::Rejected;
     if (Scripts().empty()) return dialog.exec();
     const ModalScript script = std::move(Scripts().front());
     Scripts().pop_front();

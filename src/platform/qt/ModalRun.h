@@ -14,6 +14,12 @@ namespace mcb {
 // left open is closed as by Cancel.
 int RunModal(QDialog& dialog);
 
+// When the program must end without anyone at the screen (a signal, the end of the session): every
+// window shown modally now is closed as by Cancel, and from then on RunModal shows none and returns
+// Rejected, and the prompts ask nothing.
+void EndModalRuns();
+bool ModalRunsEnded();
+
 using ModalScript = std::function<void(QDialog&)>;
 
 // For tests: the script for the next window shown modally.

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTime>
 #include <QUrl>
+#include <cstdio>
 
 namespace mcb {
 
@@ -78,29 +79,48 @@ QWidget* QtPrompts::Parent() const {
     return parent_ ? parent_() : QApplication::activeWindow();
 }
 
+namespace {
+
+// Once the program is ending with nobody at the screen, messages go to standard error and every
+// question gets its cautious answer: No, Cancel, nothing chosen.
+bool Unattended(const UserText& text) {
+    if (!ModalRunsEnded()) return false;
+    std::fprintf(stderr, "mirvane-cdbase: %s\n", text.Utf8().c_str());
+    return true;
+}
+
+} // namespace
+
 void QtPrompts::Message(const UserText& text) {
-    QMessageBox::information(Parent(), AppTitle(), Shown(ToQ(text)));
+    if (!Unattended(text)) QMessageBox::information(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::Error(const UserText& text) {
-    QMessageBox::critical(Parent(), AppTitle(), Shown(ToQ(text)));
+    if (!Unattended(text)) QMessageBox::critical(Parent(), AppTitle(), Shown(ToQ(text)));
 }
 
 void QtPrompts::WarnUnstorable(const std::string& utf8Text) {
-    QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
+    if (!ModalRunsEnded()) QMessageBox::warning(Parent(), AppTitle(), QString::fromStdString(utf8Text));
 }
 
 bool QtPrompts::Confirm(const UserText& text) {
+    if (Unattended(text)) return false;
     return QMessageBox::question(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool QtPrompts::Warn(const std::string& text) {
+    if (Unattended(text)) return false;
     return QMessageBox::warning(Parent(), AppTitle(), Shown(ToQ(text)), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
+bool QtPrompts::Answering() const {
+    return !ModalRunsEnded();
+}
+
 Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
+    if (Unattended(text)) return Answer::Cancel;
     QMessageBox box(QMessageBox::Question, AppTitle(), Shown(ToQ(text)),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, Parent());
     // Help shows the topic and leaves the question open, like the help button of a message box should.
@@ -117,6 +137,7 @@ Answer QtPrompts::Ask(const std::string& text, int helpTopic) {
 
 std::optional<std::string> QtPrompts::TypeLine(const std::string& caption, const std::string& prompt,
                                                const std::string& initialUtf8) {
+    if (ModalRunsEnded()) return std::nullopt;
     bool ok = false;
     const QString text = QInputDialog::getText(Parent(), ToQ(caption), ToQ(prompt), QLineEdit::Normal,
                                                QString::fromStdString(initialUtf8), &ok);
@@ -133,6 +154,7 @@ std::optional<std::string> QtPrompts::SaveFileName(const FileDialogSpec& options
 }
 
 std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& options, int acceptMode, int fileMode) {
+    if (ModalRunsEnded()) return std::nullopt;
     QFileDialog dialog(Parent(), ToQ(options.title), PathToQ(options.initialPath));
     dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
     dialog.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
@@ -142,6 +164,7 @@ std::optional<std::string> QtPrompts::RunFileDialog(const FileDialogSpec& option
 }
 
 std::optional<int> QtPrompts::ChooseColour(int stored) {
+    if (ModalRunsEnded()) return std::nullopt;
     const QColor initial(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
     const QColor chosen = QColorDialog::getColor(initial, Parent());
     if (!chosen.isValid()) return std::nullopt;

@@ -31,6 +31,8 @@ public:
     std::optional<std::string> SaveFileName(const FileDialogSpec& options) override;
     std::optional<int> ChooseColour(int stored) override;
     std::optional<FontChoice> ChooseFont(const FontChoice& current, int minPoints, int maxPoints) override;
+    // False once the program ends with nobody at the screen (EndModalRuns).
+    bool Answering() const override;
 
 protected:
     std::optional<std::string> TypeLine(const std::string& caption, const std::string& prompt,

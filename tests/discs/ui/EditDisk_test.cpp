@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 
@@ -52,11 +54,17 @@ private:
     std::string OnDisk(const std::string& section, const std::string& key) const {
         return TIniFile(dir->File("base.cbf")).ReadString(section, key, "<none>");
     }
+    // In a folder of its own: a picture in the catalogue folder is not copied.
     std::string MakePicture(const std::string& name, int width, int height) const {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        image.save(QString::fromStdString(dir->File(name)));
-        return dir->File(name);
+        std::filesystem::create_directories(dir->File("pictures"));
+        image.save(QString::fromStdString(dir->File("pictures/" + name)));
+        return dir->File("pictures/" + name);
+    }
+    // The files of the catalogue folder, without subfolders.
+    QStringList CatalogueFolder() const {
+        return QDir(QString::fromStdString(dir->Path())).entryList(QDir::Files, QDir::Name);
     }
     void Open(bool isNew, const std::string& id = "") {
         window->Open(Environment(), isNew, id);
@@ -111,7 +119,8 @@ private slots:
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
         Decoded();
         QVERIFY(!window->Pict1->ShowsPlaceholder());
-        QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
+        QCOMPARE(window->picturePaths()[0], cover);
+        QVERIFY2(!QFile::exists(QString::fromStdString(Base() + "00003_1.png")), "copied only by OK");
 
         window->BitBtn1->click();
         QCOMPARE(window->result(), int(QDialog::Accepted));
@@ -126,6 +135,7 @@ private slots:
         QCOMPARE(OnDisk("00003", "Lin"), std::string("3"));
         QCOMPARE(OnDisk("00003", "Li3"), W("третья"));
         QCOMPARE(OnDisk("00003", "Img1"), std::string("\"?00003_1.png\""));
+        QCOMPARE(test::TempDir::Read(Base() + "00003_1.png"), test::TempDir::Read(cover));
         QCOMPARE(OnDisk("00003", "Ent"), std::string("46364"));
         QVERIFY(test::TempDir::Read(dir->File("base.log")).find(W("Новый диск \"Матрица\" (ID=00003)")) !=
                 std::string::npos);
@@ -135,7 +145,7 @@ private slots:
         const std::string big = MakePicture("big.png", 2000, 1000);
         dir->Write("broken.jpg", "\xFF\xD8 not really a picture");
         OpenCatalogue("[Common]\nLastCDID=00001\n[Contacts]\n1=Пётр\n[00001]\nNam=Фильм\nAud=7\nCar=3074\nLon=90\n"
-                      "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
+                      "Lin=2\nLi1=раз\nLi2=два\nImg1=\"?pictures/big.png\"\nImg2=\"?broken.jpg\"\nOth=1\nYear=19  \n"
                       "Ent=40000\nGiv=41000\nGin=1\n");
         Open(false, "00001");
         QVERIFY2(window->Pict1->ShowsPlaceholder(), "decoded away from the window's thread");
@@ -246,7 +256,10 @@ private slots:
         window->CBpictCopy->setChecked(true); // the copy's own name can be stored
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict1, Qt::LeftButton);
-        QCOMPARE(window->picturePaths()[0], Base() + "00003_1.png");
+        QCOMPARE(window->picturePaths()[0], cover);
+        window->EdNazva->setText(QStringLiteral("Амели"));
+        window->BitBtn1->click();
+        QCOMPARE(OnDisk("00003", "Img1"), std::string("\"?00003_1.png\""));
     }
 
     void clickOnAReadOnlyFieldOpensItsPicker() {
@@ -275,20 +288,32 @@ private slots:
         QCOMPARE(OnDisk("Common", "LastCDID"), std::string("00002"));
     }
 
-    void cancelKeepsIdentifierAndCopiedPicture() {
+    // Choosing a picture copies nothing: Cancel leaves no file behind and the disc its old cover.
+    void cancelLeavesNoCopyAndTheOldCover() {
         const std::string cover = MakePicture("cover.png", 10, 10);
+        const std::string other = MakePicture("other.png", 12, 12);
         Open(true);
         prompts->ExpectText(cover);
         QTest::mouseDClick(window->Pict2, Qt::LeftButton);
         window->CBpictCopy->setChecked(false);
         window->BitBtn2->click();
         QCOMPARE(window->result(), int(QDialog::Rejected));
-        QVERIFY(QFile::exists(QString::fromStdString(Base() + "00003_2.png")));
+        QCOMPARE(CatalogueFolder(), QStringList{"base.cbf"});
         QVERIFY(!setup.PictureCopy);
         Open(true);
         QCOMPARE(window->CurrentDiscId(), std::string("00003"));
         QVERIFY(!window->CBpictCopy->isChecked());
         QVERIFY(window->Pict2->ShowsPlaceholder());
+        window->reject();
+
+        OpenCatalogue("[Common]\nLastCDID=00001\n[00001]\nNam=Старый\nImg1=\"" + cover + "\"\n");
+        Open(false, "00001");
+        window->CBpictCopy->setChecked(true);
+        prompts->ExpectText(other);
+        QTest::mouseDClick(window->Pict1, Qt::LeftButton);
+        window->BitBtn2->click();
+        QCOMPARE(OnDisk("00001", "Img1"), "\"" + cover + "\"");
+        QCOMPARE(CatalogueFolder(), QStringList{"base.cbf"});
     }
 
     void pictureMenuActsOnTheBoxPressed() {

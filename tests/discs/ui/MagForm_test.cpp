@@ -30,7 +30,7 @@ private slots:
     void journalModeShowsTheJournalReadOnly() {
         dir.Write("base.log", "08.12.2026 16:45:19 : one\r\n08.12.2026 16:45:20 : two\r\n");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Журнал событий"));
         QVERIFY(form.MemoMag->isReadOnly());
@@ -48,7 +48,7 @@ private slots:
         const std::string event = "08.12.2026 16:45:19 : " + std::string(100000, 'x');
         dir.Write("base.log", event + "\r\nshort\r\n");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         QCOMPARE(form.MemoMag->toPlainText(), QString::fromStdString(event.substr(0, 32767)) + "\nshort\n");
         QVERIFY(!form.ButEd->isEnabled());
         form.Button2->click();
@@ -59,7 +59,7 @@ private slots:
         for (const bool byEscape : {false, true}) {
             dir.Write("base.log", "old\r\n");
             TMagForm form(window, prompts);
-            form.LoadJournal(path);
+            form.LoadJournal(path, "");
             form.show();
             QTest::mouseClick(form.ButEd, Qt::LeftButton);
             QVERIFY(!form.MemoMag->isReadOnly());
@@ -74,7 +74,7 @@ private slots:
             QCOMPARE(TempDir::Read(path), mcb::W("новая\r\nстрока\r\n"));
         }
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.ButEd, Qt::LeftButton);
         form.MemoMag->setPlainText(QStringLiteral("discarded"));
@@ -85,7 +85,7 @@ private slots:
     void closeWithoutEditingLeavesTheFileAlone() {
         dir.Write("base.log", "a\nb");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QVERIFY(form.isHidden());
@@ -95,7 +95,7 @@ private slots:
     void unstorableCharactersKeepTheWindowOpen() {
         dir.Write("base.log", "old\r\n");
         TMagForm form(window, prompts);
-        form.LoadJournal(path);
+        form.LoadJournal(path, "");
         form.show();
         QTest::mouseClick(form.ButEd, Qt::LeftButton);
         form.MemoMag->setPlainText(QStringLiteral("снег ☃"));
@@ -120,7 +120,7 @@ private slots:
         QTest::mouseClick(form.Button2, Qt::LeftButton);
         QVERIFY(form.isHidden());
 
-        form.LoadJournal(dir.File("missing.log"));
+        form.LoadJournal(dir.File("missing.log"), "");
         QCOMPARE(form.MemoMag->toPlainText(), QString());
         QVERIFY(!form.ButEd->isHidden());
     }

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <unistd.h>
 
 using namespace mcb;
 
@@ -206,6 +207,29 @@ private slots:
         QCOMPARE(f.form->result(), int(QDialog::Accepted));
         QCOMPARE(f.prompts.asked, (std::vector<std::string>{"save: " + W("Печать в файл PDF")}));
         QCOMPARE(test::TempDir::Read(pdf + ".pdf").substr(0, 5), std::string("%PDF-"));
+    }
+
+    // A PDF name that leads to the catalogue is refused naming it; the catalogue stays as it was and
+    // the window open.
+    void pdfNamedAsTheCatalogueIsRefused() {
+        const struct {
+            const char* name;
+            int (*make)(const char* catalogue, const char* pdf);
+        } cases[] = {{"symbolic link", ::symlink}, {"hard link", ::link}};
+        for (const auto& c : cases) {
+            Fixture f;
+            f.Open();
+            const std::string catalogue = f.dir.File("base.cbf");
+            const std::string before = test::TempDir::Read(catalogue);
+            const std::string pdf = f.dir.File("report.pdf");
+            QVERIFY2(c.make(catalogue.c_str(), pdf.c_str()) == 0, c.name);
+            f.prompts.ExpectText(pdf);
+            QTest::mouseClick(f.form->bbPrint, Qt::LeftButton);
+            QVERIFY2(f.form->isVisible(), c.name);
+            QCOMPARE(f.prompts.texts.size(), std::size_t(1));
+            QVERIFY2(f.prompts.texts[0].Utf8().find(pdf) != std::string::npos, c.name);
+            QCOMPARE(test::TempDir::Read(catalogue), before);
+        }
     }
 
     void cancellingTheFileNameKeepsTheWindowOpen() {
