@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 ASAN_PRESET ?= asan
 FUZZ_SECONDS ?= 30
 
-.PHONY: deps build run test bench asan fuzz package clean
+.PHONY: deps build run test bench asan fuzz package lint-package clean
 
 deps:
 	@scripts/install-deps
@@ -49,6 +49,10 @@ package: deps
 	@cmake --preset package $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset package -j $(JOBS)
 	@cd build-package && cpack -G DEB
+
+# The package as Debian checks it: no error and no warning beyond packaging/lintian-overrides.
+lint-package: package
+	@lintian --fail-on error,warning --tag-display-limit 0 build-package/mirvane-cdbase_*.deb
 
 clean:
 	rm -rf $(BUILD) $(RELEASE) build-asan build-ci-asan build-fuzz build-package

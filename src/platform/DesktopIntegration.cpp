@@ -64,7 +64,7 @@ std::string DesktopEntryText(const std::string& executablePath) {
                        "Comment=Каталог коллекции дисков\n"
                        "Exec=") +
            QuotedExec(executablePath) + " %f\nIcon=mirvane-cdbase\nMimeType=" + kMimeType +
-           ";\nTerminal=false\nCategories=Office;Database;\n";
+           ";\nTerminal=false\nCategories=Office;Database;\nKeywords=каталог;диски;фильмы;музыка;коллекция;долги;\n";
 }
 
 std::string MimePackageText() {

@@ -28,7 +28,8 @@ ColumnToolBar::ColumnToolBar(QWidget* parent) : QToolBar(parent), images_(OnOffI
         button->setObjectName(ButtonName(column));
         button->setCheckable(true);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus); // the keyboard belongs to the table, where Space means nothing
+        // Tab reaches the toggles (Space flips one); a click leaves the keyboard with the table.
+        button->setFocusPolicy(Qt::TabFocus);
 
         addWidget(button);
         buttons_[column] = button;
@@ -38,8 +39,10 @@ ColumnToolBar::ColumnToolBar(QWidget* parent) : QToolBar(parent), images_(OnOffI
 }
 
 void ColumnToolBar::SetHeadings(const QStringList& headings) {
-    for (int column = 0; column < kColumnCount && column < headings.size(); ++column)
+    for (int column = 0; column < kColumnCount && column < headings.size(); ++column) {
         buttons_[column]->setToolTip(toolTip() + QLatin1Char(' ') + headings[column]);
+        buttons_[column]->setAccessibleName(buttons_[column]->toolTip()); // the button has no text
+    }
 }
 
 void ColumnToolBar::SetShown(int column, bool shown) {

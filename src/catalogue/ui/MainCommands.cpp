@@ -1,6 +1,7 @@
 #include "catalogue/ui/MainCommands.h"
 
 #include "catalogue/ui/CommandIcons.h"
+#include "platform/qt/Keyboard.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,49 +27,49 @@ struct ItemSpec {
 constexpr ItemSpec kSeparator{nullptr, nullptr, nullptr, false};
 
 constexpr ItemSpec kBaseMenu[] = {
-    {"mmNewBase", "Новая база", "Новая база", true},
-    {"mmOpenBase", "Открыть ...", "Открыть базу", true},
-    {"mmSaveBaseAs", "Сохранить как ...", "Сохранить базу под новым именем ", true},
+    {"mmNewBase", "&Новая база", "Новая база", true},
+    {"mmOpenBase", "&Открыть ...", "Открыть базу", true},
+    {"mmSaveBaseAs", "&Сохранить как ...", "Сохранить базу под новым именем ", true},
     kSeparator,
-    {"mmPrintBase", "Печатать базу", "Печатать базу", false},
-    {"mmExcel", "Экспортировать базу в Excel", "Экспортировать базу в Excel", false},
+    {"mmPrintBase", "&Печатать базу", "Печатать базу", false},
+    {"mmExcel", "&Экспортировать базу в Excel", "Экспортировать базу в Excel", false},
     {"mmImportCD", "&Импорт дисков...", "Добавить в базу диски из таблицы .xlsx или .csv", false},
     kSeparator,
-    {"mmVihod", "Выход", "Выход", true},
+    {"mmVihod", "&Выход", "Выход", true},
 };
 
 constexpr ItemSpec kDiscMenu[] = {
-    {"mmAddCD", "Добавить в базу", "Добавить диск в базу", false},
-    {"mmEditCD", "Редактировать", "Редактировать данные о диске", false},
-    {"mmKillCD", "Удалить из базы", "Удалить диск из базы", false},
+    {"mmAddCD", "&Добавить в базу", "Добавить диск в базу", false},
+    {"mmEditCD", "&Редактировать", "Редактировать данные о диске", false},
+    {"mmKillCD", "&Удалить из базы", "Удалить диск из базы", false},
     kSeparator,
-    {"svodka", "Сводка", "Сводка", false},
+    {"svodka", "&Сводка", "Сводка", false},
     kSeparator,
-    {"mmGiveCD", "Отдать диск", "Дать диск в долг", false},
-    {"mmReturnCD", "Забрать диск", "Списать долг", false},
+    {"mmGiveCD", "&Отдать диск", "Дать диск в долг", false},
+    {"mmReturnCD", "&Забрать диск", "Списать долг", false},
     {"mmDolg", "До&лжники...", "Просроченные долги и напоминания должникам", false},
     kSeparator,
-    {"mmFilter", "Отбор / поиск", "Отбор / поиск", false},
-    {"mmMagazine", "Журнал событий", "Журнал событий", false},
+    {"mmFilter", "От&бор / поиск", "Отбор / поиск", false},
+    {"mmMagazine", "&Журнал событий", "Журнал событий", false},
 };
 
 constexpr ItemSpec kSetupMenu[] = {
-    {"mmGenres", "Жанры", "Редактор списка жанров", false},
-    {"mmCountries", "Страны", "Редактор списка стран", false},
-    {"mmContactList", "Контакты", "Редактор списка контактов", false},
-    {"mmCompList", "Компании-производители", "Редактор списка компаний-производителей", false},
+    {"mmGenres", "&Жанры", "Редактор списка жанров", false},
+    {"mmCountries", "&Страны", "Редактор списка стран", false},
+    {"mmContactList", "&Контакты", "Редактор списка контактов", false},
+    {"mmCompList", "Ко&мпании-производители", "Редактор списка компаний-производителей", false},
     kSeparator,
-    {"mmMainSetup", "Настройки программы", "Настройки программы", false},
+    {"mmMainSetup", "&Настройки программы", "Настройки программы", false},
 };
 
 constexpr ItemSpec kHelpMenu[] = {
-    {"N18", "Содержание", "Содержание", true},
-    {"N23", "История версий", "История версий", true},
+    {"N18", "&Содержание", "Содержание", true},
+    {"N23", "&История версий", "История версий", true},
     kSeparator,
-    {"N22", "Проверить наличие новой версии", "Проверить наличие новой версии", false},
+    {"N22", "&Проверить наличие новой версии", "Проверить наличие новой версии", false},
     kSeparator,
-    {"mmAboutPrg", "О программе", "О программе", false},
-    {"N20", "Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true},
+    {"mmAboutPrg", "&О программе", "О программе", false},
+    {"N20", "&Автор, тестеры, благодарности", "Автор, тестеры, благодарности", true},
 };
 
 struct MenuSpec {
@@ -83,25 +84,25 @@ template <int N> constexpr MenuSpec Menu(const char* name, const char* caption, 
 }
 
 constexpr MenuSpec kMenus[] = {
-    Menu("mmBase", "База", kBaseMenu),
-    Menu("mmDisk", "Диски", kDiscMenu),
-    Menu("mmSetup", "Настройки", kSetupMenu),
-    Menu("mmHelp", "Справка", kHelpMenu),
+    Menu("mmBase", "&База", kBaseMenu),
+    Menu("mmDisk", "&Диски", kDiscMenu),
+    Menu("mmSetup", "&Настройки", kSetupMenu),
+    Menu("mmHelp", "&Справка", kHelpMenu),
 };
 
 constexpr ItemSpec kSortItems[kColumnCount] = {
-    {"smNosort", "Без  сортировки", nullptr, true},
-    {"smName", "По названию", nullptr, true},
-    {"smName2", "По второму названию", nullptr, true},
-    {"smGenre", "По жанрам", nullptr, true},
-    {"smAud", "По аудитории", nullptr, true},
-    {"smRol", "По главным ролям", nullptr, true},
-    {"smReg", "По режиссеру", nullptr, true},
-    {"smCountry", "По странам", nullptr, true},
-    {"smKom", "По компаниям-производителям", nullptr, true},
-    {"smGod", "По году выпуска", nullptr, true},
-    {"smLon", "По длительномти", nullptr, true},
-    {"smNos", "По типу носителя", nullptr, true},
+    {"smNosort", "&Без  сортировки", nullptr, true},
+    {"smName", "По &названию", nullptr, true},
+    {"smName2", "По &второму названию", nullptr, true},
+    {"smGenre", "По &жанрам", nullptr, true},
+    {"smAud", "По &аудитории", nullptr, true},
+    {"smRol", "По главным &ролям", nullptr, true},
+    {"smReg", "По р&ежиссеру", nullptr, true},
+    {"smCountry", "По &странам", nullptr, true},
+    {"smKom", "По &компаниям-производителям", nullptr, true},
+    {"smGod", "По &году выпуска", nullptr, true},
+    {"smLon", "По &длительномти", nullptr, true},
+    {"smNos", "По &типу носителя", nullptr, true},
 };
 
 // Context menu items and the main menu items whose commands they run.
@@ -112,10 +113,10 @@ struct PopupSpec {
 };
 
 constexpr PopupSpec kPopupItems[] = {
-    {"N7", "Добавить диск", "mmAddCD"},        {"N8", "Редактировать", "mmEditCD"},
-    {"N9", "Удалить диск", "mmKillCD"},        {"N24", "Сводка", "svodka"},
-    {"N13", "Отдать диск в долг", "mmGiveCD"}, {"N14", "Списать долг", "mmReturnCD"},
-    {"N25", "До&лжники...", "mmDolg"},         {"N11", "Отбор / поиск", "mmFilter"},
+    {"N7", "&Добавить диск", "mmAddCD"},        {"N8", "&Редактировать", "mmEditCD"},
+    {"N9", "&Удалить диск", "mmKillCD"},        {"N24", "&Сводка", "svodka"},
+    {"N13", "&Отдать диск в долг", "mmGiveCD"}, {"N14", "С&писать долг", "mmReturnCD"},
+    {"N25", "До&лжники...", "mmDolg"},          {"N11", "От&бор / поиск", "mmFilter"},
 };
 
 // Toolbar buttons in order; a null button is a separator, a null command the sort drop-down.
@@ -158,9 +159,18 @@ constexpr ButtonSpec kButtons[] = {
 
 const char* kSortHint = "Сортировка списка";
 
+// The caption of a menu item, with the key of its command beside it when the table has one.
+QString ItemCaption(const char* caption, const char* command) {
+    for (const TableKey& key : kTableKeys)
+        if (qstrcmp(key.command, command) == 0) return CaptionWithKey(QString::fromUtf8(caption), key.key);
+    return QString::fromUtf8(caption);
+}
+
 QAction* MakeAction(QObject* owner, const ItemSpec& item) {
-    auto* action = new QAction(QString::fromUtf8(item.caption), owner);
+    auto* action = new QAction(ItemCaption(item.caption, item.name), owner);
     action->setObjectName(QString::fromLatin1(item.name));
+    // A toolbar showing texts (a desktop setting) and screen readers get the caption alone.
+    action->setIconText(PlainCaption(action->text()));
     if (item.hint) {
         action->setToolTip(QString::fromUtf8(item.hint));
         action->setStatusTip(action->toolTip());
@@ -188,13 +198,13 @@ void BuildMenuBar(QMainWindow& window, MainCommands& commands) {
         menu->setObjectName(QString::fromLatin1(item.name));
         FillMenu(*menu, item.items, item.count, commands);
     }
-    QAction* exit = MakeAction(bar, {"mmExit", "Выход", "Выход из программы", true});
+    QAction* exit = MakeAction(bar, {"mmExit", "&Выход", "Выход из программы", true});
     bar->addAction(exit);
     commands.actions.insert(exit->objectName(), exit);
 }
 
 void BuildSortMenu(QMainWindow& window, MainCommands& commands) {
-    commands.sortMenu = new QMenu(QString::fromUtf8("Сортировка"), &window);
+    commands.sortMenu = new QMenu(QString::fromUtf8("Сор&тировка"), &window);
     commands.sortMenu->setObjectName("Sort1");
     commands.sortMenu->setToolTip(QString::fromUtf8(kSortHint));
     commands.sortMenu->menuAction()->setToolTip(commands.sortMenu->toolTip());
@@ -215,7 +225,7 @@ void BuildPopup(QMainWindow& window, MainCommands& commands) {
     commands.popup->setObjectName("PopUpMainTable");
     for (const PopupSpec& entry : kPopupItems) {
         QAction* runs = commands[entry.runs];
-        auto* item = new QAction(QString::fromUtf8(entry.caption), commands.popup);
+        auto* item = new QAction(ItemCaption(entry.caption, entry.runs), commands.popup);
         item->setObjectName(QString::fromLatin1(entry.name));
         item->setEnabled(runs->isEnabled());
         QObject::connect(item, &QAction::triggered, runs, &QAction::trigger);
@@ -231,6 +241,8 @@ QToolButton* SortDropDown(MainCommands& commands) {
     auto* button = new QToolButton;
     button->setMenu(commands.sortMenu);
     button->setPopupMode(QToolButton::InstantPopup);
+    // Like the other toolbar buttons it takes no focus: the sort orders are in the table's context menu.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(QString::fromUtf8(kSortHint));
     return button;
 }
@@ -260,10 +272,19 @@ void BuildToolBar(QMainWindow& window, MainCommands& commands) {
             button = dropDown;
         }
         button->setObjectName(QString::fromLatin1(item.button));
+        button->setAccessibleName(item.command ? commands[item.command]->iconText()
+                                               : PlainCaption(commands.sortMenu->title()));
+        button->setAccessibleDescription(button->toolTip());
     }
 }
 
 } // namespace
+
+const char* TableKeyCommand(int key) {
+    for (const TableKey& entry : kTableKeys)
+        if (entry.key == key) return entry.command;
+    return nullptr;
+}
 
 MainCommands BuildMainCommands(QMainWindow& window) {
     MainCommands commands;

@@ -30,6 +30,21 @@ struct MainCommands {
     QAction* operator[](const char* controlName) const { return actions.value(QString::fromLatin1(controlName)); }
 };
 
+// The keys of the table: each runs its command when released in the table, and the menus show it
+// beside the command's items.
+struct TableKey {
+    int key;
+    const char* command;
+};
+inline constexpr TableKey kTableKeys[] = {{Qt::Key_Insert, "mmAddCD"},
+                                          {Qt::Key_F2, "mmEditCD"},
+                                          {Qt::Key_F3, "svodka"},
+                                          {Qt::Key_Delete, "mmKillCD"},
+                                          {Qt::Key_F6, "mmFilter"}};
+
+// The command a key of the table runs; null for another key.
+const char* TableKeyCommand(int key);
+
 // Builds the menu bar, the toolbar and the context menu of the window.
 MainCommands BuildMainCommands(QMainWindow& window);
 

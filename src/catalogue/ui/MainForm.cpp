@@ -6,6 +6,7 @@
 #include "catalogue/ui/MainTableHeader.h"
 #include "catalogue/ui/MainTableView.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/QtText.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -97,10 +99,19 @@ void TMainForm::ConnectCommands() {
     connect(splitter_, &QSplitter::splitterMoved, this, &TMainForm::PanelMoved);
     connect(table_, &MainTableView::infoRefreshRequested, this, &TMainForm::currentDiscChanged);
     connect(table_, &QAbstractItemView::doubleClicked, commands_["svodka"], &QAction::trigger);
+    connect(table_, &MainTableView::openRequested, commands_["svodka"], &QAction::trigger);
     table_->installEventFilter(this);
     table_->viewport()->installEventFilter(this);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { ShowHelp(focusWidget() == table_ ? kHelpTable : kHelpMainWindow); });
+    ConnectMenuKeys();
+}
+
+// F10 opens the first menu and Alt alone highlights the menu bar, as the Linux desktops do.
+void TMainForm::ConnectMenuKeys() {
+    NavigateMenuBarByAlt(*menuBar());
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void TMainForm::ConnectCommand(const char* control, std::function<void()> handler) {
@@ -151,12 +162,7 @@ void TMainForm::TablePainted() {
 // information again; a command not connected yet is disabled and does nothing.
 void TMainForm::TableKeyReleased(const QKeyEvent& event) {
     if (event.isAutoRepeat()) return;
-    static const QHash<int, const char*> kKeys = {{Qt::Key_Insert, "mmAddCD"},
-                                                  {Qt::Key_F2, "mmEditCD"},
-                                                  {Qt::Key_F3, "svodka"},
-                                                  {Qt::Key_Delete, "mmKillCD"},
-                                                  {Qt::Key_F6, "mmFilter"}};
-    if (const char* command = kKeys.value(event.key(), nullptr)) commands_[command]->trigger();
+    if (const char* command = TableKeyCommand(event.key())) commands_[command]->trigger();
 }
 
 void TMainForm::SwitchCatalogue(SwitchMode mode) {

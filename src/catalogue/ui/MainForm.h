@@ -108,6 +108,7 @@ private:
     void SearchFocused();
     void SearchChanged(const QString& text);
     void ConnectCommands();
+    void ConnectMenuKeys();
     void ApplyWindowSettings();
     void ApplyColumnSettings(int tableWidth);
     void StoreWindowSettings();

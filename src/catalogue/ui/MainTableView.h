@@ -36,10 +36,19 @@ signals:
     // The disc information panel should show the current row again (key released, or left button
     // released over a data row).
     void infoRefreshRequested();
+    // Enter was pressed: the current disc is to be shown as a double click shows it.
+    void openRequested();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    // The context menu asked for from the keyboard opens at the current row.
+    void RequestMenuAtCurrentRow();
 
 private:
     TableColours colours_;

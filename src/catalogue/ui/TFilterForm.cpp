@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
@@ -48,6 +49,8 @@ TFilterForm::TFilterForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(BtClose);
     column->addLayout(buttons);
     FixDialogSize(*this, {472, 352});
+    SetTabChain({FiChNal, FiChDolg, FiSelDol, FiNaz, FiSubNaz, FiSelGen, FiAu[0], FiAu[1], FiAu[2], FiAu[3], FiSelCount,
+                 FiSelComp, RbPri1, RbPri2, RbPri3, BtClear, BtClose});
     ConnectControls();
 }
 

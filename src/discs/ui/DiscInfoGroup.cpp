@@ -10,6 +10,7 @@
 #include "discs/ui/TMagForm.h"
 #include "discs/ui/TShotter.h"
 #include "platform/ShownText.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
 
@@ -17,6 +18,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -118,9 +120,10 @@ void DiscInfoGroup::BuildViewControls() {
     connect(ImgBtn, &QToolButton::clicked, this, [this] { ShowView(chosen_ = InfoView::Pictures); });
 
     MemoPan = Named(new QWidget, "MemoPan");
-    DiskMemo = Named(new QPlainTextEdit, "DiskMemo", "Двойной щелчок для показа в отдельном окне");
+    DiskMemo = Named(new QPlainTextEdit, "DiskMemo", "Двойной щелчок или Enter для показа в отдельном окне");
     ShowAsWindowFace(DiskMemo);
     DiskMemo->viewport()->installEventFilter(this);
+    DiskMemo->installEventFilter(this); // Enter opens the window, as a double click does
     auto* memo = new QVBoxLayout(MemoPan);
     memo->setContentsMargins(0, 0, 0, 0);
     memo->addWidget(DiskMemo);
@@ -129,14 +132,16 @@ void DiscInfoGroup::BuildViewControls() {
     auto* numbers = new QButtonGroup(this);
     Inum1 = ToggleButton("1", "Inum1", "Выбор картинки №1", numbers);
     INum2 = ToggleButton("2", "INum2", "Выбор картинки №2", numbers);
+    for (QToolButton* number : {Inum1, INum2}) number->setAccessibleName(number->toolTip()); // a digit says little
     connect(Inum1, &QToolButton::clicked, this, [this] { ShowPicture(1); });
     connect(INum2, &QToolButton::clicked, this, [this] { ShowPicture(2); });
     pictureArea_ = new QWidget;
     pictureArea_->installEventFilter(this);
-    Pict = Named(new PictureBox(pictureArea_), "Pict");
+    Pict = Named(new PictureBox(pictureArea_), "Pict", "Двойной щелчок или Enter для просмотра в отдельном окне");
+    Pict->setAccessibleName(QStringLiteral("Картинка"));
     Pict->SetStretched(true);
     Pict->SetPlaceholderShown(false);
-    connect(Pict, &PictureBox::doubleClicked, this, &DiscInfoGroup::OpenViewer);
+    connect(Pict, &PictureBox::activated, this, &DiscInfoGroup::OpenViewer);
     auto* images = new QVBoxLayout(ImgPan);
     images->setContentsMargins(0, 0, 0, 0);
     images->addLayout(Row({Inum1, INum2}));
@@ -147,6 +152,7 @@ void DiscInfoGroup::BuildViewControls() {
     layout->addWidget(MemoPan, 1);
     layout->addWidget(ImgPan, 1);
     layout->addStretch(); // without a view the lines above stay together at the top
+    SetTabChain({BtEmail, MemoBtn, ImgBtn, DiskMemo, Inum1, INum2, Pict});
 }
 
 void DiscInfoGroup::Refresh(const std::string& discId) {
@@ -227,6 +233,10 @@ void DiscInfoGroup::FitPicture() {
 bool DiscInfoGroup::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pictureArea_ && event->type() == QEvent::Resize) FitPicture();
     if (watched == DiskMemo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        OpenDescription();
+        return true;
+    }
+    if (watched == DiskMemo && event->type() == QEvent::KeyPress && IsEnterKey(*static_cast<QKeyEvent*>(event))) {
         OpenDescription();
         return true;
     }

@@ -1,13 +1,18 @@
 #include "discs/ui/PictureBox.h"
 
 #include "discs/ui/PictureLoader.h"
+#include "platform/qt/Keyboard.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace mcb {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent), placeholder_(PlaceholderPicture()) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), placeholder_(PlaceholderPicture()) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void PictureBox::SetImage(const QImage& image) {
     image_ = image;
@@ -35,10 +40,12 @@ QRect PictureBox::ImageRect() const {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (image_.isNull() && !placeholderShown_) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(ImageRect(), Shown());
+    if (!image_.isNull() || placeholderShown_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(ImageRect(), Shown());
+    }
+    if (hasFocus()) DrawFocusFrame(painter, *this, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -53,8 +60,30 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() == Qt::LeftButton) emit activated();
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (IsActivationKey(*event))
+        emit activated();
+    else if (IsContextMenuKey(*event))
+        RequestMenuFromKeyboard();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// The mouse asks for the menu when its right button is released (mouseReleaseEvent).
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        RequestMenuFromKeyboard();
+    else
+        event->ignore();
+}
+
+void PictureBox::RequestMenuFromKeyboard() {
+    emit pressed();
+    emit menuRequested(mapToGlobal(rect().center()));
 }
 
 } // namespace mcb

@@ -1,5 +1,6 @@
 // A picture control of the disc editor: shows its image shrunk to fit (never enlarged), or the
-// placeholder when it has none, and reports the mouse actions the editor acts on.
+// placeholder when it has none, and reports the mouse and key actions the editor acts on. It takes
+// the focus by Tab or a click and shows a focus frame then.
 #pragma once
 
 #include <QImage>
@@ -23,8 +24,11 @@ public:
     QRect ImageRect() const;
 
 signals:
+    // A mouse button went down on the box, or its context menu was asked for from the keyboard.
     void pressed();
-    void doubleClicked();
+    // A double click with the left button, or Enter or Space while the box has the focus.
+    void activated();
+    // Right button released over the box, or the menu key or Shift+F10 while it has the focus.
     void menuRequested(const QPoint& globalPos);
 
 protected:
@@ -32,9 +36,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     const QImage& Shown() const;
+    void RequestMenuFromKeyboard();
 
     QImage image_;
     QImage placeholder_;

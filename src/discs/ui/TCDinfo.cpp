@@ -29,10 +29,11 @@ namespace {
 constexpr int kPictureHeight = 150;
 constexpr int kHelpTopic = 8;
 
-PictureBox* PictureControl(const char* name, QWidget* parent) {
+PictureBox* PictureControl(const char* name, const QString& accessibleName, QWidget* parent) {
     auto* box = new PictureBox(parent);
     box->setObjectName(name);
-    box->setToolTip(QStringLiteral("Двойной щелчок для просмотра в отдельном окне"));
+    box->setAccessibleName(accessibleName);
+    box->setToolTip(QStringLiteral("Двойной щелчок, Enter или пробел для просмотра в отдельном окне"));
     box->SetPlaceholderShown(false);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     policy.setRetainSizeWhenHidden(true); // each picture keeps its half of the row
@@ -49,10 +50,10 @@ TCDinfo::TCDinfo(Session& session, QWidget* parent) : QDialog(parent), session_(
     nfo = new QPlainTextEdit(this);
     nfo->setObjectName("nfo");
     ShowAsWindowFace(nfo);
-    Pic1 = PictureControl("Pic1", this);
-    Pic2 = PictureControl("Pic2", this);
-    connect(Pic1, &PictureBox::doubleClicked, this, [this] { OpenViewer(1); });
-    connect(Pic2, &PictureBox::doubleClicked, this, [this] { OpenViewer(2); });
+    Pic1 = PictureControl("Pic1", QStringLiteral("Картинка 1"), this);
+    Pic2 = PictureControl("Pic2", QStringLiteral("Картинка 2"), this);
+    connect(Pic1, &PictureBox::activated, this, [this] { OpenViewer(1); });
+    connect(Pic2, &PictureBox::activated, this, [this] { OpenViewer(2); });
     for (int k = 0; k < 2; ++k) {
         decoded_[k] = new PictureRequests(ShrunkToFit, this);
         connect(decoded_[k], &PictureRequests::loaded, this, [this, k](const QString& path, const ShownPicture& p) {

@@ -97,7 +97,7 @@ void TEditDisk::ConnectControls() {
             if (path == PathToQ(pictures_[k - 1])) Box(k)->SetImage(p.image);
         });
         connect(Box(k), &PictureBox::pressed, this, [this, k] { currentPicture_ = k; });
-        connect(Box(k), &PictureBox::doubleClicked, this, [this, k] { ChoosePicture(k); });
+        connect(Box(k), &PictureBox::activated, this, [this, k] { ChoosePicture(k); });
         connect(Box(k), &PictureBox::menuRequested, this, [this](const QPoint& at) { PopImg->popup(at); });
     }
     connect(N1, &QAction::triggered, this, [this] { ChoosePicture(currentPicture_); });

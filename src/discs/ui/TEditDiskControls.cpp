@@ -2,6 +2,7 @@
 #include "discs/ui/PictureBox.h"
 #include "discs/ui/PictureLoader.h"
 #include "discs/ui/TEditDisk.h"
+#include "platform/qt/Keyboard.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -118,11 +119,14 @@ QWidget* TEditDisk::BuildFields() {
 }
 
 void TEditDisk::BuildPictures() {
-    const QString hint = QStringLiteral("Двойной щелчок для выбора картинки, Правая кнопка - меню");
+    const QString hint = QStringLiteral("Двойной щелчок, Enter или пробел для выбора картинки, Правая кнопка или "
+                                        "клавиша меню - меню");
     Pict1 = Named(new PictureBox(this), "Pict1");
     Pict2 = Named(new PictureBox(this), "Pict2");
     Pict1->setToolTip(hint);
     Pict2->setToolTip(hint);
+    Pict1->setAccessibleName(QStringLiteral("Картинка 1"));
+    Pict2->setAccessibleName(QStringLiteral("Картинка 2"));
     picturesLabel_ = new QLabel(QStringLiteral("Картинки"), this);
     copyLabel_ = new QLabel(QStringLiteral("Копировать"), this);
     CBpictCopy = Named(new QCheckBox(QStringLiteral("к базе"), this), "CBpictCopy");
@@ -130,15 +134,15 @@ void TEditDisk::BuildPictures() {
     kopir->setPixmap(QPixmap::fromImage(PlaceholderPicture()));
     kopir->hide();
     PopImg = Named(new QMenu(this), "PopImg");
-    N1 = Named(PopImg->addAction(QStringLiteral("Выбрать картинку из файла")), "N1");
-    N2 = Named(PopImg->addAction(QStringLiteral("Удалить картинку")), "N2");
+    N1 = Named(PopImg->addAction(QStringLiteral("&Выбрать картинку из файла")), "N1");
+    N2 = Named(PopImg->addAction(QStringLiteral("&Удалить картинку")), "N2");
 }
 
+// Reading order: the fields row by row (the length stands beside the year, above the country), then
+// the description, the copy box beside the pictures, the pictures and the buttons.
 void TEditDisk::SetTabOrder() {
-    QWidget* const order[] = {EdNazva,    EdNazva2, GenreBtn,   EdAudit,    EdRoles,   CompanyBtn,
-                              EdDirector, EdYear,   CountryBtn, EdLong,     EdCarrier, EdKolvo,
-                              CbOther,    OtherBtn, EdOpis,     CBpictCopy, BitBtn1,   BitBtn2};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    SetTabChain({EdNazva,   EdNazva2, GenreBtn, EdAudit,  EdRoles, CompanyBtn, EdDirector, EdYear, EdLong,  CountryBtn,
+                 EdCarrier, EdKolvo,  CbOther,  OtherBtn, EdOpis,  CBpictCopy, Pict1,      Pict2,  BitBtn1, BitBtn2});
 }
 
 // The fields keep their natural height; the description and the two pictures share what is left

@@ -31,6 +31,8 @@ TShotter::TShotter(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     setObjectName("TShotter");
     Img = new PictureBox(this);
     Img->setObjectName("Img");
+    Img->setAccessibleName(QStringLiteral("Картинка"));
+    Img->setFocusPolicy(Qt::NoFocus); // nothing to do with it but look
     Img->SetStretched(true);
     Img->SetPlaceholderShown(false);
     bb = new QPushButton(QStringLiteral("Закрыть"), this);

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/ModalRun.h"
 #include "storage/Literal.h"
 #include "storage/Version.h"
@@ -64,6 +65,7 @@ TAboutBox::TAboutBox(Shell& shell, Prompts& prompts, QWidget* parent)
     layout->addSpacing(8);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);
     FixDialogSize(*this, {});
+    SetTabChain({Comments, Label2, OKButton});
 }
 
 void TAboutBox::Execute() {

@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "platform/ShownText.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 #include "storage/Literal.h"
@@ -38,12 +39,14 @@ QToolButton* ToolButton(QWidget* parent, const char* name, QStyle::StandardPixma
     button->setAutoRaise(true);
     button->setIcon(parent->style()->standardIcon(glyph));
     button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(hint); // the button shows only a glyph
+    // Tab reaches it (Space presses it); a click leaves the keyboard with the list.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
-QAction* MenuItem(QMenu* menu, const char* name, const QString& text) {
-    QAction* action = menu->addAction(text);
+QAction* MenuItem(QMenu* menu, const char* name, const QString& text, int key) {
+    QAction* action = menu->addAction(CaptionWithKey(text, key));
     action->setObjectName(name);
     return action;
 }
@@ -89,9 +92,9 @@ void TDictForm::BuildControls() {
     dict->installEventFilter(this);
     PopupDict = new QMenu(this);
     PopupDict->setObjectName("PopupDict");
-    N1 = MenuItem(PopupDict, "N1", QStringLiteral("Добавить запись"));
-    N2 = MenuItem(PopupDict, "N2", QStringLiteral("Изменить запись"));
-    N3 = MenuItem(PopupDict, "N3", QStringLiteral("Удалить запись"));
+    N1 = MenuItem(PopupDict, "N1", QStringLiteral("&Добавить запись"), Qt::Key_Insert);
+    N2 = MenuItem(PopupDict, "N2", QStringLiteral("&Изменить запись"), Qt::Key_F2);
+    N3 = MenuItem(PopupDict, "N3", QStringLiteral("&Удалить запись"), Qt::Key_Delete);
 
     BtOk = new QPushButton(QStringLiteral("OK"), this);
     BtOk->setObjectName("BtOk");
@@ -113,6 +116,7 @@ void TDictForm::BuildControls() {
     layout->addLayout(top);
     layout->addWidget(dict);
     layout->addLayout(bottom);
+    SetTabChain({RecAdd, RecEdit, RecKill, SelAll, dict, SBimport, BtOk, btCanc});
 
     connect(RecAdd, &QToolButton::clicked, this, [this] { Run([this] { editor_.Add(); }); });
     connect(N1, &QAction::triggered, this, [this] { Run([this] { editor_.Add(); }); });

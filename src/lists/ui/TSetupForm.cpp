@@ -3,6 +3,7 @@
 #include "lists/ui/SpinEdit.h"
 #include "platform/qt/DialogFrame.h"
 #include "platform/qt/HelpBrowser.h"
+#include "platform/qt/Keyboard.h"
 #include "platform/qt/ModalRun.h"
 #include "platform/qt/QtText.h"
 
@@ -69,6 +70,11 @@ TSetupForm::TSetupForm(Prompts& prompts, QWidget* parent) : QDialog(parent), pro
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);
+
+    // The left column, then the right one group by group, then the button.
+    SetTabChain({LBSort, CBBackUp, SEMultiTrunc, EmptyFields, ShowNew, SEShowNew, CBMag, CBTrunc, SELines,
+                 eventBoxes[0], eventBoxes[1], eventBoxes[2], eventBoxes[3], eventBoxes[4], CBDolg, SEDolg, CBColorDolg,
+                 BitBtn1});
 
     // Fixed size: the designed one, or larger when the desktop's font needs it.
     FixDialogSize(*this, sizeHint().expandedTo(QSize(kDesignedWidth, kDesignedHeight)));

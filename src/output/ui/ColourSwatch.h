@@ -1,5 +1,6 @@
 // A small colour field of the print window: solid while enabled, a diagonal cross-hatch of its colour
-// while disabled; a click on an enabled one asks for a new colour.
+// while disabled; a click on an enabled one, or Space or Enter while it has the focus, asks for a new
+// colour. Tab reaches it; it shows a focus frame then.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +23,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -32,9 +32,10 @@ QGroupBox* Group(QWidget* parent, const char* name, const QString& caption, QRec
     return Make<QGroupBox>(parent, name, caption, place);
 }
 
-ColourSwatch* MakeSwatch(QWidget* parent, const char* name, int y) {
+ColourSwatch* MakeSwatch(QWidget* parent, const char* name, const QString& accessibleName, int y) {
     auto* swatch = new ColourSwatch(parent);
     swatch->setObjectName(name);
+    swatch->setAccessibleName(accessibleName);
     swatch->move(356, y + 1);
     return swatch;
 }
@@ -145,13 +146,13 @@ void TPrintForm::BuildReportGroups() {
     GBColPrint = Group(this, "GBColPrint", QStringLiteral(" Параметры цветной печати "), {8, 142, 392, 98});
     CBColBack = Make<QCheckBox>(GBColPrint, "CBColBack", QStringLiteral("Выделение цветом фона через одну строку"),
                                 {8, 20, 340, 20});
-    ColBack = MakeSwatch(GBColPrint, "ColBack", 20);
+    ColBack = MakeSwatch(GBColPrint, "ColBack", QStringLiteral("Цвет фона строк"), 20);
     CBColNew = Make<QCheckBox>(GBColPrint, "CBColNew", QStringLiteral("Выделение цветом признака нового диска"),
                                {8, 44, 340, 20});
-    ColNew = MakeSwatch(GBColPrint, "ColNew", 44);
+    ColNew = MakeSwatch(GBColPrint, "ColNew", QStringLiteral("Цвет признака нового диска"), 44);
     CBColInfo = Make<QCheckBox>(GBColPrint, "CBColInfo", QStringLiteral("Выделение цветом информации о должниках"),
                                 {8, 68, 340, 20});
-    ColInfo = MakeSwatch(GBColPrint, "ColInfo", 68);
+    ColInfo = MakeSwatch(GBColPrint, "ColInfo", QStringLiteral("Цвет информации о должниках"), 68);
 }
 
 void TPrintForm::BuildSheetGroups() {

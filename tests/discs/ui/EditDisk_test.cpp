@@ -9,6 +9,7 @@
 #include "storage/Settings.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
+#include "support/ui/Keys.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -348,19 +350,59 @@ private slots:
         }
     }
 
-    void tabOrder() {
+    // Tab visits every control in reading order, the "..." buttons and both pictures included; the
+    // owner's button only while "Чужой диск" is ticked.
+    void tabReachesEveryControlInReadingOrder() {
         Open(false, "00001");
-        const QStringList expected = {"EdNazva",    "EdNazva2", "GenreBtn",   "EdAudit",    "EdRoles",   "CompanyBtn",
-                                      "EdDirector", "EdYear",   "CountryBtn", "EdLong",     "EdCarrier", "EdKolvo",
-                                      "CbOther",    "OtherBtn", "EdOpis",     "CBpictCopy", "BitBtn1",   "BitBtn2"};
-        QStringList seen;
-        QWidget* w = window->EdNazva;
-        do {
-            if (expected.contains(w->objectName()) && !seen.contains(w->objectName())) seen << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w != window->EdNazva);
-        QCOMPARE(seen, expected);
+        QStringList expected = {"EdNazva",    "EdNazva2",   "GenreBtn", "EdAudit", "EdRoles",
+                                "CompanyBtn", "EdDirector", "EdYear",   "EdLong",  "CountryBtn",
+                                "EdCarrier",  "EdKolvo",    "CbOther",  "EdOpis",  "CBpictCopy",
+                                "Pict1",      "Pict2",      "BitBtn1",  "BitBtn2"};
+        QCOMPARE(test::TabChain(*window), expected);
+        QStringList sorted = expected;
+        sorted.sort();
+        QCOMPARE(test::TabControls(*window), sorted);
+
+        window->CbOther->setChecked(true);
+        window->OtherBtn->setEnabled(true);
+        window->EdNazva->setFocus();
+        expected.insert(expected.indexOf("CbOther") + 1, "OtherBtn");
+        QCOMPARE(test::TabChain(*window), expected);
         QCOMPARE(window->EdGenre->focusPolicy(), Qt::NoFocus);
+    }
+
+    // Enter or Space on a picture box chooses its picture as a double click does; the menu key or
+    // Shift+F10 opens the picture menu for that box, whose items answer to their letters.
+    void pictureBoxesWorkByKeys_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter on picture 1") << 1 << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter on picture 2") << 2 << int(Qt::Key_Enter);
+        QTest::newRow("Space on picture 2") << 2 << int(Qt::Key_Space);
+    }
+    void pictureBoxesWorkByKeys() {
+        QFETCH(int, box);
+        QFETCH(int, key);
+        const std::string cover = MakePicture("cover.png", 10, 10);
+        Open(true);
+        window->CBpictCopy->setChecked(false);
+        PictureBox* picture = box == 1 ? window->Pict1 : window->Pict2;
+        QVERIFY(test::TabTo(*window, picture->objectName()));
+        prompts->ExpectText(cover);
+        QTest::keyClick(picture, Qt::Key(key));
+        QCOMPARE(window->picturePaths()[box - 1], cover);
+        Decoded();
+        QVERIFY(!picture->ShowsPlaceholder());
+        QVERIFY(picture->toolTip().contains(QStringLiteral("Enter или пробел")));
+        QCOMPARE(test::AccessibleName(picture), QStringLiteral("Картинка %1").arg(box));
+
+        QTest::keyClick(picture, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(window->PopImg->isVisible());
+        test::TypeKeys(window->PopImg, QStringLiteral("у")); // "Удалить картинку"
+        QVERIFY(!window->PopImg->isVisible());
+        QCOMPARE(window->picturePaths()[box - 1], std::string());
+        QVERIFY(picture->ShowsPlaceholder());
+        QVERIFY(prompts->Exhausted());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "lists/ui/TAboutBox.h"
 #include "platform/qt/ModalRun.h"
 #include "support/FakeServices.h"
+#include "support/ui/Keys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -63,6 +64,26 @@ private slots:
         QCOMPARE(shell.links.size(), 1u);
         QVERIFY(QString::fromStdString(shell.links[0]).startsWith("https://"));
         QVERIFY(prompts.asked.empty());
+    }
+
+    // Tab reaches both links after the button; Enter on the mail link opens it and keeps the box,
+    // Enter on the home page opens it and closes the box.
+    void linksByTabAndEnter() {
+        shell.links.clear();
+        Open([this] {
+            QCOMPARE(test::TabChain(box), QStringList({"OKButton", "Comments", "Label2"}));
+            QVERIFY(test::TabTo(box, "Comments"));
+            QTest::keyClick(box.focusWidget(), Qt::Key_Return);
+            QVERIFY(box.isVisible());
+            QVERIFY(box.mailVisited());
+            QVERIFY(test::TabTo(box, "Label2"));
+            QTest::keyClick(box.focusWidget(), Qt::Key_Enter);
+            QVERIFY(!box.isVisible());
+        });
+        QCOMPARE(shell.links.size(), 2u);
+        QVERIFY(QString::fromStdString(shell.links[0]).startsWith("mailto:"));
+        QVERIFY(QString::fromStdString(shell.links[1]).startsWith("https://"));
+        shell.links.clear();
     }
 };
 

@@ -6,11 +6,13 @@
 #include "storage/TextCodec.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
+#include "support/ui/Keys.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -217,6 +219,73 @@ private slots:
         QCOMPARE(Asked(0), QStringLiteral("open: Введите имя файла с открываемой базой"));
         QCOMPARE(Asked(1), QStringLiteral("message: Найдено записей : 2. Импортировано записей : 1."));
         QCOMPARE(Column(), (QStringList{"Боевик", "Драма", "Комедия", "Мюзикл"}));
+    }
+
+    // In every mode Space acts as the mode's double click and Enter as "OK".
+    void listKeysInEveryMode_data() {
+        QTest::addColumn<bool>("editMode");
+        QTest::addColumn<bool>("multiSelect");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("selection");
+        const auto row = [](const char* name, bool edit, bool multi, Qt::Key key, bool closes, const char* asked,
+                            const char* selection) {
+            QTest::newRow(name) << edit << multi << int(key) << closes << QString(asked) << QString(selection);
+        };
+        row("plain editing, Space changes the entry", true, false, Qt::Key_Space, false,
+            "input: Жанры / Исправление жанра", "0");
+        row("plain editing, Enter closes", true, false, Qt::Key_Return, true, "", "0");
+        row("single selection, Space picks", false, false, Qt::Key_Space, true, "", "1");
+        row("single selection, Enter picks", false, false, Qt::Key_Enter, true, "", "1");
+        row("multi-selection, Space toggles", false, true, Qt::Key_Space, false, "", "0 1");
+        row("multi-selection, Enter closes", false, true, Qt::Key_Return, true, "", "0");
+    }
+    void listKeysInEveryMode() {
+        QFETCH(bool, editMode);
+        QFETCH(bool, multiSelect);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        QFETCH(QString, asked);
+        QFETCH(QString, selection);
+        Open(DictKind::Genres, editMode, multiSelect, "0");
+        SelectRowOf("Комедия");
+        if (!asked.isEmpty()) prompts->ExpectText(std::nullopt);
+        Key(Qt::Key(key));
+        QCOMPARE(form->isVisible(), !closes);
+        QCOMPARE(prompts->asked.empty() ? QString() : Asked(0), asked);
+        QCOMPARE(QString::fromStdString(params.selection), selection);
+    }
+
+    // Tab reaches the glyph buttons too (import and "select all" have no key of their own).
+    void tabReachesEveryButton() {
+        Open(DictKind::Genres, false, true);
+        QCOMPARE(mcb::test::TabChain(*form),
+                 (QStringList{"dict", "SBimport", "BtOk", "btCanc", "RecAdd", "RecEdit", "RecKill", "SelAll"}));
+        for (QToolButton* button : {form->RecAdd, form->RecEdit, form->RecKill, form->SelAll, form->SBimport})
+            QCOMPARE(mcb::test::AccessibleName(button), button->toolTip());
+        QVERIFY(mcb::test::TabTo(*form, "SelAll"));
+        QTest::keyClick(form->SelAll, Qt::Key_Space);
+        QCOMPARE(form->multi->text(), QStringLiteral("[ Все жанры ]"));
+        QCOMPARE(form->focusWidget(), form->dict);
+    }
+
+    // Each item of the list's menu shows a key, and that key in the list asks what the item asks.
+    void menuItemsShowTheKeysThatRunThem() {
+        Open(DictKind::Genres, true, false);
+        SelectRowOf("Комедия");
+        for (QAction* item : form->PopupDict->actions()) {
+            const QKeySequence shown(item->text().section('\t', 1), QKeySequence::NativeText);
+            QVERIFY2(!shown.isEmpty(), qPrintable(item->text()));
+            prompts->asked.clear();
+            prompts->Expect(mcb::Answer::No); // cancels an input line, or refuses the deletion
+            Key(shown[0].key());
+            const QString byKey = Asked(0);
+            prompts->asked.clear();
+            prompts->Expect(mcb::Answer::No);
+            item->trigger();
+            QCOMPARE(byKey, Asked(0));
+        }
     }
 };
 

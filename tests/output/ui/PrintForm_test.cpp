@@ -11,6 +11,7 @@
 #include "storage/MyIniFiles.h"
 #include "support/FakeServices.h"
 #include "support/TempDir.h"
+#include "support/ui/Keys.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -131,6 +132,31 @@ private slots:
         QTest::mouseClick(w.ColBack, Qt::LeftButton);
         QCOMPARE(w.ColBack->colour(), 0x654321);
         QCOMPARE(f.running.size(), size_t(2));
+        QVERIFY(f.prompts.Exhausted());
+    }
+
+    // With colour printing on, Tab reaches each colour swatch after its box, and Space or Enter there
+    // asks for the colour as a click does.
+    void swatchesByKeys() {
+        Fixture f;
+        f.Open();
+        TPrintForm& w = *f.form;
+        w.CBColorPrint->click();
+        w.BtPrSetup->setFocus();
+        QCOMPARE(test::TabChain(w), QStringList({"BtPrSetup", "BtFntSetup", "CBFilter", "CBLine", "CBDiskInfo",
+                                                 "CBPageNum", "CBColorPrint", "CBColBack", "ColBack", "CBColNew",
+                                                 "ColNew", "CBColInfo", "ColInfo", "bbPrint", "bbCancel"}));
+        f.prompts.ExpectColour(0x112233);
+        QVERIFY(test::TabTo(w, "ColNew"));
+        QTest::keyClick(w.ColNew, Qt::Key_Space);
+        QCOMPARE(w.ColNew->colour(), 0x112233);
+        f.prompts.ExpectColour(0x445566);
+        QVERIFY(test::TabTo(w, "ColBack"));
+        QTest::keyClick(w.ColBack, Qt::Key_Return);
+        QCOMPARE(w.ColBack->colour(), 0x445566);
+        QVERIFY(w.isVisible());
+        for (ColourSwatch* swatch : {w.ColBack, w.ColNew, w.ColInfo})
+            QVERIFY(test::AccessibleName(swatch).startsWith(QStringLiteral("Цвет ")));
         QVERIFY(f.prompts.Exhausted());
     }
 
