@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(unnamed, QStringList());
     }
 
-    // The main window: the column toggles, the table, then the disc's information on the right.
+    // The main window: the column toggles, the table, the search field, then the disc's information.
     void mainWindowByTab() {
         table()->SelectRow(0); // Солярис: lent, with a description and a picture
         form->FocusTable();
@@ -157,6 +157,7 @@ private slots:
         for (int k = 30; k <= 40; ++k) chain << QStringLiteral("ToolButton%1").arg(k);
         chain << "ToolButton42"
               << "MainTable"
+              << "SearchEdit"
               << "BtEmail"
               << "MemoBtn"
               << "ImgBtn"

@@ -21,6 +21,7 @@ void TMainForm::BuildSearch() {
     search_->setMaximumWidth(fontMetrics().averageCharWidth() * 32);
     commands_.toolBar->addSeparator();
     commands_.toolBar->addWidget(search_);
+    search_->setAccessibleName(QString::fromUtf8("Поиск"));
     search_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, this, &TMainForm::SearchChanged);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
