@@ -75,11 +75,11 @@ void VisitDescriptionLines(const TIniFile& catalogue, const std::string& section
     numbered.erase(std::unique(numbered.begin(), numbered.end(), sameNumber), numbered.end());
     const std::size_t gaps = static_cast<std::size_t>(count) - numbered.size();
     const bool fill = gaps <= std::max(kGapBudget, numbered.size());
-    int next = 1;
+    long long next = 1; // wider than a line number: "Li2147483647" is a valid key
     for (const auto& [k, value] : numbered) {
         for (; fill && next < k; ++next) visit({});
         visit(value);
-        next = k + 1;
+        next = static_cast<long long>(k) + 1;
     }
     for (; fill && next <= count; ++next) visit({});
 }
